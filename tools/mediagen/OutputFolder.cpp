@@ -1,0 +1,30 @@
+#include "OutputFolder.h"
+
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+OutputFolder::OutputFolder(std::string root) : _root(std::move(root))
+{
+    std::filesystem::create_directories(_root);
+}
+
+std::string OutputFolder::path(const std::string& relative) const
+{
+    std::filesystem::path full = std::filesystem::path(_root) / relative;
+    std::filesystem::create_directories(full.parent_path());
+    return full.string();
+}
+
+void OutputFolder::writeBytes(const std::string& relative, const std::vector<std::uint8_t>& bytes) const
+{
+    std::ofstream out(path(relative), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + path(relative));
+}
+
+void OutputFolder::writeText(const std::string& relative, const std::string& text) const
+{
+    writeBytes(relative, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
