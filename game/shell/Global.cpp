@@ -1,7 +1,13 @@
 // Definitions of the global context; the order of the object rows is their order of construction.
 #include "shell/Global.h"
 
+#include "shell/Config.h"
+#include "shell/EventReceiver.h"
+#include "shell/LogFile.h"
+
+tp_LogFile GLog;
 irr::core::stringc Gexepath;
+EventReceiver GEventReceiver;
 std::vector<Collidable*> Gcolisao;
 std::vector<Executable*> Gexecucao;
 std::vector<GenericObj*> GgenericObj;
@@ -29,11 +35,15 @@ bool GcheatTests = false;
 bool Gblood = false;
 bool GproxyInternet = false;
 int GproxyPort = 0;
+SConfig Gconfig;
+Usuario GUser;
 char GquestionType = 0;
 
 void resetGlobalContext()
 {
+    GLog = tp_LogFile();
     Gexepath = "";
+    GEventReceiver.clear_input();
     Gcolisao.clear();
     Gexecucao.clear();
     GgenericObj.clear();
@@ -58,5 +68,7 @@ void resetGlobalContext()
     Gblood = false;
     GproxyInternet = false;
     GproxyPort = 0;
+    Gconfig = SConfig();
+    GUser = Usuario();
     GquestionType = 0;
 }
