@@ -7,6 +7,7 @@
 
 #include "shell/Global.h"
 #include "shell/LogFile.h"
+#include "shell/Startup.h"
 #include "world/Map.h"
 
 using irr::scene::ISceneNode;
@@ -92,13 +93,6 @@ void Collidable::drop()
 {
     GLog.writelf("Collidable::drop");
     removeCollision(this);
-}
-
-void removeCollision(Collidable* who)
-{
-    auto found = std::find(Gcolisao.begin(), Gcolisao.end(), who);
-    if (found != Gcolisao.end())
-        Gcolisao.erase(found);
 }
 
 bool collidableCompare(Collidable* a, Collidable* b)

@@ -38,7 +38,6 @@ protected:
     bool _collisionCamera = false;
 };
 
-void removeCollision(Collidable* who);
 bool collidableCompare(Collidable* a, Collidable* b);
 void updateVector();
 void updateCollision();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "shell/LogFile.h"
+#include "shell/Startup.h"
 #include "support/EngineTest.h"
 #include "support/ReadFile.h"
 #include "support/Tiny3DS.h"
