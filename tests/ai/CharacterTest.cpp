@@ -62,12 +62,4 @@ TEST(CharacterTest, DefenceDoesNotReduceDamage)
     EXPECT_FLOAT_EQ(weak.getDefence(), 0.1f);
 }
 
-TEST(CharacterTest, HugeDamageIsSubtractedInFull)
-{
-    Fighter f(100, 1.0f);
-    f.injure(4000000000u);
-    EXPECT_EQ(f.getLife(), 100.0f - 4000000000.0f);
-    EXPECT_EQ(f.deaths, 1);
-}
-
 }

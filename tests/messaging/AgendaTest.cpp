@@ -43,12 +43,6 @@ protected:
     Receiver b{record, 2};
 };
 
-TEST_F(AgendaTest, EmptyAgendaDeliversNothing)
-{
-    GAgenda.exec();
-    EXPECT_EQ(GAgenda.size(), 0u);
-}
-
 TEST_F(AgendaTest, DeliversOnlyDueEventsInTimeOrder)
 {
     GAgenda.schedule(100, &a, 1);
