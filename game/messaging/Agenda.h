@@ -11,7 +11,7 @@ public:
 
     void schedule(irr::u32 when, Interactive* who, irr::u32 id);
     void exec();
-    // Forgets every pending message for `who`; its destructor calls this so it is never called when gone.
+    // Forgets every pending message for `who`; every Interactive calls it when it is destroyed.
     void cancel(Interactive* who);
     size_t size() const { return _list.size(); }
 

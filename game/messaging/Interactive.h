@@ -6,7 +6,8 @@
 class Interactive {
 public:
     virtual void rcvMessage(int id) = 0;
-    virtual ~Interactive() = default;
+    // Takes back every timed message still pending for this object, so none reaches it once gone.
+    virtual ~Interactive();
 
     const irr::core::stringc& getName() const { return _name; }
 

@@ -1,6 +1,7 @@
 // Timed message delivery: order, due times, receivers that reschedule, receivers that go away.
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "messaging/Agenda.h"
@@ -94,24 +95,26 @@ TEST_F(AgendaTest, ReschedulingWithNoDelayDoesNotHoldUpThePass)
     EXPECT_EQ(record, (std::vector<int>{1000, 1001}));
 }
 
-TEST_F(AgendaTest, CancelledReceiverIsNeverCalled)
+TEST_F(AgendaTest, DestroyedReceiverIsNeverCalled)
 {
+    auto doomed = std::make_unique<Receiver>(record, 2);
     GAgenda.schedule(10, &a, 1);
-    GAgenda.schedule(20, &b, 1);
-    GAgenda.schedule(30, &b, 2);
-    GAgenda.cancel(&b);
+    GAgenda.schedule(20, doomed.get(), 1);
+    GAgenda.schedule(30, doomed.get(), 2);
+    doomed.reset();
     timer.set(100);
     GAgenda.exec();
     EXPECT_EQ(record, (std::vector<int>{1001}));
     EXPECT_EQ(GAgenda.size(), 0u);
 }
 
-TEST_F(AgendaTest, ReceiverGoneDuringThePassMissesItsDueMessage)
+TEST_F(AgendaTest, ReceiverDestroyedDuringThePassMissesItsDueMessage)
 {
-    // A's message destroys B, whose message is due in the same pass.
-    a.onMessage = [this](int) { GAgenda.cancel(&b); };
+    // A monster killed by the message delivered just before its own.
+    auto doomed = std::make_unique<Receiver>(record, 2);
+    a.onMessage = [&doomed](int) { doomed.reset(); };
     GAgenda.schedule(10, &a, 1);
-    GAgenda.schedule(20, &b, 1);
+    GAgenda.schedule(20, doomed.get(), 1);
     timer.set(100);
     GAgenda.exec();
     EXPECT_EQ(record, (std::vector<int>{1001}));
