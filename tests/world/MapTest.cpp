@@ -1,4 +1,6 @@
 // Loading the level: the node as the rest of the game expects it, its indifference, and missing files.
+#include <fstream>
+
 #include "shell/LogFile.h"
 #include "support/EngineTest.h"
 #include "support/ReadFile.h"
@@ -49,6 +51,24 @@ TEST_F(MapTest, LevelIgnoresMessagesShotsAndCollisions)
     EXPECT_EQ(map.getNode()->getScale(), vector3df(17, 17, 17));
     EXPECT_TRUE(map.getNode()->isVisible());
     EXPECT_EQ(Gcolisao.size(), 1u);
+}
+
+TEST_F(MapTest, GeneratedLevelHoldsThePlayerStartBetweenFloorAndWalls)
+{
+    const std::string generated = std::string(SATLINK_BUILD_DIR) + "/media/OrvendMap/";
+    if (!std::ifstream(generated + "map.3DS"))
+        GTEST_SKIP() << "level not generated";
+    map.load3DSMap(generated.c_str());
+    GcurrentMap = &map;
+    GSmgr->getRootSceneNode()->OnAnimate(0);
+    const vector3df start(200, 100, -650);
+    vector3df hit;
+    irr::core::triangle3df triangle;
+    const irr::core::line3df down(start, start - vector3df(0, 1000, 0));
+    EXPECT_EQ(getFirstCollision(down, &hit, &triangle), &map);
+    EXPECT_NEAR(hit.Y, 0, 1);
+    for (const vector3df& way : {vector3df(1, 0, 0), vector3df(-1, 0, 0), vector3df(0, 0, -1)})
+        EXPECT_EQ(getFirstCollision(irr::core::line3df(start, start + way * 5000), &hit, &triangle), &map);
 }
 
 TEST_F(MapTest, MissingLevelFileEndsTheGameNamingIt)
