@@ -20,7 +20,7 @@ void Map::load3DSMap(const irr::core::stringc& folder)
 {
     const irr::core::stringc file = folder + "map.3DS";
     irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh(file);
-    if (!mesh)
+    if (!mesh || !mesh->getMesh(0))
         levelNotLoaded(file);
     irr::scene::IMeshSceneNode* node = GSmgr->addOctreeSceneNode(mesh, nullptr, -1, 512);
     _node = node;
