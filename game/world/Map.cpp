@@ -16,11 +16,17 @@
     exit(0);
 }
 
+// A damaged file can still load as a mesh with nothing in it, which would leave the player falling forever.
+static bool hasGeometry(irr::scene::IAnimatedMesh* mesh)
+{
+    return mesh && mesh->getMesh(0) && mesh->getMesh(0)->getMeshBufferCount() > 0;
+}
+
 void Map::load3DSMap(const irr::core::stringc& folder)
 {
     const irr::core::stringc file = folder + "map.3DS";
     irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh(file);
-    if (!mesh || !mesh->getMesh(0))
+    if (!hasGeometry(mesh))
         levelNotLoaded(file);
     irr::scene::IMeshSceneNode* node = GSmgr->addOctreeSceneNode(mesh, nullptr, -1, 512);
     _node = node;
@@ -36,7 +42,7 @@ void Map::loadQ3Map(const irr::core::stringc& folder)
     if (!GSmgr->getFileSystem()->addFileArchive(archive, true, true, irr::io::EFAT_ZIP))
         levelNotLoaded(archive);
     irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh("20kdm2.bsp");
-    if (!mesh || !mesh->getMesh(0))
+    if (!hasGeometry(mesh))
         levelNotLoaded(irr::core::stringc("20kdm2.bsp in ") + archive);
     _node = createSelector(mesh->getMesh(0));
     _node->setPosition(irr::core::vector3df(-1350, -130, -1400));

@@ -77,6 +77,13 @@ TEST_F(MapTest, MissingLevelFileEndsTheGameNamingIt)
     EXPECT_EQ(readFile(folder + "log.txt"), "cannot load the level: " + folder + "map.3DS\n");
 }
 
+TEST_F(MapTest, BrokenLevelFileEndsTheGameNamingIt)
+{
+    std::ofstream(folder + "map.3DS") << "MM not a level";
+    EXPECT_EXIT(map.load3DSMap(folder.c_str()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(readFile(folder + "log.txt"), "cannot load the level: " + folder + "map.3DS\n");
+}
+
 TEST_F(MapTest, MissingQuake3ArchiveEndsTheGameNamingIt)
 {
     EXPECT_EXIT(map.loadQ3Map(folder.c_str()), ::testing::ExitedWithCode(0), "");
