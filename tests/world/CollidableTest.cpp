@@ -124,6 +124,25 @@ TEST_F(CollidableTest, AnimatedBodiesNeverBlockThePlayer)
     EXPECT_EQ(Gcolisao.size(), 1u);
 }
 
+TEST_F(CollidableTest, LargeGeometryGetsAnOctreeNodeOfItsOwn)
+{
+    irr::scene::IMesh* cube = GSmgr->getGeometryCreator()->createCubeMesh();
+    Prop picture(nullptr, &touches);
+    picture.setRange(50);
+    irr::scene::IMeshSceneNode* node = picture.createSelector(cube);
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(node->getID(), 1);
+    EXPECT_EQ(node->getTriangleSelector(), picture.getSelector());
+    EXPECT_EQ(picture.getSelector()->getTriangleCount(), 12);
+    EXPECT_EQ(picture.getCollisionRange(), 50);
+    EXPECT_EQ(Gcolisao, std::vector<Collidable*>{&picture});
+    cube->drop();
+
+    Prop empty(nullptr, &touches);
+    EXPECT_EQ(empty.createSelector(nullptr), nullptr);
+    EXPECT_EQ(Gcolisao.size(), 1u);
+}
+
 TEST_F(CollidableTest, MissingNodeEndsTheGame)
 {
     const std::string log = makeTempDir() + "/log.txt";
