@@ -4,9 +4,13 @@
 #include "shell/Config.h"
 #include "shell/EventReceiver.h"
 #include "shell/LogFile.h"
+#include "messaging/Agenda.h"
+#include "messaging/Blackboard.h"
 
 tp_LogFile GLog;
 irr::core::stringc Gexepath;
+Agenda GAgenda;
+Blackboard GBlackboard;
 EventReceiver GEventReceiver;
 std::vector<Collidable*> Gcolisao;
 std::vector<Executable*> Gexecucao;
@@ -43,6 +47,8 @@ void resetGlobalContext()
 {
     GLog = tp_LogFile();
     Gexepath = "";
+    GAgenda = Agenda();
+    GBlackboard = Blackboard();
     GEventReceiver.clear_input();
     Gcolisao.clear();
     Gexecucao.clear();

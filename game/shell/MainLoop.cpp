@@ -9,6 +9,8 @@
 #include "shell/Global.h"
 #include "shell/LogFile.h"
 #include "shell/teclado.h"
+#include "messaging/Agenda.h"
+#include "world/Collidable.h"
 
 namespace {
 
@@ -47,7 +49,8 @@ void showFrameRate()
 
 void collisionStep()
 {
-    collisionCadence.due();
+    if (collisionCadence.due())
+        updateCollision();
 }
 
 void runFrame()
@@ -57,6 +60,7 @@ void runFrame()
     GEnvironment->drawAll();
     GDriver->endScene();
     process_input(&GEventReceiver);
+    GAgenda.exec();
     runExecutionPass();
     showFrameRate();
     collisionStep();

@@ -1,0 +1,10 @@
+// The message interface's one duty of its own: nothing is delivered to an object that no longer exists.
+#include "messaging/Interactive.h"
+
+#include "messaging/Agenda.h"
+#include "shell/Global.h"
+
+Interactive::~Interactive()
+{
+    GAgenda.cancel(this);
+}

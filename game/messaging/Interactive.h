@@ -1,0 +1,16 @@
+// The message interface of every game object that can be told something with a small integer.
+#pragma once
+
+#include <irrlicht.h>
+
+class Interactive {
+public:
+    virtual void rcvMessage(int id) = 0;
+    // Takes back every timed message still pending for this object, so none reaches it once gone.
+    virtual ~Interactive();
+
+    const irr::core::stringc& getName() const { return _name; }
+
+protected:
+    irr::core::stringc _name;
+};

@@ -1,0 +1,158 @@
+// Registration of collidable objects, the proximity sweep and the first-hit ray test.
+#include "world/Collidable.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "shell/Global.h"
+#include "shell/LogFile.h"
+#include "shell/Startup.h"
+#include "world/Map.h"
+
+using irr::scene::ISceneNode;
+using irr::scene::ITriangleSelector;
+
+Collidable::~Collidable()
+{
+    // A deleted object must not stay behind in the registry, where the next sweep would call it.
+    removeCollision(this);
+    if (_selector)
+        _selector->drop();
+}
+
+void Collidable::attachSelector(ITriangleSelector* selector, ISceneNode* node)
+{
+    if (_selector)
+        _selector->drop();
+    _selector = selector;
+    node->setTriangleSelector(selector);
+    Gcolisao.push_back(this);
+}
+
+void Collidable::turnOnCollision(irr::f32 range, bool camera, irr::scene::IMeshSceneNode* node)
+{
+    GLog.writelf("Collidable::turnOnCollision");
+    if (!node) {
+        GLog.write("null node in Collidable::turnOn");
+        exit(0);
+    }
+    _collisionRange = range;
+    _collisionCamera = camera;
+    ITriangleSelector* selector = GSmgr->createTriangleSelector(node->getMesh(), node);
+    if (!selector) {
+        puts("null selector in Collidable::turnOn");
+        exit(0);
+    }
+    attachSelector(selector, node);
+    GLog.writelf("} //Collidable::turnOnCollision");
+}
+
+void Collidable::turnOnCollision(irr::f32 range, bool, irr::scene::IAnimatedMeshSceneNode* node)
+{
+    // Animated bodies never block the player, so the camera flag is not taken over.
+    GLog.writelf("Collidable::turnOnCollision2");
+    if (!node) {
+        GLog.write("null node in Collidable::turnOn");
+        exit(0);
+    }
+    _collisionRange = range;
+    ITriangleSelector* selector = GSmgr->createTriangleSelector(node);
+    if (!selector) {
+        GLog.write("null selector in Collidable::turnOn");
+        GLog.writelf("null selector in Collidable::turnOn");
+        exit(0);
+    }
+    attachSelector(selector, node);
+    GLog.writelf("} //Collidable::turnOnCollision2");
+}
+
+irr::scene::IMeshSceneNode* Collidable::createSelector(irr::scene::IMesh* mesh)
+{
+    if (!mesh) {
+        GLog.writelf("null mesh in Collidable::createSelector");
+        return nullptr;
+    }
+    irr::scene::IMeshSceneNode* node = GSmgr->addOctreeSceneNode(mesh, nullptr, 1, 256);
+    attachSelector(GSmgr->createOctreeTriangleSelector(mesh, node, 128), node);
+    return node;
+}
+
+void Collidable::setSelectorFromCamera(irr::scene::ICameraSceneNode* cam)
+{
+    attachSelector(GSmgr->createTriangleSelectorFromBoundingBox(cam), cam);
+}
+
+void Collidable::turnOffCollision()
+{
+    GLog.writelf("Collidable::turnOffCollision");
+    removeCollision(this);
+}
+
+void Collidable::drop()
+{
+    GLog.writelf("Collidable::drop");
+    removeCollision(this);
+}
+
+bool collidableCompare(Collidable* a, Collidable* b)
+{
+    return a->getPosition().X < b->getPosition().X;
+}
+
+void updateVector()
+{
+    std::sort(Gcolisao.begin(), Gcolisao.end(), collidableCompare);
+}
+
+// Only the player registers through setSelectorFromCamera, so its node is the one camera in the registry.
+static bool isPlayer(Collidable* c)
+{
+    return c->getNode()->getType() == irr::scene::ESNT_CAMERA;
+}
+
+static bool isLevel(Collidable* c)
+{
+    return GcurrentMap && GcurrentMap->getNode() && c->getNode() == GcurrentMap->getNode();
+}
+
+// The player always stands inside the level's bounds; that contact is the collision response's business.
+static bool isPlayerAndLevel(Collidable* a, Collidable* b)
+{
+    return (isPlayer(a) && isLevel(b)) || (isLevel(a) && isPlayer(b));
+}
+
+void updateCollision()
+{
+    if (Gcolisao.size() < 2)
+        return;
+    updateVector();
+    // Only X-neighbours are compared: one sort and n - 1 tests instead of every pair. The size is read
+    // again each step because a notification may take an object out of the registry (a pick-up).
+    for (size_t i = 0; i + 1 < Gcolisao.size(); ++i) {
+        Collidable* a = Gcolisao[i];
+        Collidable* b = Gcolisao[i + 1];
+        if (isPlayerAndLevel(a, b))
+            continue;
+        const irr::f32 d = a->getPosition().getDistanceFrom(b->getPosition());
+        const irr::f32 r = (a->getCollisionRange() + b->getCollisionRange()) * 0.5f;
+        if (r > d) {
+            a->collided(b);
+            b->collided(a);
+        }
+    }
+}
+
+Collidable* getFirstCollision(irr::core::line3df ray, irr::core::vector3df* intersection,
+                              irr::core::triangle3df* hitTriangle)
+{
+    ISceneNode* hit = GSmgr->getSceneCollisionManager()->getSceneNodeAndCollisionPointFromRay(
+        ray, *intersection, *hitTriangle, 0, nullptr, false);
+    if (!hit)
+        return nullptr;
+    if (GcurrentMap && hit == GcurrentMap->getNode())
+        return GcurrentMap;
+    auto owner =
+        std::find_if(Gcolisao.begin(), Gcolisao.end(), [hit](Collidable* c) { return c->getNode() == hit; });
+    return owner == Gcolisao.end() ? nullptr : *owner;
+}

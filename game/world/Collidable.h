@@ -1,0 +1,45 @@
+// Objects that can be touched or hit: their triangle selectors, the registry Gcolisao, the proximity sweep
+// and the first-hit ray test.
+#pragma once
+
+#include <irrlicht.h>
+
+#include "messaging/Interactive.h"
+
+class Collidable : public Interactive {
+public:
+    Collidable() = default;
+    ~Collidable() override;
+    Collidable(const Collidable&) = delete;
+    Collidable& operator=(const Collidable&) = delete;
+
+    virtual void gotShoot(int dmg, irr::core::vector3df pos, irr::core::vector3df angulo) = 0;
+    virtual irr::core::vector3df getPosition() = 0;
+    virtual irr::scene::ISceneNode* getNode() = 0;
+    virtual void collided(Collidable* who) = 0;
+
+    void turnOnCollision(irr::f32 range, bool camera, irr::scene::IMeshSceneNode* node);
+    void turnOnCollision(irr::f32 range, bool camera, irr::scene::IAnimatedMeshSceneNode* node);
+    irr::scene::IMeshSceneNode* createSelector(irr::scene::IMesh* mesh);
+    void setSelectorFromCamera(irr::scene::ICameraSceneNode* cam);
+    irr::scene::ITriangleSelector* getSelector() { return _selector; }
+    void turnOffCollision();
+    void drop();
+
+    irr::f32 getCollisionRange() const { return _collisionRange; }
+    bool getCollisionCamera() const { return _collisionCamera; }
+
+protected:
+    // Keeps `selector` (already counted for us), sets it on `node` and enters the registry.
+    void attachSelector(irr::scene::ITriangleSelector* selector, irr::scene::ISceneNode* node);
+
+    irr::scene::ITriangleSelector* _selector = nullptr;
+    irr::f32 _collisionRange = 10.0f;
+    bool _collisionCamera = false;
+};
+
+bool collidableCompare(Collidable* a, Collidable* b);
+void updateVector();
+void updateCollision();
+Collidable* getFirstCollision(irr::core::line3df ray, irr::core::vector3df* intersection,
+                              irr::core::triangle3df* hitTriangle);

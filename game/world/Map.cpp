@@ -1,0 +1,62 @@
+// Loading the level from a 3D Studio file or a Quake 3 archive.
+#include "world/Map.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "shell/Global.h"
+#include "shell/LogFile.h"
+
+// Without its level the game cannot be played: say which file failed, on the console and in the log.
+[[noreturn]] static void levelNotLoaded(const irr::core::stringc& what)
+{
+    const irr::core::stringc line = irr::core::stringc("cannot load the level: ") + what;
+    puts(line.c_str());
+    GLog.writelf(line.c_str());
+    exit(0);
+}
+
+// A damaged file can still load as a mesh with nothing in it, which would leave the player falling forever.
+static bool hasGeometry(irr::scene::IAnimatedMesh* mesh)
+{
+    return mesh && mesh->getMesh(0) && mesh->getMesh(0)->getMeshBufferCount() > 0;
+}
+
+void Map::load3DSMap(const irr::core::stringc& folder)
+{
+    const irr::core::stringc file = folder + "map.3DS";
+    irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh(file);
+    if (!hasGeometry(mesh))
+        levelNotLoaded(file);
+    irr::scene::IMeshSceneNode* node = GSmgr->addOctreeSceneNode(mesh, nullptr, -1, 512);
+    _node = node;
+    attachSelector(GSmgr->createOctreeTriangleSelector(node->getMesh(), node, 128), node);
+    _node->setScale(irr::core::vector3df(17, 17, 17));
+    finishNode("world");
+    startSound("map.3DS");
+}
+
+void Map::loadQ3Map(const irr::core::stringc& folder)
+{
+    const irr::core::stringc archive = folder + "map.pk3";
+    if (!GSmgr->getFileSystem()->addFileArchive(archive, true, true, irr::io::EFAT_ZIP))
+        levelNotLoaded(archive);
+    irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh("20kdm2.bsp");
+    if (!hasGeometry(mesh))
+        levelNotLoaded(irr::core::stringc("20kdm2.bsp in ") + archive);
+    _node = createSelector(mesh->getMesh(0));
+    _node->setPosition(irr::core::vector3df(-1350, -130, -1400));
+    finishNode("map");
+    startSound("map.pk3");
+}
+
+void Map::finishNode(const irr::core::stringc& name)
+{
+    _node->setMaterialFlag(irr::video::EMF_LIGHTING, false);
+    _node->setName(name);
+}
+
+// The level has no sound of its own; the loaders still name their file here.
+void Map::startSound(const irr::core::stringc&)
+{
+}

@@ -1,0 +1,23 @@
+// The level: one collidable that owns the level's scene node and the triangle selector over it.
+#pragma once
+
+#include "world/Collidable.h"
+
+class Map : public Collidable {
+public:
+    void rcvMessage(int) override {}
+    void gotShoot(int, irr::core::vector3df, irr::core::vector3df) override {}
+    irr::core::vector3df getPosition() override { return _node->getPosition(); }
+    irr::scene::ISceneNode* getNode() override { return _node; }
+    void collided(Collidable*) override {}
+
+    // `folder` ends with a path separator; the level's file names are appended to it.
+    void load3DSMap(const irr::core::stringc& folder);
+    void loadQ3Map(const irr::core::stringc& folder);
+    void startSound(const irr::core::stringc& file);
+
+private:
+    void finishNode(const irr::core::stringc& name);
+
+    irr::scene::ISceneNode* _node = nullptr;
+};

@@ -1,0 +1,108 @@
+// Loading the level: the node as the rest of the game expects it, its indifference, and missing files.
+#include <fstream>
+
+#include "shell/LogFile.h"
+#include "support/EngineTest.h"
+#include "support/ReadFile.h"
+#include "support/Tiny3DS.h"
+#include "world/Map.h"
+
+using irr::core::vector3df;
+
+namespace {
+
+class MapTest : public EngineTest {
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        folder = makeTempDir() + "/";
+        GLog.setpath((folder + "log.txt").c_str());
+    }
+
+    std::string folder;
+    Map map;
+};
+
+TEST_F(MapTest, LevelNodeIsNamedWorldScaledAndRegisteredOnce)
+{
+    writeTiny3DS(folder + "map.3DS");
+    map.load3DSMap(folder.c_str());
+    irr::scene::ISceneNode* node = map.getNode();
+    ASSERT_NE(node, nullptr);
+    EXPECT_STREQ(node->getName(), "world");
+    EXPECT_EQ(node->getScale(), vector3df(17, 17, 17));
+    EXPECT_FALSE(node->getMaterial(0).Lighting);
+    EXPECT_NE(map.getSelector(), nullptr);
+    EXPECT_EQ(node->getTriangleSelector(), map.getSelector());
+    EXPECT_EQ(Gcolisao, std::vector<Collidable*>{&map});
+    EXPECT_EQ(map.getCollisionRange(), 10);
+    EXPECT_EQ(map.getSelector()->getTriangleCount(), 4);
+}
+
+TEST_F(MapTest, LevelIgnoresMessagesShotsAndCollisions)
+{
+    writeTiny3DS(folder + "map.3DS");
+    map.load3DSMap(folder.c_str());
+    map.rcvMessage(8);
+    map.gotShoot(50, vector3df(1, 0, 1), vector3df(0, 1, 0));
+    map.collided(&map);
+    EXPECT_EQ(map.getPosition(), vector3df(0, 0, 0));
+    EXPECT_EQ(map.getNode()->getScale(), vector3df(17, 17, 17));
+    EXPECT_TRUE(map.getNode()->isVisible());
+    EXPECT_EQ(Gcolisao.size(), 1u);
+}
+
+TEST_F(MapTest, GeneratedLevelHoldsThePlayerStartBetweenFloorAndWalls)
+{
+    const std::string generated = std::string(SATLINK_BUILD_DIR) + "/media/OrvendMap/";
+    if (!std::ifstream(generated + "map.3DS"))
+        GTEST_SKIP() << "level not generated";
+    map.load3DSMap(generated.c_str());
+    GcurrentMap = &map;
+    GSmgr->getRootSceneNode()->OnAnimate(0);
+    const vector3df start(200, 100, -650);
+    vector3df hit;
+    irr::core::triangle3df triangle;
+    const irr::core::line3df down(start, start - vector3df(0, 1000, 0));
+    EXPECT_EQ(getFirstCollision(down, &hit, &triangle), &map);
+    EXPECT_NEAR(hit.Y, 0, 1);
+    for (const vector3df& way : {vector3df(1, 0, 0), vector3df(-1, 0, 0), vector3df(0, 0, -1)})
+        EXPECT_EQ(getFirstCollision(irr::core::line3df(start, start + way * 5000), &hit, &triangle), &map);
+}
+
+TEST_F(MapTest, MissingLevelFileEndsTheGameNamingIt)
+{
+    EXPECT_EXIT(map.load3DSMap(folder.c_str()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(readFile(folder + "log.txt"), "cannot load the level: " + folder + "map.3DS\n");
+}
+
+TEST_F(MapTest, BrokenLevelFileEndsTheGameNamingIt)
+{
+    std::ofstream(folder + "map.3DS") << "MM not a level";
+    EXPECT_EXIT(map.load3DSMap(folder.c_str()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(readFile(folder + "log.txt"), "cannot load the level: " + folder + "map.3DS\n");
+}
+
+TEST_F(MapTest, MissingQuake3ArchiveEndsTheGameNamingIt)
+{
+    EXPECT_EXIT(map.loadQ3Map(folder.c_str()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(readFile(folder + "log.txt"), "cannot load the level: " + folder + "map.pk3\n");
+}
+
+TEST_F(MapTest, Quake3ArchiveWithoutTheLevelEndsTheGame)
+{
+    // A ZIP archive holding one empty stored file, "readme.txt", and not the level.
+    char header[30] = {'P', 'K', 3, 4, 10};
+    header[26] = 10;  // length of the file name
+    const char end[22] = {'P', 'K', 5, 6};
+    std::ofstream zip(folder + "map.pk3", std::ios::binary);
+    zip.write(header, sizeof(header));
+    zip << "readme.txt";
+    zip.write(end, sizeof(end));
+    zip.close();
+    EXPECT_EXIT(map.loadQ3Map(folder.c_str()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EQ(readFile(folder + "log.txt"), "cannot load the level: 20kdm2.bsp in " + folder + "map.pk3\n");
+}
+
+}
