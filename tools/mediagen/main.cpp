@@ -7,7 +7,10 @@
 #include "generators/effects.h"
 #include "generators/fonts.h"
 #include "generators/ninja.h"
+#include "generators/props.h"
+#include "generators/super.h"
 #include "generators/textures.h"
+#include "generators/weapons.h"
 
 int main(int argc, char** argv)
 {
@@ -22,6 +25,9 @@ int main(int argc, char** argv)
         writeTextures(out, images);
         writeEffects(out, images);
         writeNinja(out, images);
+        writeProps(out, images);
+        writeWeapons(out, images);
+        writeSuper(out, images);
         out.writeText(".generated", "");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "mediagen: %s\n", e.what());
