@@ -6,8 +6,10 @@
 #include "OutputFolder.h"
 #include "generators/effects.h"
 #include "generators/fonts.h"
+#include "generators/music.h"
 #include "generators/ninja.h"
 #include "generators/props.h"
+#include "generators/sounds.h"
 #include "generators/super.h"
 #include "generators/textures.h"
 #include "generators/weapons.h"
@@ -28,6 +30,8 @@ int main(int argc, char** argv)
         writeProps(out, images);
         writeWeapons(out, images);
         writeSuper(out, images);
+        writeSounds(out);
+        writeMusic(out);
         out.writeText(".generated", "");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "mediagen: %s\n", e.what());
