@@ -1,7 +1,18 @@
 // mediagen: writes the game's whole media folder from code.
 #include <cstdio>
+#include <exception>
 
+#include "ImageFiles.h"
 #include "OutputFolder.h"
+#include "generators/effects.h"
+#include "generators/fonts.h"
+#include "generators/music.h"
+#include "generators/ninja.h"
+#include "generators/props.h"
+#include "generators/sounds.h"
+#include "generators/super.h"
+#include "generators/textures.h"
+#include "generators/weapons.h"
 
 int main(int argc, char** argv)
 {
@@ -9,7 +20,22 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: mediagen MEDIA_FOLDER\n");
         return 2;
     }
-    OutputFolder out(argv[1]);
-    out.writeText(".generated", "");
+    try {
+        OutputFolder out(argv[1]);
+        ImageFiles images;
+        writeFonts(out, images);
+        writeTextures(out, images);
+        writeEffects(out, images);
+        writeNinja(out, images);
+        writeProps(out, images);
+        writeWeapons(out, images);
+        writeSuper(out, images);
+        writeSounds(out);
+        writeMusic(out);
+        out.writeText(".generated", "");
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "mediagen: %s\n", e.what());
+        return 1;
+    }
     return 0;
 }

@@ -1,0 +1,160 @@
+// The generated media drawn with OpenGL, saved as pictures for people to look at: the ninja's four
+// movements side by side (walk, attack, die, stand), the props and weapons as the game shows them, and
+// the fonts as the dialogs and the status line draw them.
+// They need a display: screenshots.sh runs them under Xvfb.
+#include <gtest/gtest.h>
+#include <irrlicht.h>
+
+#include "OpenGLShot.h"
+
+using namespace irr;
+
+namespace {
+
+const std::string Media = std::string(SATLINK_BUILD_DIR) + "/media/";
+const video::SColor Background(255, 96, 120, 150);
+
+// How many pixels of a column band of the picture differ from the background.
+int figurePixels(video::IImage* shot, int band, int bands)
+{
+    const core::dimension2du size = shot->getDimension();
+    int count = 0;
+    for (u32 y = 0; y < size.Height; ++y)
+        for (u32 x = band * size.Width / bands; x < (band + 1) * size.Width / bands; ++x)
+            count += shot->getPixel(x, y).color != Background.color;
+    return count;
+}
+
+void expectFigures(video::IImage* shot, int bands)
+{
+    const core::dimension2du size = shot->getDimension();
+    for (int band = 0; band < bands; ++band) {
+        const int figure = figurePixels(shot, band, bands);
+        EXPECT_GT(figure, 1500) << "figure " << band;
+        EXPECT_LT(figure, static_cast<int>(size.Width * size.Height) / bands / 2) << "figure " << band;
+    }
+}
+
+}  // namespace
+
+TEST(Screenshot, NinjaFourPosesSideBySide)
+{
+    OpenGLShot shot(1024, 384);
+    if (!shot.ready())
+        GTEST_SKIP() << "no display";
+    scene::ISceneManager* smgr = shot.scene();
+    scene::IAnimatedMesh* mesh = smgr->getMesh((Media + "ninja.b3d").c_str());
+    ASSERT_NE(mesh, nullptr);
+    const int frames[4] = {3, 138, 172, 206};
+    // The camera looks towards -Z, so +X is on the left of the picture.
+    for (int i = 0; i < 4; ++i) {
+        scene::IAnimatedMeshSceneNode* node = smgr->addAnimatedMeshSceneNode(mesh);
+        node->setPosition(core::vector3df(33.0f - 22.0f * static_cast<float>(i), 0, 0));
+        node->setRotation(core::vector3df(0, -30, 0));
+        node->setAnimationSpeed(0);
+        node->setCurrentFrame(static_cast<f32>(frames[i]));
+    }
+    smgr->addCameraSceneNode(nullptr, core::vector3df(0, 14, 34), core::vector3df(0, 8, 0));
+    smgr->addLightSceneNode(nullptr, core::vector3df(30, 60, 80), video::SColorf(1, 1, 1), 400);
+    smgr->setAmbientLight(video::SColorf(0.35f, 0.35f, 0.4f));
+
+    video::IImage* picture = shot.capture(Background);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_TRUE(shot.save(picture, "ninja_poses.png"));
+    expectFigures(picture, 4);
+    picture->drop();
+}
+
+TEST(Screenshot, PropsAndWeaponsUnlit)
+{
+    OpenGLShot shot(1200, 400);
+    if (!shot.ready())
+        GTEST_SKIP() << "no display";
+    scene::ISceneManager* smgr = shot.scene();
+    struct Model {
+        const char* file;
+        const char* texture;
+        float scale;
+        core::vector3df rotation;
+        int frame;
+    };
+    const Model models[6] = {
+        {"gun/Pilum.3ds", nullptr, 0.3f, {0, 30, 60}, 0},   {"tablechair.3DS", nullptr, 0.16f, {0, 30, 0}, 0},
+        {"shtangentzcirkul.3DS", nullptr, 4, {0, 20, 0}, 0}, {"gun/hand.obj", "hand.jpg", 4, {0, 180, 0}, 0},
+        {"sniper.ms3d", "sniper.jpg", 1.6f, {0, 60, 0}, 0},  {"super.md2", "super.pcx", 0.35f, {0, 60, 0}, 12},
+    };
+    for (int i = 0; i < 6; ++i) {
+        scene::IAnimatedMesh* mesh = smgr->getMesh((Media + models[i].file).c_str());
+        ASSERT_NE(mesh, nullptr) << models[i].file;
+        scene::IAnimatedMeshSceneNode* node = smgr->addAnimatedMeshSceneNode(mesh);
+        node->setPosition(core::vector3df(80.0f - 32.0f * static_cast<float>(i), 0, 0));
+        node->setRotation(models[i].rotation);
+        node->setScale(core::vector3df(models[i].scale));
+        node->setMaterialFlag(video::EMF_LIGHTING, false);
+        node->setAnimationSpeed(0);
+        node->setCurrentFrame(static_cast<f32>(models[i].frame));
+        if (models[i].texture)
+            node->setMaterialTexture(0, smgr->getVideoDriver()->getTexture((Media + models[i].texture).c_str()));
+    }
+    smgr->addCameraSceneNode(nullptr, core::vector3df(0, 16, 52), core::vector3df(0, 10, 0));
+
+    video::IImage* picture = shot.capture(Background);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_TRUE(shot.save(picture, "props_and_weapons.png"));
+    expectFigures(picture, 6);
+    picture->drop();
+}
+
+TEST(Screenshot, FontsAsTheGameDrawsThem)
+{
+    OpenGLShot shot(800, 300);
+    if (!shot.ready())
+        GTEST_SKIP() << "no display";
+    gui::IGUIEnvironment* gui = shot.gui();
+    gui::IGUIFont* text = gui->getFont((Media + "fontcalibri10.png").c_str());
+    gui::IGUIFont* message = gui->getFont((Media + "fontcalibri12.png").c_str());
+    gui::IGUIFont* status = gui->getFont((Media + "battlefield.bmp").c_str());
+    ASSERT_TRUE(text && message && status);
+    gui->getSkin()->setFont(text);
+    gui::IGUIWindow* dialog = gui->addWindow(core::recti(20, 20, 420, 150), false, L"Identifica\u00e7\u00e3o");
+    gui->addStaticText(L"Digite usu\u00e1rio e senha!", core::recti(20, 40, 380, 60), false, true, dialog);
+    gui->addStaticText(L"\u00c1gua, ma\u00e7\u00e3, p\u00e3o, voc\u00ea, \u00f3culos, \u00faltimo, \u00c9poca",
+                       core::recti(20, 70, 380, 90), false, true, dialog);
+    gui->addButton(core::recti(150, 95, 250, 120), dialog, -1, L"Entrar");
+
+    video::IImage* picture = shot.capture(video::SColor(255, 60, 110, 170), [&] {
+        message->draw(L"Sinal recuperado. Computador online.\nIniciando download... \u00e7\u00e3\u00e9",
+                      core::recti(440, 40, 790, 120), video::SColor(255, 250, 250, 0));
+        status->draw(L"100", core::recti(30, 240, 200, 290), video::SColor(255, 128, 255, 0));
+        status->draw(L"-", core::recti(700, 240, 790, 290), video::SColor(255, 128, 255, 0));
+    });
+    ASSERT_NE(picture, nullptr);
+    EXPECT_TRUE(shot.save(picture, "fonts.png"));
+    int yellow = 0, green = 0;
+    for (u32 y = 0; y < 300; ++y)
+        for (u32 x = 0; x < 800; ++x) {
+            const video::SColor c = picture->getPixel(x, y);
+            yellow += c.getRed() > 200 && c.getGreen() > 200 && c.getBlue() < 80;
+            green += c.getGreen() > 200 && c.getRed() > 100 && c.getRed() < 160 && c.getBlue() < 60;
+        }
+    EXPECT_GT(yellow, 300);
+    EXPECT_GT(green, 300);
+    picture->drop();
+}
+
+TEST(Screenshot, SkyDomeAsTheLevelShowsIt)
+{
+    OpenGLShot shot(800, 400);
+    if (!shot.ready())
+        GTEST_SKIP() << "no display";
+    scene::ISceneManager* smgr = shot.scene();
+    smgr->addSkyDomeSceneNode(smgr->getVideoDriver()->getTexture((Media + "skydome2.jpg").c_str()), 16, 8, 1.0f, 1.5f, 1000.0f);
+    smgr->addCameraSceneNode(nullptr, core::vector3df(0, 0, 0), core::vector3df(0, 200, 1000));
+    video::IImage* picture = shot.capture(Background);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_TRUE(shot.save(picture, "skydome.png"));
+    // Sky above: bluer at the top of the picture than at its bottom, near the horizon.
+    EXPECT_GT(picture->getPixel(400, 5).getBlue(), picture->getPixel(400, 5).getRed());
+    EXPECT_NE(picture->getPixel(400, 5).color, Background.color);
+    picture->drop();
+}
