@@ -1,6 +1,8 @@
 // Definitions of the global context; the order of the object rows is their order of construction.
 #include "shell/Global.h"
 
+#include "shell/Config.h"
+
 irr::core::stringc Gexepath;
 std::vector<Collidable*> Gcolisao;
 std::vector<Executable*> Gexecucao;
@@ -29,6 +31,8 @@ bool GcheatTests = false;
 bool Gblood = false;
 bool GproxyInternet = false;
 int GproxyPort = 0;
+SConfig Gconfig;
+Usuario GUser;
 char GquestionType = 0;
 
 void resetGlobalContext()
@@ -58,5 +62,7 @@ void resetGlobalContext()
     Gblood = false;
     GproxyInternet = false;
     GproxyPort = 0;
+    Gconfig = SConfig();
+    GUser = Usuario();
     GquestionType = 0;
 }
