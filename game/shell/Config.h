@@ -1,4 +1,4 @@
-// The settings record and the user record read from config.xml.
+// The game's settings, read once at start-up from config.xml.
 #pragma once
 
 struct SConfig {
@@ -16,3 +16,7 @@ struct Usuario {
     char senha[200] = {};
     char endereco[250] = {};
 };
+
+// Fills Gconfig, GUser and the proxy globals from the file at path (a native path); a missing or
+// unreadable file leaves them as they are. Ends with the window-size floor.
+void readConfig(const char* path);

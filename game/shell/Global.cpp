@@ -2,8 +2,12 @@
 #include "shell/Global.h"
 
 #include "shell/Config.h"
+#include "shell/EventReceiver.h"
+#include "shell/LogFile.h"
 
+tp_LogFile GLog;
 irr::core::stringc Gexepath;
+EventReceiver GEventReceiver;
 std::vector<Collidable*> Gcolisao;
 std::vector<Executable*> Gexecucao;
 std::vector<GenericObj*> GgenericObj;
@@ -37,7 +41,9 @@ char GquestionType = 0;
 
 void resetGlobalContext()
 {
+    GLog = tp_LogFile();
     Gexepath = "";
+    GEventReceiver.clear_input();
     Gcolisao.clear();
     Gexecucao.clear();
     GgenericObj.clear();
