@@ -307,3 +307,11 @@ bool Dialogs::closedMessageBox() const
 {
     return _ClosedMessage;
 }
+
+void closeMessageBox()
+{
+    _Mensagem = nullptr;
+    _ClosedMessage = true;
+    _TenirMessage = false;
+    setCameraInput(true);
+}

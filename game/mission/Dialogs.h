@@ -9,9 +9,9 @@
 
 class Dialogs {
 public:
-    static const int okButton = 666;
-    static const int cancelButton = 777;
-    static const int messageBoxOk = 15;
+    static constexpr int okButton = 666;
+    static constexpr int cancelButton = 777;
+    static constexpr int messageBoxOk = 15;
 
     Dialogs();
 
@@ -67,3 +67,6 @@ private:
 extern const wchar_t* _Mensagem;
 extern bool _ClosedMessage;
 extern bool _TenirMessage;
+
+// Takes the message box off the screen and gives the player's camera its input back.
+void closeMessageBox();
