@@ -7,6 +7,7 @@
 
 #include "mission/DialogCodeEventReceiver.h"
 #include "mission/conv.h"
+#include "platform/nativepath.h"
 #include "shell/Config.h"
 #include "shell/EventReceiver.h"
 #include "shell/Global.h"
@@ -99,12 +100,12 @@ void Dialogs::setWindowColour(video::SColor colour)
 // The dialogs cannot be read without their font, so the game cannot go on without it.
 void Dialogs::useDialogFont()
 {
-    core::stringc path = Gexepath + "/media/fontcalibri10.png";
-    gui::IGUIFont* font = GEnvironment->getFont(path);
+    std::string path = nativePath((Gexepath + "\\media\\fontcalibri10.png").c_str());
+    gui::IGUIFont* font = GEnvironment->getFont(path.c_str());
     if (!font) {
-        std::printf("font not found: %s\n", path.c_str());
-        GLog.write("font not found: ");
-        GLog.writelf(path.c_str());
+        std::string line = "font not found: " + path;
+        std::puts(line.c_str());
+        GLog.writelf(line.c_str());
         std::exit(0);
     }
     GEnvironment->getSkin()->setFont(font);
