@@ -219,9 +219,11 @@ void tp_LogFile::dlmwrite(char c, const double* p, int ni, int nj)
         return;
     for (int i = 0; i < ni; ++i) {
         const double* row = p + static_cast<long>(i) * nj;
-        size_t used = appendCut(_msg, sizeof _msg, 0, "%19.18f", row[0]);
+        // Values wider than 20 characters (negative or large) are cut; the line end always stays.
+        const size_t room = sizeof _msg - 1;
+        size_t used = appendCut(_msg, room, 0, "%19.18f", row[0]);
         for (int j = 1; j < nj; ++j)
-            used = appendCut(_msg, sizeof _msg, used, "%c%19.18f", c, row[j]);
+            used = appendCut(_msg, room, used, "%c%19.18f", c, row[j]);
         appendCut(_msg, sizeof _msg, used, "\n");
         write();
     }
