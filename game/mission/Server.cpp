@@ -28,6 +28,8 @@ ServerAddress serverAddress()
 {
     ServerAddress address;
     address.host = GUser.endereco;
+    if (address.host.empty())
+        throw std::string("no quiz server address in config.xml");
     std::string::size_type colon = address.host.rfind(':');
     if (colon == std::string::npos)
         return address;

@@ -174,17 +174,20 @@ TEST_F(ServerTest, ProxyRefusalFailsEveryRequest)
     EXPECT_EQ(proxy.requests()[0], "CONNECT quiz.example:80 HTTP/1.0 \r\n\n");
 }
 
-TEST_F(ServerTest, BadServerAddressFailsWithItsReasonInTheLog)
+TEST_F(ServerTest, BadOrMissingServerAddressFailsWithItsReasonInTheLog)
 {
     std::string log = (std::filesystem::temp_directory_path() / "satlink-server-test-log.txt").string();
     GLog.clear(log.c_str());
     std::strcpy(GUser.endereco, "127.0.0.1:8o");
     EXPECT_EQ(loginServer(), "");
     EXPECT_EQ(sendAnswer("Q007", "x"), "outch");
+    GUser.endereco[0] = 0;
+    EXPECT_THROW(askQuestion(-1), std::runtime_error);
     std::stringstream text;
     text << std::ifstream(log).rdbuf();
     EXPECT_EQ(text.str(), "loginServer: bad port in the server address: 127.0.0.1:8o\n"
-                          "sendAnswer: bad port in the server address: 127.0.0.1:8o\n");
+                          "sendAnswer: bad port in the server address: 127.0.0.1:8o\n"
+                          "getQuestion: no quiz server address in config.xml\n");
     std::filesystem::remove(log);
 }
 
