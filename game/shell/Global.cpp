@@ -1,6 +1,7 @@
 // Definitions of the global context; the order of the object rows is their order of construction.
 #include "shell/Global.h"
 
+#include "mission/Dialogs.h"
 #include "shell/Config.h"
 #include "shell/EventReceiver.h"
 #include "shell/LogFile.h"
@@ -16,6 +17,7 @@ std::vector<Collidable*> Gcolisao;
 std::vector<Executable*> Gexecucao;
 std::vector<GenericObj*> GgenericObj;
 std::vector<Collectable*> Gcollectable;
+Dialogs GDialogs;
 irr::core::stringc GproxyIP;
 std::string GquestionID;
 std::string GquestionText;
@@ -54,6 +56,10 @@ void resetGlobalContext()
     Gexecucao.clear();
     GgenericObj.clear();
     Gcollectable.clear();
+    GDialogs = Dialogs();
+    _Mensagem = nullptr;
+    _ClosedMessage = true;
+    _TenirMessage = false;
     GproxyIP = "";
     GquestionID.clear();
     GquestionText.clear();

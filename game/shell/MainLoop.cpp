@@ -2,8 +2,12 @@
 #include "shell/MainLoop.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
+#include "mission/Dialogs.h"
 #include "shell/CollisionCadence.h"
+#include "shell/Config.h"
 #include "shell/EventReceiver.h"
 #include "shell/Executable.h"
 #include "shell/Global.h"
@@ -42,6 +46,29 @@ void runExecutionPass()
     }
 }
 
+void drawLogonFrame()
+{
+    beginScene();
+    GSmgr->drawAll();
+    GEnvironment->drawAll();
+    GDriver->endScene();
+}
+
+// Only the log-on window runs until it is answered: no input, agenda, execution list or collision.
+void logonPhase()
+{
+    GDialogs.setAnswer(0);
+    GDialogs.fillLogon();
+    GDialogs.ShowDialogLogon();
+    while (GDevice->run() && GDialogs.isDialogOpened())
+        drawLogonFrame();
+    GDialogs.CloseDialog();
+    if (GDialogs.answer() == Dialogs::cancelButton)
+        std::exit(0);
+    GDialogs.copyLogonToUser();
+    GLog.writelf(("logon as " + std::string(GUser.usuario)).c_str());
+}
+
 void showFrameRate()
 {
     GDevice->setWindowCaption(irr::core::stringw(GDriver->getFPS()).c_str());
@@ -72,6 +99,7 @@ int gameLoop()
 {
     GLog.writelf("gameLoop");
     prepare();
+    logonPhase();
     while (GDevice->run() && continuarLaco)
         runFrame();
     return 1;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <sys/stat.h>
 
+#include "mission/Dialogs.h"
 #include "platform/SoundEngine.h"
 #include "platform/nativepath.h"
 #include "shell/Config.h"
@@ -83,6 +84,7 @@ void StartupEngine()
     Gcolisao.clear();
     GTimer = GDevice->getTimer();
     mountMedia();
+    GDialogs.createDialogs();
 }
 
 void initSound()

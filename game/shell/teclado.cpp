@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "mission/Dialogs.h"
 #include "shell/EventReceiver.h"
 #include "shell/Global.h"
 #include "shell/LogFile.h"
@@ -13,6 +14,9 @@ namespace {
 const irr::u8 KEY_O = 0x4F;
 const irr::u8 KEY_P = 0x50;
 const irr::u8 KEY_A = 0x41;
+const irr::u8 KEY_ESCAPE = 0x1B;
+const irr::u8 KEY_SPACE = 0x20;
+const irr::u8 KEY_RETURN = 0x0D;
 
 void quitOnO(EventReceiver* evRec)
 {
@@ -21,6 +25,12 @@ void quitOnO(EventReceiver* evRec)
     std::puts("bye");
     std::fflush(stdout);
     std::exit(0);
+}
+
+void closeMessageOnKeys(EventReceiver* evRec)
+{
+    if (evRec->keyDown(KEY_ESCAPE) || evRec->keyDown(KEY_SPACE) || evRec->keyDown(KEY_RETURN))
+        closeMessageBox();
 }
 
 void testModeOnP(EventReceiver* evRec)
@@ -36,6 +46,7 @@ void testModeOnP(EventReceiver* evRec)
 void process_input(EventReceiver* evRec)
 {
     quitOnO(evRec);
+    closeMessageOnKeys(evRec);
     testModeOnP(evRec);
 }
 

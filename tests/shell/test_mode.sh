@@ -3,6 +3,7 @@ source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
 
 start_game --test-mode
 win=$(game_window)
+pass_logon "$win"
 wait_caption_number "$win"
 expect_log_line "test mode on"
 close_window "$win"
@@ -14,6 +15,7 @@ win=$(game_window)
 # The keys are read once, before the loop starts.
 wait_log_line "gameLoop"
 release_key l
+pass_logon "$win"
 wait_caption_number "$win"
 expect_log_line "test mode on"
 close_window "$win"
@@ -21,6 +23,7 @@ expect_status 154 "the run with L held"
 
 start_game
 win=$(game_window)
+pass_logon "$win"
 wait_caption_number "$win"
 expect_no_log_line "test mode on"
 focus_game "$win"

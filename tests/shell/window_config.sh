@@ -14,6 +14,7 @@ XML
 start_game
 win=$(game_window)
 [ "$(window_shape "$win")" = "800x600 no" ] || fail "window is $(window_shape "$win"), not 800x600 windowed"
+pass_logon "$win"
 wait_caption_number "$win"
 expect_no_log_line "test mode on"
 

@@ -6,6 +6,7 @@ echo "line of an earlier run" >"$GAME_DIR/log.txt"
 start_game
 win=$(game_window)
 [ "$(window_shape "$win")" = "700x500 no" ] || fail "window is $(window_shape "$win"), not 700x500 windowed"
+pass_logon "$win"
 wait_caption_number "$win"
 screenshot window_default
 # Frames are drawn: the window is cleared to the grey of an empty scene.

@@ -64,6 +64,19 @@ window_shape() {
     END { print w "x" h " " o }'
 }
 
+# Presses "ok" on the log-on window, which holds the game until it is answered. The button sits
+# in the middle of the dialog, whose width follows the window's.
+pass_logon() {
+  local width
+  width=$(xwininfo -id "$1" | awk '/Width:/ { print $2 }')
+  logon_click "$1" $(( (width - 50) * 95 / 100 / 2 + 50 ))
+}
+
+# logon_click WINDOW X: a click at X on the row of the log-on window's buttons.
+logon_click() {
+  xdotool mousemove --window "$1" "$2" 187 click 1
+}
+
 # Waits until the caption is the frame rate: a decimal number and nothing else.
 wait_caption_number() {
   local name

@@ -1,0 +1,48 @@
+# The log-on window of the real game: shown alone with the configured names; the typed names go
+# on with ok; cancelar ends with 0 before any frame; closing the window keeps the typed names.
+source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
+
+cat >"$GAME_DIR/config.xml" <<'XML'
+<config>
+  <user username="ana" password="segredo" server="127.0.0.1:9"/>
+  <screenresolution fullscreen="false" x="800" y="600"/>
+</config>
+XML
+
+is_number() { [[ "$(xdotool getwindowname "$1" 2>/dev/null)" =~ ^[0-9]+$ ]]; }
+
+# type_in WINDOW Y TEXT: replaces the text of the log-on box on that row.
+type_in() {
+  xdotool mousemove --window "$1" 300 "$2" click 1 key ctrl+a type "$3"
+}
+
+start_game
+win=$(game_window)
+sleep 1
+screenshot logon
+[ "$(pixel logon 400 500)" = "gray(80)" ] || fail "the scene behind the dialog is not cleared to grey"
+[ "$(pixel logon 100 60)" != "gray(80)" ] || fail "no log-on window"
+is_number "$win" && fail "a frame of the game ran during the log-on"
+type_in "$win" 87 "bia"
+type_in "$win" 137 "x y"
+screenshot logon-typed
+logon_click "$win" 406
+wait_caption_number "$win"
+expect_log_line "logon as bia"
+close_window "$win"
+expect_status 154 "the game after the log-on"
+
+start_game
+win=$(game_window)
+logon_click "$win" 516
+expect_status 0 "cancelar"
+expect_no_log_line "logon as ana"
+
+start_game
+win=$(game_window)
+type_in "$win" 87 "carla"
+sleep 0.5
+close_window "$win"
+expect_status 154 "the game closed during the log-on"
+expect_log_line "logon as carla"
+echo "ok"
