@@ -4,6 +4,7 @@
 #include "messaging/Agenda.h"
 #include "shell/Executable.h"
 #include "shell/MainLoop.h"
+#include "support/DialogsOnNullDevice.h"
 #include "support/EngineTest.h"
 #include "world/Collidable.h"
 
@@ -49,6 +50,13 @@ private:
 
 class FrameStepsTest : public EngineTest {
 protected:
+    // The frame loop starts once the log-on window is answered.
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        createDialogsAnswering([] { GDialogs.setAnswer(Dialogs::okButton); });
+    }
+
     std::vector<int> trace;
 };
 
