@@ -5,6 +5,7 @@
 #include "ImageFiles.h"
 #include "OutputFolder.h"
 #include "generators/fonts.h"
+#include "level/level.h"
 
 int main(int argc, char** argv)
 {
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
         OutputFolder out(argv[1]);
         ImageFiles images;
         writeFonts(out, images);
+        writeLevel(out, images);
         out.writeText(".generated", "");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "mediagen: %s\n", e.what());
