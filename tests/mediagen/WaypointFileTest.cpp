@@ -1,0 +1,101 @@
+// The generated waypoint file: its format, its graph, and its edges against the scaled level.
+#include <cmath>
+#include <fstream>
+#include <queue>
+
+#include "level/LevelPlan.h"
+#include "mediagen/LevelFiles.h"
+#include "support/EngineTest.h"
+
+namespace {
+
+const std::string WpnPath = LevelMedia + "OrvendMap/wayPoint.wpn";
+
+class WaypointFileTest : public EngineTest {
+protected:
+    std::vector<WpnNode> nodes = readWaypointFile(WpnPath);
+};
+
+bool seesAWaypoint(const LevelScene& level, const std::vector<WpnNode>& nodes, const irr::core::vector3df& from)
+{
+    for (const WpnNode& n : nodes)
+        if (level.segmentClear(from, n.pos, false))
+            return true;
+    return false;
+}
+
+}  // namespace
+
+TEST_F(WaypointFileTest, HeaderCountsTheRecordsAndEveryEdgeGoesBothWaysAtItsWholeDistance)
+{
+    std::ifstream in(WpnPath, std::ios::binary | std::ios::ate);
+    std::size_t expected = 4;
+    for (const WpnNode& n : nodes)
+        expected += 17 + 8 * n.edges.size();
+    EXPECT_EQ(static_cast<std::size_t>(in.tellg()), expected);
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        EXPECT_FLOAT_EQ(nodes[i].pos.Y, 3.0f);
+        for (const auto& edge : nodes[i].edges) {
+            const WpnNode& to = nodes[edge.first];
+            EXPECT_EQ(edge.second, static_cast<std::uint32_t>(nodes[i].pos.getDistanceFrom(to.pos)));
+            bool back = false;
+            for (const auto& reverse : to.edges)
+                back = back || (reverse.first == i && reverse.second == edge.second);
+            EXPECT_TRUE(back) << "edge " << i << " -> " << edge.first;
+        }
+    }
+}
+
+TEST_F(WaypointFileTest, EveryNodeReachesEveryOther)
+{
+    ASSERT_FALSE(nodes.empty());
+    std::vector<bool> seen(nodes.size(), false);
+    std::queue<std::size_t> open;
+    open.push(0);
+    seen[0] = true;
+    while (!open.empty()) {
+        const std::size_t n = open.front();
+        open.pop();
+        for (const auto& edge : nodes[n].edges)
+            if (!seen[edge.first]) {
+                seen[edge.first] = true;
+                open.push(edge.first);
+            }
+    }
+    for (std::size_t i = 0; i < nodes.size(); ++i)
+        EXPECT_TRUE(seen[i]) << "node " << i << " at " << nodes[i].pos.X << "," << nodes[i].pos.Z;
+}
+
+TEST_F(WaypointFileTest, EveryEdgeClearsTheScaledLevel)
+{
+    const LevelScene level(GSmgr);
+    for (const WpnNode& n : nodes)
+        for (const auto& edge : n.edges)
+            EXPECT_TRUE(level.segmentClear(n.pos, nodes[edge.first].pos, false))
+                << n.pos.X << "," << n.pos.Z << " -> " << nodes[edge.first].pos.X << "," << nodes[edge.first].pos.Z;
+}
+
+TEST_F(WaypointFileTest, CoversEveryAreaAndDoorway)
+{
+    const LevelPlan plan = orvendPlan();
+    for (const Area& a : plan.areas) {
+        int inside = 0;
+        for (const WpnNode& n : nodes)
+            inside += a.contains(n.pos.X, n.pos.Z) ? 1 : 0;
+        EXPECT_GE(inside, 3) << a.name;
+    }
+    for (const Doorway& d : plan.doorways) {
+        bool onIt = false;
+        for (const WpnNode& n : nodes)
+            onIt = onIt || (std::abs(n.pos.X - d.x) < 1 && std::abs(n.pos.Z - d.z) < 1);
+        EXPECT_TRUE(onIt) << d.name;
+    }
+}
+
+TEST_F(WaypointFileTest, EveryMonsterSpawnPointSeesAWaypoint)
+{
+    const LevelScene level(GSmgr);
+    const float spawns[][2] = {{-300, 300}, {-115, 500}, {500, 300}, {711, -245}, {900, -400}, {800, 800}};
+    for (const auto& s : spawns)
+        EXPECT_TRUE(seesAWaypoint(level, nodes, {s[0], 3, s[1]})) << s[0] << "," << s[1];
+}
