@@ -1,5 +1,5 @@
-// Reads the level's files back as the game reads them: the scenery list line by line, the waypoint
-// file record by record, and the map scaled by 17 in the engine with the scenery boxes beside it.
+// Reads the level's files back as the game reads them: the waypoint file record by record, and the
+// map scaled by 17 in the engine with the blocking scenery boxes of the list beside it.
 #pragma once
 
 #include <cstdint>
@@ -8,32 +8,11 @@
 
 #include <irrlicht.h>
 
+#include "level/sceneryListReader.h"
+
 const std::string LevelMedia = std::string(SATLINK_BUILD_DIR) + "/media/";
 
-// A path as the list writes it, under "\media\" with backslashes, as a file of the generated media folder.
-std::string listedFile(const std::string& listPath);
-
-// One entry of the scenery list, as its six lines give it.
-struct ListEntry {
-    std::string nameLine, mesh, texture, sound, properties;
-    std::vector<float> numbers;  // the nine of line 5
-    bool scenery() const { return !nameLine.empty() && nameLine[0] == '*'; }
-    std::string name() const;          // the object's name: no leading '*', no shape
-    std::string shape() const;         // "box", "plane" or empty
-    int collisionRange() const;        // "collision=" N as atoi reads up to 10 characters; 0 when absent
-    bool collisionCamera() const { return properties.find("collisionCamera") != std::string::npos; }
-    irr::core::vector3df position() const { return {numbers[0], numbers[1], numbers[2]}; }
-    irr::core::vector3df boxSize() const;  // the leading numbers of the properties
-};
-
-// The list's text helpers: maximal runs without delimiters; one line of at most 254 characters,
-// skipping lines that begin with '#'; a line cut at its first CR or LF.
-void tokenize(const std::string& str, std::vector<std::string>& tokens, const std::string& delimiters);
-bool myfgets(char* buffer, std::FILE* file);
-void put0(char* text);
-
-// Every complete entry of the list; a partial last entry makes no object and is reported.
-std::vector<ListEntry> readSceneryList(const std::string& path, std::string* problem = nullptr);
+using ListEntry = scenerylist::Entry;
 
 struct WpnNode {
     irr::core::vector3df pos;

@@ -133,7 +133,7 @@ std::vector<RegistryEntry> staticRegistry(const std::vector<ListEntry>& list)
 class LevelMapTest : public EngineTest {
 protected:
     const LevelPlan plan = orvendPlan();
-    const std::vector<ListEntry> list = readSceneryList(LevelMedia + "lista.txt");
+    const std::vector<ListEntry> list = scenerylist::read(LevelMedia + "lista.txt");
 
     const ListEntry& entry(const std::string& name) const
     {

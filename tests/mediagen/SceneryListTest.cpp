@@ -11,7 +11,7 @@ namespace {
 
 class SceneryListTest : public EngineTest {
 protected:
-    std::vector<ListEntry> entries = readSceneryList(LevelMedia + "lista.txt", &problem);
+    std::vector<ListEntry> entries = scenerylist::read(LevelMedia + "lista.txt", &problem);
     std::string problem;
 
     const ListEntry& entry(const std::string& name)
@@ -79,14 +79,14 @@ TEST_F(SceneryListTest, EveryMeshTextureAndSoundItNamesLoads)
 {
     for (const ListEntry& e : entries) {
         if (e.shape().empty()) {
-            irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh(listedFile(e.mesh).c_str());
+            irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh(scenerylist::mediaFile(LevelMedia, e.mesh).c_str());
             ASSERT_NE(mesh, nullptr) << e.mesh;
             for (irr::u32 i = 0; i < mesh->getMesh(0)->getMeshBufferCount(); ++i)
                 EXPECT_NE(mesh->getMesh(0)->getMeshBuffer(i)->getMaterial().getTexture(0), nullptr) << e.mesh;
         }
         if (e.texture != "-")
-            EXPECT_NE(GDriver->getTexture(listedFile(e.texture).c_str()), nullptr) << e.texture;
-        EXPECT_TRUE(std::filesystem::exists(listedFile(e.sound))) << e.sound;
+            EXPECT_NE(GDriver->getTexture(scenerylist::mediaFile(LevelMedia, e.texture).c_str()), nullptr) << e.texture;
+        EXPECT_TRUE(std::filesystem::exists(scenerylist::mediaFile(LevelMedia, e.sound))) << e.sound;
     }
 }
 
@@ -96,7 +96,7 @@ TEST_F(SceneryListTest, CommentsBetweenTheLinesOfAnEntryAreSkipped)
     std::ofstream(path) << "# head\n*Porta*box\n# inside\n-\n-\n\\media\\Sound\\a.wav\n# again\n"
                            "1,2,3,0,90,0,1,1,1\r\n10,20,30,collision=0012abc,collisionCamera\nArma\n-\n";
     std::string cut;
-    const std::vector<ListEntry> read = readSceneryList(path, &cut);
+    const std::vector<ListEntry> read = scenerylist::read(path, &cut);
     ASSERT_EQ(read.size(), 1u);
     EXPECT_EQ(read[0].name(), "Porta");
     EXPECT_EQ(read[0].collisionRange(), 12);
