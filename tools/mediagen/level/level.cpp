@@ -12,7 +12,7 @@
 void writeLevel(const OutputFolder& out, const ImageFiles& images)
 {
     const LevelPlan plan = orvendPlan();
-    writeLevelTextures(out, images);
+    writeLevelTextures(out, images, plan);
     write3DS(buildLevelMesh(plan), out.path("OrvendMap/map.3DS"));
     writeProps(out, images);
     out.writeText("lista.txt", sceneryListText(plan));

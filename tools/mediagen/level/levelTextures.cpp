@@ -234,8 +234,9 @@ Image planter()
     return img;
 }
 
-// A steel door with a window band, a hazard strip and its room's letter.
-Image door(const std::string& letter, const Lettering& big)
+// A steel door with a window band, a hazard strip and its room's letter. The engine's box shows the
+// texture mirrored on its x-facing sides, so a door across a wall along z gets a mirrored letter.
+Image door(const std::string& letter, const Lettering& big, bool mirrored)
 {
     Image img(Size, Size);
     img.paint([](int x, int y) {
@@ -249,7 +250,11 @@ Image door(const std::string& letter, const Lettering& big)
     });
     img.fillRect(88, 100, 168, 180, Color(255, 40, 150, 160));
     big.draw(img, 128 - big.width(letter) / 2, 104, letter, Color(255, 250, 250, 250));
-    return img;
+    if (!mirrored)
+        return img;
+    Image flipped(Size, Size);
+    flipped.paint([&](int x, int y) { return img.at(Size - 1 - x, y); });
+    return flipped;
 }
 
 Image panel()
@@ -294,7 +299,7 @@ private:
 
 }  // namespace
 
-void writeLevelTextures(const OutputFolder& out, const ImageFiles& images)
+void writeLevelTextures(const OutputFolder& out, const ImageFiles& images, const LevelPlan& plan)
 {
     const TextureWriter t(out, images);
     t.material("orvend_parede", wall());
@@ -313,7 +318,8 @@ void writeLevelTextures(const OutputFolder& out, const ImageFiles& images)
     t.material("orvend_caixa", crate());
     t.material("orvend_pedestal", tiles(1, 236, 236, 232, 1.0f, 141, 0));
     const Lettering big(PlanFontFile, 72);
-    for (const char* room : {"B", "D", "G", "E"})
-        t.save(std::string("orvend_porta_") + static_cast<char>(room[0] - 'A' + 'a'), door(room, big));
+    for (const Doorway& d : plan.doorways)
+        if (d.closed && d.height < plan.wallHeight)
+            images.save(door(d.name.substr(d.name.size() - 1), big, !d.alongX), out.path(d.texture), 88);
     t.save("orvend_painel", panel());
 }
