@@ -62,10 +62,18 @@ void addFurniture(LevelPlan& p)
         {"orvend_banco", -300, 0, -1175, 100, 45, -1130},
         {"orvend_vaso", 520, 0, -1170, 585, 70, -1105},
         {"orvend_vaso", -1085, 0, -240, -1020, 70, -165},
+        {"orvend_pilar", -670, 0, -900, -630, 250, -860},
+        {"orvend_pilar", -170, 0, -900, -130, 250, -860},
+        {"orvend_pilar", 280, 0, -900, 320, 250, -860},
+        {"orvend_banco", 200, 0, -1175, 420, 45, -1130},
+        {"orvend_placa", -760, 140, -166, -340, 215, -160},
         // lab: benches along the walls
         {"orvend_bancada", -20, 0, 625, 285, 90, 685},
         {"orvend_bancada", -485, 0, 430, -425, 90, 685},
         {"orvend_bancada", 225, 0, 330, 285, 90, 640},
+        {"orvend_bancada", -220, 0, 280, 20, 90, 370},
+        {"orvend_equipamento", -200, 90, 300, -130, 135, 350},
+        {"orvend_equipamento", -60, 90, 295, 0, 120, 340},
         // room B: shelves
         {"orvend_estante", -1085, 0, 630, -820, 180, 685},
         {"orvend_estante", -1085, 0, -135, -1030, 180, 300},
@@ -75,6 +83,7 @@ void addFurniture(LevelPlan& p)
         // east hall: crates by the east wall
         {"orvend_caixa", 1010, 0, 470, 1085, 70, 560},
         {"orvend_caixa", 1030, 0, 390, 1085, 50, 460},
+        {"orvend_vaso", 315, 0, 470, 375, 70, 560},
         // room E: the certificate's pedestal
         {"orvend_pedestal", 1360, 0, 680, 1400, 40, 720},
     };

@@ -257,6 +257,43 @@ Image door(const std::string& letter, const Lettering& big, bool mirrored)
     return flipped;
 }
 
+Image pillar()
+{
+    Image img(Size, Size);
+    img.paint([](int x, int y) {
+        if (y > 236)
+            return shade(70, 76, 84, 1.0f);
+        if (x < 10 || x > 245)
+            return shade(150, 154, 160, 1.0f);
+        return shade(196, 200, 206, 0.92f + 0.1f * grain(x, y, 151, 16));
+    });
+    return img;
+}
+
+// The station's name board over the lobby's way into the lab.
+Image nameBoard(const Lettering& font)
+{
+    Image img(512, 96, Color(255, 30, 60, 80));
+    img.fillRect(0, 0, 512, 6, Color(255, 40, 150, 160));
+    img.fillRect(0, 90, 512, 96, Color(255, 40, 150, 160));
+    const std::string title = "ESTACAO ORVEND";
+    font.draw(img, 256 - font.width(title) / 2, 14, title, Color(255, 240, 245, 250));
+    return img;
+}
+
+Image instrument()
+{
+    Image img(Size, Size);
+    img.paint([](int x, int y) {
+        if (x > 40 && x < 216 && y > 40 && y < 150)
+            return (y / 12) % 2 == 0 ? shade(40, 170, 120, 1.0f) : shade(20, 60, 50, 1.0f);
+        if (y > 180 && y < 210 && (x / 24) % 2 == 0)
+            return x < 120 ? Color(255, 220, 60, 40) : Color(255, 60, 200, 90);
+        return shade(90, 96, 104, 0.95f + 0.06f * grain(x, y, 161, 16));
+    });
+    return img;
+}
+
 Image panel()
 {
     Image img = wall();
@@ -317,6 +354,9 @@ void writeLevelTextures(const OutputFolder& out, const ImageFiles& images, const
     t.material("orvend_rack", rack());
     t.material("orvend_caixa", crate());
     t.material("orvend_pedestal", tiles(1, 236, 236, 232, 1.0f, 141, 0));
+    t.material("orvend_pilar", pillar());
+    t.material("orvend_equipamento", instrument());
+    t.material("orvend_placa", nameBoard(Lettering(PlanFontFile, 46)));
     const Lettering big(PlanFontFile, 72);
     for (const Doorway& d : plan.doorways)
         if (d.closed && d.height < plan.wallHeight)
