@@ -124,3 +124,17 @@ TEST_F(Writer3DSTest, UnknownMaterialOrTooManyVerticesIsRefused)
     MeshBuilder builder(big.parts[0]);
     EXPECT_THROW(for (int i = 0; i < 3000; ++i) builder.box({0, 0, 0}, {1, 1, 1}), std::runtime_error);
 }
+
+TEST_F(Writer3DSTest, FrustumAndSphereFaceOut)
+{
+    Mesh mesh = oneMaterial("");
+    MeshBuilder builder(mesh.parts[0]);
+    builder.frustum({0, 0, 0}, 2, 1, {0, 3, 0}, 1, 0.5f);
+    builder.sphere({0, 10, 0}, 2, 6, 8);
+    irr::scene::IMeshBuffer* buffer = writeAndLoad(mesh)->getMeshBuffer(0);
+    for (irr::u32 t = 0; t < buffer->getIndexCount() / 3; ++t) {
+        const vector3df centre = triangleCentre(buffer, t);
+        const vector3df inside = centre.Y > 5 ? vector3df(0, 10, 0) : vector3df(0, 1.5f, 0);
+        EXPECT_GT(faceNormal(buffer, t).dotProduct(centre - inside), 0.0f) << "triangle " << t;
+    }
+}

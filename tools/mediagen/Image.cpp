@@ -8,6 +8,22 @@ Image::Image(int width, int height, Color fill)
 {
 }
 
+Image::Color Image::mix(Color a, Color b, float t)
+{
+    t = std::clamp(t, 0.0f, 1.0f);
+    auto channel = [t](irr::u32 x, irr::u32 y) {
+        return static_cast<irr::u32>(std::lround(static_cast<float>(x) + (static_cast<float>(y) - static_cast<float>(x)) * t));
+    };
+    return Color(channel(a.getAlpha(), b.getAlpha()), channel(a.getRed(), b.getRed()),
+                 channel(a.getGreen(), b.getGreen()), channel(a.getBlue(), b.getBlue()));
+}
+
+float Image::smoothstep(float edge0, float edge1, float x)
+{
+    const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
+    return t * t * (3.0f - 2.0f * t);
+}
+
 void Image::blend(int x, int y, Color color, float coverage)
 {
     if (x < 0 || y < 0 || x >= _width || y >= _height || coverage <= 0.0f)

@@ -13,6 +13,11 @@ public:
 
     Image(int width, int height, Color fill = Color(0, 0, 0, 0));
 
+    // The colour a fraction t (0..1) of the way from a to b, alpha included.
+    static Color mix(Color a, Color b, float t);
+    // 0 below edge0, 1 above edge1, a smooth step between.
+    static float smoothstep(float edge0, float edge1, float x);
+
     int width() const { return _width; }
     int height() const { return _height; }
     Color at(int x, int y) const { return Color(_pixels[index(x, y)]); }

@@ -100,3 +100,45 @@ void MeshBuilder::cylinder(const Vec& baseCentre, float radius, float height, in
         disc(baseCentre, radius, segments, false);
     }
 }
+
+void MeshBuilder::frustum(const Vec& bottomCentre, float bottomHalfX, float bottomHalfZ, const Vec& topCentre,
+                          float topHalfX, float topHalfZ)
+{
+    auto corner = [](const Vec& c, float hx, float hz, float sx, float sz) { return c + Vec(sx * hx, 0.0f, sz * hz); };
+    const Vec lbn = corner(bottomCentre, bottomHalfX, bottomHalfZ, -1, -1), rbn = corner(bottomCentre, bottomHalfX, bottomHalfZ, 1, -1);
+    const Vec lbf = corner(bottomCentre, bottomHalfX, bottomHalfZ, -1, 1), rbf = corner(bottomCentre, bottomHalfX, bottomHalfZ, 1, 1);
+    const Vec ltn = corner(topCentre, topHalfX, topHalfZ, -1, -1), rtn = corner(topCentre, topHalfX, topHalfZ, 1, -1);
+    const Vec ltf = corner(topCentre, topHalfX, topHalfZ, -1, 1), rtf = corner(topCentre, topHalfX, topHalfZ, 1, 1);
+    quad(ltn, rtn, rbn, lbn);
+    quad(rtf, ltf, lbf, rbf);
+    quad(ltf, ltn, lbn, lbf);
+    quad(rtn, rtf, rbf, rbn);
+    if (topHalfX > 0.0f && topHalfZ > 0.0f)
+        quad(ltf, rtf, rtn, ltn);
+    if (bottomHalfX > 0.0f && bottomHalfZ > 0.0f)
+        quad(lbn, rbn, rbf, lbf);
+}
+
+void MeshBuilder::sphere(const Vec& centre, float radius, int rings, int segments)
+{
+    // Vertices are made on first use: the poles need only one triangle per segment.
+    std::vector<int> made(static_cast<std::size_t>((rings + 1) * (segments + 1)), -1);
+    auto at = [&](int ring, int segment) {
+        int& index = made[static_cast<std::size_t>(ring * (segments + 1) + segment)];
+        if (index < 0) {
+            const float polar = irr::core::PI * static_cast<float>(ring) / static_cast<float>(rings);
+            const float around = 2.0f * irr::core::PI * static_cast<float>(segment) / static_cast<float>(segments);
+            const Vec offset(std::sin(polar) * std::sin(around), std::cos(polar), -std::sin(polar) * std::cos(around));
+            index = vertex(centre + offset * radius, static_cast<float>(segment) / static_cast<float>(segments),
+                           static_cast<float>(ring) / static_cast<float>(rings));
+        }
+        return static_cast<std::uint16_t>(index);
+    };
+    for (int ring = 0; ring < rings; ++ring)
+        for (int segment = 0; segment < segments; ++segment) {
+            if (ring > 0)
+                _part.indices.insert(_part.indices.end(), {at(ring, segment), at(ring, segment + 1), at(ring + 1, segment + 1)});
+            if (ring < rings - 1)
+                _part.indices.insert(_part.indices.end(), {at(ring, segment), at(ring + 1, segment + 1), at(ring + 1, segment)});
+        }
+}

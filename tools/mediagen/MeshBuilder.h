@@ -24,6 +24,12 @@ public:
     void box(const Vec& min, const Vec& max, bool facingIn = false);
     // An upright cylinder standing on the centre of its base; caps close its top and bottom.
     void cylinder(const Vec& baseCentre, float radius, float height, int segments, bool caps = true);
+    // A box whose bottom and top are rectangles of their own sizes (half extents in x and z), faces out;
+    // a top of size zero makes a pyramid.
+    void frustum(const Vec& bottomCentre, float bottomHalfX, float bottomHalfZ, const Vec& topCentre, float topHalfX,
+                 float topHalfZ);
+    // A sphere; u runs once round from the back (-z), with the front (+z) at u = 0.5, v from top to bottom.
+    void sphere(const Vec& centre, float radius, int rings, int segments);
     // A single triangle with its own texture coordinates, front side as for quad.
     void triangle(const MeshVertex& a, const MeshVertex& b, const MeshVertex& c);
 

@@ -4,7 +4,10 @@
 
 #include "ImageFiles.h"
 #include "OutputFolder.h"
+#include "generators/effects.h"
 #include "generators/fonts.h"
+#include "generators/ninja.h"
+#include "generators/textures.h"
 #include "level/level.h"
 
 int main(int argc, char** argv)
@@ -17,6 +20,9 @@ int main(int argc, char** argv)
         OutputFolder out(argv[1]);
         ImageFiles images;
         writeFonts(out, images);
+        writeTextures(out, images);
+        writeEffects(out, images);
+        writeNinja(out, images);
         writeLevel(out, images);
         out.writeText(".generated", "");
     } catch (const std::exception& e) {
