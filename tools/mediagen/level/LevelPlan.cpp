@@ -62,9 +62,9 @@ void addFurniture(LevelPlan& p)
         {"orvend_banco", -300, 0, -1175, 100, 45, -1130},
         {"orvend_vaso", 520, 0, -1170, 585, 70, -1105},
         {"orvend_vaso", -1085, 0, -240, -1020, 70, -165},
-        {"orvend_pilar", -670, 0, -900, -630, 250, -860},
-        {"orvend_pilar", -170, 0, -900, -130, 250, -860},
-        {"orvend_pilar", 280, 0, -900, 320, 250, -860},
+        {"orvend_pilar", -470, 0, -900, -430, 250, -860},
+        {"orvend_pilar", -70, 0, -900, -30, 250, -860},
+        {"orvend_pilar", 330, 0, -900, 370, 250, -860},
         {"orvend_banco", 200, 0, -1175, 420, 45, -1130},
         {"orvend_placa", -760, 140, -166, -340, 215, -160},
         // lab: benches along the walls
@@ -84,8 +84,10 @@ void addFurniture(LevelPlan& p)
         {"orvend_caixa", 1010, 0, 470, 1085, 70, 560},
         {"orvend_caixa", 1030, 0, 390, 1085, 50, 460},
         {"orvend_vaso", 315, 0, 470, 375, 70, 560},
-        // room E: the certificate's pedestal
+        // room E: the certificate's pedestal, archive shelves, a rack
         {"orvend_pedestal", 1360, 0, 680, 1400, 40, 720},
+        {"orvend_estante", 680, 0, 1095, 980, 180, 1140},
+        {"orvend_rack", 1395, 0, 1010, 1440, 200, 1140},
     };
 }
 
