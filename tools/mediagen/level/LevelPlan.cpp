@@ -43,13 +43,14 @@ void addDoorways(LevelPlan& p)
 {
     const float H = p.wallHeight;
     p.doorways = {
-        {"passagem Saguao - Laboratorio", -100, -150, 300, 220, true, false, "", 0},
-        {"PortaSalaB", -500, 300, DoorWidth, DoorHeight, false, true, "OrvendMap/orvend_porta_b.jpg", 22},
-        {"PortaCentroD", 300, 200, DoorWidth, DoorHeight, false, true, "OrvendMap/orvend_porta_d.jpg", 10},
-        {"ParedeA", 385, -150, 110, H, true, true, "OrvendMap/orvend_painel.jpg", 10},
-        {"ParedeF", 515, -150, 110, H, true, true, "OrvendMap/orvend_painel.jpg", 10},
-        {"PortaSalaG", 850, -150, DoorWidth, DoorHeight, true, true, "OrvendMap/orvend_porta_g.jpg", 80},
-        {"PortaSalaE", 780, 575, DoorWidth, DoorHeight, true, true, "OrvendMap/orvend_porta_e.jpg", 150},
+        {"passagem Saguao - Laboratorio", -100, -150, 300, 220, true, false, "", 0, "Laboratorio"},
+        {"PortaSalaB", -500, 300, DoorWidth, DoorHeight, false, true, "OrvendMap/orvend_porta_b.jpg", 22, "Sala B"},
+        {"PortaCentroD", 300, 200, DoorWidth, DoorHeight, false, true, "OrvendMap/orvend_porta_d.jpg", 10,
+         "Patio leste"},
+        {"ParedeA", 385, -150, 110, H, true, true, "OrvendMap/orvend_painel.jpg", 10, "Patio leste"},
+        {"ParedeF", 515, -150, 110, H, true, true, "OrvendMap/orvend_painel.jpg", 10, "Patio leste"},
+        {"PortaSalaG", 850, -150, DoorWidth, DoorHeight, true, true, "OrvendMap/orvend_porta_g.jpg", 80, "Sala G"},
+        {"PortaSalaE", 780, 575, DoorWidth, DoorHeight, true, true, "OrvendMap/orvend_porta_e.jpg", 150, "Sala E"},
     };
 }
 
@@ -231,6 +232,14 @@ const Waypoint& LevelPlan::waypoint(const std::string& name) const
         if (w.name == name)
             return w;
     throw std::out_of_range("no waypoint " + name);
+}
+
+const Area& LevelPlan::area(const std::string& name) const
+{
+    for (const Area& a : areas)
+        if (a.name == name)
+            return a;
+    throw std::out_of_range("no area " + name);
 }
 
 const Doorway* LevelPlan::doorway(const std::string& name) const

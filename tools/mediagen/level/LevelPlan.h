@@ -36,6 +36,7 @@ struct Doorway {
     bool closed;
     std::string texture;  // of the door box, relative to media/
     int opensAtState;     // mission state that opens it; 0 for an open passage
+    std::string leadsTo;  // the area it keeps shut
 };
 
 // Fixed furniture, part of the level mesh (it blocks the player and the monsters' shortcuts).
@@ -89,6 +90,7 @@ struct LevelPlan {
     std::vector<WaypointLink> links;   // each one becomes an edge both ways
 
     const Area* areaAt(float x, float z) const;
+    const Area& area(const std::string& name) const;
     const Waypoint& waypoint(const std::string& name) const;
     const Doorway* doorway(const std::string& name) const;
 };

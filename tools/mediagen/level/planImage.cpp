@@ -1,6 +1,7 @@
 #include "level/planImage.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "level/Lettering.h"
@@ -10,8 +11,9 @@ namespace {
 using Color = Image::Color;
 
 const float PixelsPerUnit = 0.42f;
-const int Margin = 50;
+const int Margin = 70;
 const int LegendHeight = 70;
+const int RightLabels = 60;  // room for the names of objects by the east wall
 
 // World (x, z) to image pixels, north up.
 class PlanView {
@@ -27,7 +29,7 @@ public:
             _maxZ = std::max(_maxZ, a.z1);
         }
     }
-    int width() const { return static_cast<int>((_maxX - _minX) * PixelsPerUnit) + 2 * Margin; }
+    int width() const { return static_cast<int>((_maxX - _minX) * PixelsPerUnit) + 2 * Margin + RightLabels; }
     int height() const { return static_cast<int>((_maxZ - _minZ) * PixelsPerUnit) + 2 * Margin + LegendHeight; }
     float px(float x) const { return (x - _minX) * PixelsPerUnit + Margin; }
     float py(float z) const { return (_maxZ - z) * PixelsPerUnit + Margin; }
@@ -79,22 +81,47 @@ void drawWalls(Image& img, const PlanView& v, const LevelPlan& plan)
     }
 }
 
+// A closed door's name and opening state, in two lines on the side of the area it keeps shut;
+// a door with a labelled neighbour close by on the same wall moves its label further out.
+void labelDoor(Image& img, const PlanView& v, const LevelPlan& plan, const Doorway& d, const Lettering& small)
+{
+    int crowded = 0;
+    for (const Doorway& other : plan.doorways) {
+        if (&other == &d)
+            break;
+        crowded += other.closed && other.alongX == d.alongX && std::abs(other.x - d.x) + std::abs(other.z - d.z) < 200;
+    }
+    const Area& behind = plan.area(d.leadsTo);
+    const float side = d.alongX ? ((behind.z0 + behind.z1) * 0.5f > d.z ? 1.0f : -1.0f)
+                                : ((behind.x0 + behind.x1) * 0.5f > d.x ? 1.0f : -1.0f);
+    const std::string lines[] = {d.name, "estado " + std::to_string(d.opensAtState)};
+    const int lineHeight = small.height() + 2;
+    const int out = 8 + crowded * 2 * lineHeight;
+    for (int i = 0; i < 2; ++i) {
+        int x, y;
+        if (d.alongX) {
+            x = static_cast<int>(v.px(d.x + d.width * 0.5f)) + 6;
+            y = static_cast<int>(v.py(d.z)) + (side > 0 ? -out - (2 - i) * lineHeight : out + i * lineHeight - 8);
+        } else {
+            x = static_cast<int>(v.px(d.x)) + (side > 0 ? out : -out - small.width(lines[i]));
+            y = static_cast<int>(v.py(d.z)) - lineHeight + i * lineHeight;
+        }
+        small.draw(img, x, y, lines[i], Color(255, 150, 70, 0));
+    }
+}
+
 void drawDoorways(Image& img, const PlanView& v, const LevelPlan& plan, const Lettering& small)
 {
     for (const Doorway& d : plan.doorways) {
         const float half = d.width * 0.5f, depth = plan.wallThickness * 0.5f + 4.0f;
         const float x0 = d.alongX ? d.x - half : d.x - depth, x1 = d.alongX ? d.x + half : d.x + depth;
         const float z0 = d.alongX ? d.z - depth : d.z - half, z1 = d.alongX ? d.z + depth : d.z + half;
-        const Area* floor = plan.areaAt(d.x + (d.alongX ? 0.0f : 30.0f), d.z + (d.alongX ? 30.0f : 0.0f));
         if (!d.closed) {
-            v.rect(img, x0, z0, x1, z1, floor ? floorColor(*floor) : Background);
+            v.rect(img, x0, z0, x1, z1, floorColor(plan.area(d.leadsTo)));
             continue;
         }
         v.rect(img, x0, z0, x1, z1, d.height < plan.wallHeight ? DoorColor : PanelColor);
-        const std::string text = d.name + " (estado " + std::to_string(d.opensAtState) + ")";
-        const int tx = static_cast<int>(v.px(d.x)) + (d.alongX ? -small.width(text) / 2 : 12);
-        const int ty = static_cast<int>(v.py(d.z)) + (d.alongX ? 12 : -small.height() / 2);
-        small.draw(img, tx, ty, text, Color(255, 150, 70, 0));
+        labelDoor(img, v, plan, d, small);
     }
 }
 
@@ -108,9 +135,12 @@ void drawWaypoints(Image& img, const PlanView& v, const LevelPlan& plan)
         img.fillCircle(v.px(w.x), v.py(w.z), 4.0f, WaypointColor);
 }
 
+// A name beside its marker, on a light patch so it reads over walls and furniture.
 void labelAt(Image& img, const Lettering& font, float x, float y, const std::string& text, Color c)
 {
-    font.draw(img, static_cast<int>(x) + 8, static_cast<int>(y) - font.height() / 2, text, c);
+    const int left = static_cast<int>(x) + 8, top = static_cast<int>(y) - font.height() / 2;
+    img.fillRect(left - 2, top, left + font.width(text) + 2, top + font.height() + 3, Color(150, 250, 248, 240));
+    font.draw(img, left, top, text, c);
 }
 
 void drawObjects(Image& img, const PlanView& v, const LevelPlan& plan, const Lettering& small)
