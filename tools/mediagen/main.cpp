@@ -6,8 +6,13 @@
 #include "OutputFolder.h"
 #include "generators/effects.h"
 #include "generators/fonts.h"
+#include "generators/music.h"
 #include "generators/ninja.h"
+#include "generators/props.h"
+#include "generators/sounds.h"
+#include "generators/super.h"
 #include "generators/textures.h"
+#include "generators/weapons.h"
 #include "level/level.h"
 
 int main(int argc, char** argv)
@@ -23,6 +28,11 @@ int main(int argc, char** argv)
         writeTextures(out, images);
         writeEffects(out, images);
         writeNinja(out, images);
+        writeProps(out, images);
+        writeWeapons(out, images);
+        writeSuper(out, images);
+        writeSounds(out);
+        writeMusic(out);
         writeLevel(out, images);
         out.writeText(".generated", "");
     } catch (const std::exception& e) {

@@ -5,7 +5,7 @@
 #include "level/levelMesh.h"
 #include "level/levelTextures.h"
 #include "level/planImage.h"
-#include "level/props.h"
+#include "level/levelProps.h"
 #include "level/sceneryList.h"
 #include "level/waypointFile.h"
 
@@ -14,7 +14,7 @@ void writeLevel(const OutputFolder& out, const ImageFiles& images)
     const LevelPlan plan = orvendPlan();
     writeLevelTextures(out, images, plan);
     write3DS(buildLevelMesh(plan), out.path("OrvendMap/map.3DS"));
-    writeProps(out, images);
+    writeLevelProps(out, images);
     out.writeText("lista.txt", sceneryListText(plan));
     out.writeBytes("OrvendMap/wayPoint.wpn", waypointFileBytes(plan));
     images.save(drawPlan(plan), out.path("plan.png"));

@@ -1,4 +1,4 @@
-#include "level/props.h"
+#include "level/levelProps.h"
 
 #include <cmath>
 #include <map>
@@ -168,7 +168,7 @@ void certificado(const OutputFolder& out, const ImageFiles& images, const Letter
 
 }  // namespace
 
-void writeProps(const OutputFolder& out, const ImageFiles& images)
+void writeLevelProps(const OutputFolder& out, const ImageFiles& images)
 {
     const Lettering font(PlanFontFile, 16);
     computador(out, images, font);

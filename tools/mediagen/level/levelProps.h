@@ -5,4 +5,4 @@
 #include "ImageFiles.h"
 #include "OutputFolder.h"
 
-void writeProps(const OutputFolder& out, const ImageFiles& images);
+void writeLevelProps(const OutputFolder& out, const ImageFiles& images);
