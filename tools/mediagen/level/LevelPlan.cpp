@@ -72,9 +72,10 @@ void addFurniture(LevelPlan& p)
         {"orvend_bancada", -20, 0, 625, 285, 90, 685},
         {"orvend_bancada", -485, 0, 430, -425, 90, 685},
         {"orvend_bancada", 225, 0, 330, 285, 90, 640},
-        {"orvend_bancada", -220, 0, 280, 20, 90, 370},
-        {"orvend_equipamento", -200, 90, 300, -130, 135, 350},
-        {"orvend_equipamento", -60, 90, 295, 0, 120, 340},
+        // the island stands east of the line from the lobby to the terminal, so the terminal shows
+        {"orvend_bancada", -20, 0, 280, 140, 90, 370},
+        {"orvend_equipamento", 0, 90, 300, 70, 135, 350},
+        {"orvend_equipamento", 85, 90, 295, 130, 120, 340},
         // room B: shelves
         {"orvend_estante", -1085, 0, 630, -820, 180, 685},
         {"orvend_estante", -1085, 0, -135, -1030, 180, 300},
@@ -188,7 +189,7 @@ void addWaypoints(LevelPlan& p)
         {"pLab", -100, -150}, {"pA", 385, -150}, {"pF", 515, -150}, {"pB", -500, 300},
         {"pD", 300, 200}, {"pG", 850, -150}, {"pE", 780, 575},
         // lab
-        {"l1", -100, 50}, {"l2", -300, 200}, {"l3", 100, 200}, {"l4", -300, 450}, {"l5", 100, 450},
+        {"l1", -100, 50}, {"l2", -300, 200}, {"l3", 180, 200}, {"l4", -300, 450}, {"l5", 180, 450},
         // room B
         {"b1", -700, 300}, {"b2", -900, 100}, {"b3", -900, 500}, {"b4", -700, 0},
         // east hall
