@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "Noise.h"
 #include "level/Lettering.h"
 #include "level/levelMesh.h"
 
@@ -12,36 +13,16 @@ namespace {
 using Color = Image::Color;
 const int Size = 256;
 
-// Smooth value noise in [0, 1], repeating every `period` pixels so the textures tile.
-float hash(int x, int y, int seed)
-{
-    std::uint32_t h = static_cast<std::uint32_t>(x) * 374761393u + static_cast<std::uint32_t>(y) * 668265263u +
-                      static_cast<std::uint32_t>(seed) * 2147483647u;
-    h = (h ^ (h >> 13)) * 1274126177u;
-    return static_cast<float>((h ^ (h >> 16)) & 0xFFFF) / 65535.0f;
-}
+float hash(int x, int y, int seed) { return Noise(static_cast<std::uint32_t>(seed)).lattice(x, y); }
 
-float noise(float x, float y, int period, int seed)
-{
-    const int x0 = static_cast<int>(std::floor(x)), y0 = static_cast<int>(std::floor(y));
-    const float fx = x - x0, fy = y - y0;
-    auto at = [&](int i, int j) { return hash(((i % period) + period) % period, ((j % period) + period) % period, seed); };
-    const float sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
-    const float top = at(x0, y0) + (at(x0 + 1, y0) - at(x0, y0)) * sx;
-    const float bottom = at(x0, y0 + 1) + (at(x0 + 1, y0 + 1) - at(x0, y0 + 1)) * sx;
-    return top + (bottom - top) * sy;
-}
+// Smooth noise repeating every `period` lattice cells, so the textures tile.
+float noise(float x, float y, int period, int seed) { return Noise(static_cast<std::uint32_t>(seed)).smooth(x, y, period); }
 
-// Noise over a few octaves, for stone, concrete and grain.
+// Noise over a few octaves, `cells` lattice cells across the texture at the coarsest, for stone and grain.
 float grain(int x, int y, int seed, int cells = 8)
 {
-    float sum = 0, weight = 0, amp = 1;
-    for (int octave = 0; octave < 4; ++octave, cells *= 2, amp *= 0.5f) {
-        const float scale = static_cast<float>(cells) / Size;
-        sum += amp * noise(x * scale, y * scale, cells, seed + octave);
-        weight += amp;
-    }
-    return sum / weight;
+    const float scale = static_cast<float>(cells) / Size;
+    return Noise(static_cast<std::uint32_t>(seed)).fractal(x * scale, y * scale, 4, cells);
 }
 
 Color shade(int r, int g, int b, float f)
