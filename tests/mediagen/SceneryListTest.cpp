@@ -103,3 +103,15 @@ TEST_F(SceneryListTest, CommentsBetweenTheLinesOfAnEntryAreSkipped)
     EXPECT_EQ(read[0].numbers.size(), 9u);
     EXPECT_EQ(cut, "entry cut short after 2 lines");
 }
+
+TEST_F(SceneryListTest, AShortNumberLineIsReportedAndReadAsZeros)
+{
+    const std::string path = makeTempDir() + "/lista.txt";
+    std::ofstream(path) << "Arma\n-\n-\n-\n1,2,3\ncollision=10\n";
+    std::string problem;
+    const std::vector<ListEntry> read = scenerylist::read(path, &problem);
+    ASSERT_EQ(read.size(), 1u);
+    EXPECT_EQ(read[0].position(), irr::core::vector3df(1, 2, 3));
+    EXPECT_EQ(read[0].scale(), irr::core::vector3df(0, 0, 0));
+    EXPECT_EQ(problem, "Arma: 3 numbers instead of nine");
+}

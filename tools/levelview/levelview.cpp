@@ -40,7 +40,11 @@ void addSky(scene::ISceneManager* smgr, video::IVideoDriver* driver, const std::
 
 void addListed(scene::ISceneManager* smgr, video::IVideoDriver* driver, const std::string& media)
 {
-    for (const scenerylist::Entry& e : scenerylist::read(media + "/lista.txt")) {
+    std::string problem;
+    const std::vector<scenerylist::Entry> entries = scenerylist::read(media + "/lista.txt", &problem);
+    if (!problem.empty())
+        std::fprintf(stderr, "levelview: lista.txt: %s\n", problem.c_str());
+    for (const scenerylist::Entry& e : entries) {
         scene::ISceneNode* node = nullptr;
         if (e.shape() == "box") {
             scene::IMesh* box = smgr->getGeometryCreator()->createCubeMesh(e.boxSize());

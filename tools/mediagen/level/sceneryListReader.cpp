@@ -72,13 +72,35 @@ void put0(char* text)
     text[std::strcspn(text, "\r\n")] = '\0';
 }
 
+namespace {
+
+void report(std::string* problem, const std::string& text)
+{
+    if (problem && problem->empty())
+        *problem = text;
+}
+
+// Line 5: the nine numbers; a short line is reported and read as zeros where numbers are missing.
+std::vector<float> nineNumbers(const char* line, const std::string& name, std::string* problem)
+{
+    std::vector<std::string> pieces;
+    tokenize(line, pieces, ",");
+    if (pieces.size() != 9)
+        report(problem, name + ": " + std::to_string(pieces.size()) + " numbers instead of nine");
+    std::vector<float> numbers(9, 0.0f);
+    for (std::size_t i = 0; i < 9 && i < pieces.size(); ++i)
+        numbers[i] = static_cast<float>(std::atof(pieces[i].c_str()));
+    return numbers;
+}
+
+}  // namespace
+
 std::vector<Entry> read(const std::string& path, std::string* problem)
 {
     std::vector<Entry> entries;
     std::FILE* file = std::fopen(path.c_str(), "r");
     if (!file) {
-        if (problem)
-            *problem = "cannot open " + path;
+        report(problem, "cannot open " + path);
         return entries;
     }
     char lines[6][256];
@@ -89,16 +111,11 @@ std::vector<Entry> read(const std::string& path, std::string* problem)
             ++read;
         }
         if (read < 6) {
-            if (read > 0 && problem)
-                *problem = "entry cut short after " + std::to_string(read) + " lines";
+            if (read > 0)
+                report(problem, "entry cut short after " + std::to_string(read) + " lines");
             break;
         }
-        Entry e{lines[0], lines[1], lines[2], lines[3], lines[5], {}};
-        std::vector<std::string> pieces;
-        tokenize(lines[4], pieces, ",");
-        for (const std::string& p : pieces)
-            e.numbers.push_back(static_cast<float>(std::atof(p.c_str())));
-        entries.push_back(e);
+        entries.push_back({lines[0], lines[1], lines[2], lines[3], lines[5], nineNumbers(lines[4], lines[0], problem)});
     }
     std::fclose(file);
     return entries;

@@ -31,7 +31,8 @@ void tokenize(const std::string& str, std::vector<std::string>& tokens, const st
 bool myfgets(char* buffer, std::FILE* file);
 void put0(char* text);
 
-// Every complete entry of the list; a partial last entry makes no object and is reported in problem.
+// Every complete entry of the list. A partial last entry makes no object; it, a number line without
+// nine numbers or a missing file is reported in problem (the first such fault).
 std::vector<Entry> read(const std::string& path, std::string* problem = nullptr);
 
 // A path as the list writes it, under "\media\" with backslashes, as a file under mediaRoot.
