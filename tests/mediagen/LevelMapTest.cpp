@@ -1,5 +1,6 @@
 // The generated level in the engine: scale, floor under the fixed coordinates, doors that keep areas
 // shut until their mission states, and touchable objects the collision sweep can pair with the player.
+#include <algorithm>
 #include <cmath>
 #include <queue>
 #include <set>
@@ -210,16 +211,50 @@ TEST_F(LevelMapTest, EachDoorKeepsItsAreaShutUntilTheStateThatOpensIt)
     EXPECT_EQ(reachedAfter(), Names({"Saguao", "Laboratorio", "Patio leste", "Sala B", "Sala G", "Sala E"}));
 }
 
-// A touchable object is met when the sweep finds it and the player adjacent in X and overlapping:
-// nothing else in the registry may sit between them in X.
-TEST_F(LevelMapTest, ThePlayerCanWalkUpToEachTouchableAndBecomeItsXNeighbour)
+// The player's eye positions, frame by frame, walking from `from` straight at `target` under the
+// engine's collision response with the player's own ellipsoid, as far as the walls let him.
+std::vector<vector3df> walk(irr::scene::ISceneManager* smgr, const LevelScene& level, vector3df from, vector3df target)
+{
+    irr::scene::ISceneNode* body = smgr->addEmptySceneNode();
+    body->setPosition(from);
+    irr::scene::ISceneNodeAnimator* response = smgr->createCollisionResponseAnimator(
+        level.blocking(), body, {20, 30, 20}, {0, -20, 0}, {0, 50, 0}, 0.0005f);
+    body->addAnimator(response);
+    response->drop();
+    vector3df step = target - from;
+    step.Y = 0;
+    step.setLength(4.0f);
+    std::vector<vector3df> path;
+    for (irr::u32 frame = 1; frame <= 80; ++frame) {
+        body->setPosition(body->getPosition() + step);
+        body->OnAnimate(frame * 20);
+        path.push_back(body->getPosition());
+    }
+    body->remove();
+    return path;
+}
+
+// The sweep pairs the player with a touchable only when they overlap and nothing else in the
+// registry lies between them in X.
+bool sweepPairs(const vector3df& player, const RegistryEntry& object, const std::vector<RegistryEntry>& registry)
+{
+    if (player.getDistanceFrom(object.pos) >= (PlayerRange + object.range) / 2)
+        return false;
+    const float lo = std::min(player.X, object.pos.X), hi = std::max(player.X, object.pos.X);
+    for (const RegistryEntry& other : registry)
+        if (other.name != object.name && other.pos.X >= lo && other.pos.X <= hi)
+            return false;
+    return true;
+}
+
+TEST_F(LevelMapTest, WalkingIntoEachTouchableMakesThePlayerItsXNeighbourWithinRange)
 {
     LevelScene level(GSmgr);
     level.addBlockingMesh(entry("Computador"));
     level.addBlockingMesh(entry("Antena"));
     FloorGrid grid(level, true);
     const std::vector<RegistryEntry> registry = staticRegistry(list);
-    // The state in which each is needed, as the doors then stand.
+    // The doors opened by the state in which each object is needed.
     const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> stages = {
         {{}, {"Computador"}},
         {{"PortaCentroD", "ParedeA", "ParedeF", "PortaSalaB"}, {"Arma", "Pendrive"}},
@@ -231,20 +266,19 @@ TEST_F(LevelMapTest, ThePlayerCanWalkUpToEachTouchableAndBecomeItsXNeighbour)
             door == "PortaSalaE" ? level.sink(door) : level.open(door);
         grid.flood(200, -650);
         for (const std::string& name : stage.second) {
-            const ListEntry& object = entry(name);
-            const PlanPoint spot = [&] {
-                for (const SceneryEntry& s : plan.scenery)
-                    if (s.name == name)
-                        return s.touchSpot;
-                throw std::out_of_range(name);
-            }();
-            const vector3df player(spot.x, PlayerEye, spot.z);
-            EXPECT_TRUE(grid.canStandAt(player)) << name;
-            EXPECT_LT(player.getDistanceFrom(object.position()), (PlayerRange + object.collisionRange()) / 2) << name;
-            const float lo = std::min(player.X, object.position().X), hi = std::max(player.X, object.position().X);
-            for (const RegistryEntry& other : registry)
-                if (other.name != name)
-                    EXPECT_FALSE(other.pos.X >= lo && other.pos.X <= hi) << other.name << " between player and " << name;
+            const RegistryEntry& object = *std::find_if(registry.begin(), registry.end(),
+                                                        [&](const RegistryEntry& r) { return r.name == name; });
+            const PlanPoint spot = std::find_if(plan.scenery.begin(), plan.scenery.end(),
+                                                [&](const SceneryEntry& s) { return s.name == name; })->touchSpot;
+            // Start a few steps back from the spot in front of it, on floor reached from the start.
+            vector3df approach(spot.x - object.pos.X, 0, spot.z - object.pos.Z);
+            approach.setLength(60);
+            const vector3df start = vector3df(spot.x, PlayerEye, spot.z) + approach;
+            EXPECT_TRUE(grid.canStandAt(start)) << name;
+            bool paired = false;
+            for (const vector3df& p : walk(GSmgr, level, start, object.pos))
+                paired = paired || sweepPairs(p, object, registry);
+            EXPECT_TRUE(paired) << name;
         }
     }
 }

@@ -151,9 +151,9 @@ void addScenery(LevelPlan& p)
     p.scenery.push_back(object("InterruptorSala", true, "interruptor.3DS", "Sound/magic.wav",
                                {950, 110, 565}, 0, 100, "", {950, 80, 505}));
     p.scenery.push_back(object("Arma", false, "arma.3DS", "Sound/futurebeep3.wav", {-700, 60, 550}, 0,
-                               30, ",rotate", {-700, 80, 550}));
+                               30, ",rotate", {-700, 80, 490}));
     p.scenery.push_back(object("Pendrive", false, "pendrive.3DS", "Sound/futurebeep3.wav",
-                               {-980, 60, 120}, 0, 30, ",rotate", {-980, 80, 120}));
+                               {-980, 60, 120}, 0, 30, ",rotate", {-920, 80, 120}));
     p.scenery.push_back(object("Certificado", false, "certificado.3DS", "Sound/magic.wav",
                                {1380, 60, 700}, 0, 30, ",rotate", {1335, 80, 700}));
 }

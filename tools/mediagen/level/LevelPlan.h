@@ -56,7 +56,7 @@ struct SceneryEntry {
     std::string properties;
     int range;            // the "collision=" range written into properties
     bool touchable;       // the mission waits for it to be touched or picked up
-    PlanPoint touchSpot;  // where a player standing in front of it has his eye
+    PlanPoint touchSpot;  // the eye of a player in front of it, about to walk into it
 };
 
 struct Spawn {
