@@ -66,7 +66,8 @@ void addListed(scene::ISceneManager* smgr, video::IVideoDriver* driver, const st
 
 void addTablesAndPicture(scene::ISceneManager* smgr, video::IVideoDriver* driver, const std::string& media)
 {
-    if (scene::IAnimatedMesh* tables = exists(media + "/tablechair.3DS") ? smgr->getMesh((media + "/tablechair.3DS").c_str()) : nullptr) {
+    const std::string tableFile = media + "/tablechair.3DS";
+    if (scene::IAnimatedMesh* tables = exists(tableFile) ? smgr->getMesh(tableFile.c_str()) : nullptr) {
         for (int j = 0; j <= 2; ++j)
             for (int k = -1; k <= 2; ++k) {
                 if ((k == -1 && j != 0) || (k == 0 && j == 0))
@@ -101,7 +102,8 @@ void saveShot(IrrlichtDevice* device, scene::ICameraSceneNode* camera, video::IT
     driver->setRenderTarget(nullptr);
     driver->endScene();
     void* pixels = target->lock(video::ETLM_READ_ONLY);
-    video::IImage* image = driver->createImageFromData(target->getColorFormat(), target->getSize(), pixels, false, false);
+    video::IImage* image =
+        driver->createImageFromData(target->getColorFormat(), target->getSize(), pixels, false, false);
     if (!driver->writeImageToFile(image, shot.file.c_str()))
         std::fprintf(stderr, "levelview: cannot save %s\n", shot.file.c_str());
     image->drop();
@@ -130,7 +132,8 @@ int main(int argc, char** argv)
     scene::ICameraSceneNode* camera = smgr->addCameraSceneNode();
     camera->setFarValue(5000);
     camera->setNearValue(2);
-    video::ITexture* target = driver->addRenderTargetTexture(core::dimension2du(1024, 768), "shot", video::ECF_A8R8G8B8);
+    video::ITexture* target =
+        driver->addRenderTargetTexture(core::dimension2du(1024, 768), "shot", video::ECF_A8R8G8B8);
     for (int i = 2; i < argc; i += 7) {
         auto f = [&](int k) { return static_cast<float>(std::atof(argv[i + k])); };
         saveShot(device, camera, target, {{f(1), f(2), f(3)}, {f(4), f(5), f(6)}, argv[i]});

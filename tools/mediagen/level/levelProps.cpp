@@ -142,7 +142,8 @@ void arma(const OutputFolder& out, const ImageFiles& images)
 void pendrive(const OutputFolder& out, const ImageFiles& images, const Lettering& font)
 {
     Prop p(out, images);
-    MeshBuilder corpo = p.part("pendrive_corpo.jpg", label("USB", Color(255, 200, 40, 40), Color(255, 255, 255, 255), font));
+    const Image casing = label("USB", Color(255, 200, 40, 40), Color(255, 255, 255, 255), font);
+    MeshBuilder corpo = p.part("pendrive_corpo.jpg", casing);
     corpo.box({-10, -2.5f, -4}, {8, 2.5f, 4});
     MeshBuilder conector = p.part("pendrive_conector.jpg", flat(Color(255, 200, 200, 205), 0.05f));
     conector.box({8, -1.5f, -3}, {15, 1.5f, 3});

@@ -16,7 +16,10 @@ const int Size = 256;
 float hash(int x, int y, int seed) { return Noise(static_cast<std::uint32_t>(seed)).lattice(x, y); }
 
 // Smooth noise repeating every `period` lattice cells, so the textures tile.
-float noise(float x, float y, int period, int seed) { return Noise(static_cast<std::uint32_t>(seed)).smooth(x, y, period); }
+float noise(float x, float y, int period, int seed)
+{
+    return Noise(static_cast<std::uint32_t>(seed)).smooth(x, y, period);
+}
 
 // Noise over a few octaves, `cells` lattice cells across the texture at the coarsest, for stone and grain.
 float grain(int x, int y, int seed, int cells = 8)

@@ -66,7 +66,8 @@ void drawAreas(Image& img, const PlanView& v, const LevelPlan& plan, const Lette
         v.rect(img, f.x0, f.z0, f.x1, f.z1, FurnitureColor);
     for (const Area& a : plan.areas) {
         const std::string title = a.roofed ? a.name : a.name + " (ceu aberto)";
-        big.draw(img, static_cast<int>(v.px(a.x0)) + 8, static_cast<int>(v.py(a.z1)) + 8, title, Color(255, 110, 104, 96));
+        const int x = static_cast<int>(v.px(a.x0)) + 8, y = static_cast<int>(v.py(a.z1)) + 8;
+        big.draw(img, x, y, title, Color(255, 110, 104, 96));
     }
 }
 
@@ -147,8 +148,9 @@ void drawObjects(Image& img, const PlanView& v, const LevelPlan& plan, const Let
 {
     for (const PlanPoint& t : plan.tableGroups)
         v.rect(img, t.x - 30, t.z - 30, t.x + 30, t.z + 30, Color(255, 120, 90, 60));
-    v.rect(img, plan.picture.x - 220, plan.picture.z - 6, plan.picture.x + 220, plan.picture.z + 6, Color(255, 60, 90, 200));
-    labelAt(img, small, v.px(plan.picture.x) - 30, v.py(plan.picture.z) - 14, "quadro", Ink);
+    const PlanPoint& pic = plan.picture;
+    v.rect(img, pic.x - 220, pic.z - 6, pic.x + 220, pic.z + 6, Color(255, 60, 90, 200));
+    labelAt(img, small, v.px(pic.x) - 30, v.py(pic.z) - 14, "quadro", Ink);
     for (const SceneryEntry& e : plan.scenery) {
         if (!e.touchable)
             continue;
