@@ -210,7 +210,9 @@ void addWaypoints(LevelPlan& p)
         {"b2", "b3"},
         {"l3", "pD"}, {"pD", "e1"}, {"pD", "e2"}, {"e1", "e2"}, {"e1", "e4"}, {"e2", "e6"},
         {"e6", "e3"}, {"e3", "e5"}, {"e4", "e5"}, {"e2", "e5"},
-        {"s8", "pA"}, {"pA", "e1"}, {"s9", "pF"}, {"pF", "e1"},
+        // The wall panels end spurs on the lobby side: joined to the east hall too, they would make a
+        // shortcut that routes monsters through the panels and the centre door before these open.
+        {"s8", "pA"}, {"s9", "pF"},
         {"e4", "pG"}, {"pG", "g1"}, {"g1", "g2"}, {"g1", "g3"}, {"g2", "g3"},
         {"e3", "pE"}, {"pE", "r1"}, {"r1", "r2"}, {"r1", "r6"}, {"r2", "r3"}, {"r3", "r4"},
         {"r4", "r5"}, {"r5", "r6"},
