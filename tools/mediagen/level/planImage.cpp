@@ -211,9 +211,9 @@ Image drawPlan(const LevelPlan& plan)
     const Lettering small(PlanFontFile, 12);
     const Lettering big(PlanFontFile, 16);
     drawAreas(img, view, plan, big);
-    drawWaypoints(img, view, plan);
     drawWalls(img, view, plan);
     drawDoorways(img, view, plan, small);
+    drawWaypoints(img, view, plan);
     drawObjects(img, view, plan, small);
     drawSpawns(img, view, plan, small);
     drawLegend(img, small, big);
