@@ -1,6 +1,7 @@
 #include "level/waypointFile.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "ByteWriter.h"
 
@@ -45,6 +46,8 @@ std::vector<std::uint8_t> waypointFileBytes(const LevelPlan& plan)
     out.u32(static_cast<std::uint32_t>(plan.waypoints.size()));
     for (std::size_t i = 0; i < plan.waypoints.size(); ++i) {
         const Waypoint& w = plan.waypoints[i];
+        if (edges[i].size() > 255)  // the count is one byte in the file
+            throw std::runtime_error("waypoint " + w.name + " has more than 255 edges");
         out.u8(static_cast<std::uint8_t>(edges[i].size()));
         out.u32(identity(i));
         out.f32(w.x);
