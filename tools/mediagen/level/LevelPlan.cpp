@@ -21,6 +21,7 @@ void addAreas(LevelPlan& p)
 
 void addWalls(LevelPlan& p)
 {
+    // The lobby's south wall has its face at z -1180: the picture at z -1178 hangs just in front.
     p.walls = {
         {true, -1190, -1100, 600, "orvend_parede"},
         {true, -650, 600, 1100, "orvend_parede"},
@@ -57,7 +58,7 @@ void addDoorways(LevelPlan& p)
 void addFurniture(LevelPlan& p)
 {
     p.furniture = {
-        // lobby: reception desk, benches under the picture's neighbours, planters
+        // lobby: reception desk, benches, planters, pillars clear of the picture, the name board
         {"orvend_balcao", -700, 0, -720, -430, 95, -640},
         {"orvend_balcao", -520, 0, -640, -430, 95, -480},
         {"orvend_banco", -300, 0, -1175, 100, 45, -1130},
