@@ -18,7 +18,7 @@ OpenGLShot::~OpenGLShot()
 }
 
 // Drawn into a texture and read back from it: reading the window's buffers is unreliable under Xvfb.
-video::IImage* OpenGLShot::capture(video::SColor background)
+video::IImage* OpenGLShot::capture(video::SColor background, const std::function<void()>& overlay)
 {
     video::IVideoDriver* driver = _device->getVideoDriver();
     video::ITexture* target = driver->addRenderTargetTexture(_size, "shot");
@@ -28,6 +28,9 @@ video::IImage* OpenGLShot::capture(video::SColor background)
     driver->beginScene(true, true, background);
     driver->setRenderTarget(target, true, true, background);
     scene()->drawAll();
+    gui()->drawAll();
+    if (overlay)
+        overlay();
     driver->setRenderTarget(nullptr, false, false);
     driver->endScene();
     video::IImage* picture = driver->createImage(target, core::position2di(0, 0), _size);

@@ -2,6 +2,7 @@
 // that show generated models; saved pictures go to the build folder's screenshots/.
 #pragma once
 
+#include <functional>
 #include <irrlicht.h>
 #include <string>
 
@@ -15,8 +16,9 @@ public:
     // False when there is no display to open a window on.
     bool ready() const { return _device != nullptr; }
     irr::scene::ISceneManager* scene() const { return _device->getSceneManager(); }
-    // Draws the scene once; the caller drops the picture.
-    irr::video::IImage* capture(irr::video::SColor background);
+    irr::gui::IGUIEnvironment* gui() const { return _device->getGUIEnvironment(); }
+    // Draws the scene and the GUI once, then whatever overlay draws; the caller drops the picture.
+    irr::video::IImage* capture(irr::video::SColor background, const std::function<void()>& overlay = {});
     bool save(irr::video::IImage* picture, const std::string& name);
 
 private:

@@ -1,5 +1,6 @@
-// The generated models drawn with OpenGL, saved as pictures for people to look at: the ninja's four
-// movements side by side (walk, attack, die, stand), and the props and weapons as the game shows them.
+// The generated media drawn with OpenGL, saved as pictures for people to look at: the ninja's four
+// movements side by side (walk, attack, die, stand), the props and weapons as the game shows them, and
+// the fonts as the dialogs and the status line draw them.
 // They need a display: screenshots.sh runs them under Xvfb.
 #include <gtest/gtest.h>
 #include <irrlicht.h>
@@ -101,5 +102,59 @@ TEST(Screenshot, PropsAndWeaponsUnlit)
     ASSERT_NE(picture, nullptr);
     EXPECT_TRUE(shot.save(picture, "props_and_weapons.png"));
     expectFigures(picture, 6);
+    picture->drop();
+}
+
+TEST(Screenshot, FontsAsTheGameDrawsThem)
+{
+    OpenGLShot shot(800, 300);
+    if (!shot.ready())
+        GTEST_SKIP() << "no display";
+    gui::IGUIEnvironment* gui = shot.gui();
+    gui::IGUIFont* text = gui->getFont((Media + "fontcalibri10.png").c_str());
+    gui::IGUIFont* message = gui->getFont((Media + "fontcalibri12.png").c_str());
+    gui::IGUIFont* status = gui->getFont((Media + "battlefield.bmp").c_str());
+    ASSERT_TRUE(text && message && status);
+    gui->getSkin()->setFont(text);
+    gui::IGUIWindow* dialog = gui->addWindow(core::recti(20, 20, 420, 150), false, L"Identifica\u00e7\u00e3o");
+    gui->addStaticText(L"Digite usu\u00e1rio e senha!", core::recti(20, 40, 380, 60), false, true, dialog);
+    gui->addStaticText(L"\u00c1gua, ma\u00e7\u00e3, p\u00e3o, voc\u00ea, \u00f3culos, \u00faltimo, \u00c9poca",
+                       core::recti(20, 70, 380, 90), false, true, dialog);
+    gui->addButton(core::recti(150, 95, 250, 120), dialog, -1, L"Entrar");
+
+    video::IImage* picture = shot.capture(video::SColor(255, 60, 110, 170), [&] {
+        message->draw(L"Sinal recuperado. Computador online.\nIniciando download... \u00e7\u00e3\u00e9",
+                      core::recti(440, 40, 790, 120), video::SColor(255, 250, 250, 0));
+        status->draw(L"100", core::recti(30, 240, 200, 290), video::SColor(255, 128, 255, 0));
+        status->draw(L"-", core::recti(700, 240, 790, 290), video::SColor(255, 128, 255, 0));
+    });
+    ASSERT_NE(picture, nullptr);
+    EXPECT_TRUE(shot.save(picture, "fonts.png"));
+    int yellow = 0, green = 0;
+    for (u32 y = 0; y < 300; ++y)
+        for (u32 x = 0; x < 800; ++x) {
+            const video::SColor c = picture->getPixel(x, y);
+            yellow += c.getRed() > 200 && c.getGreen() > 200 && c.getBlue() < 80;
+            green += c.getGreen() > 200 && c.getRed() > 100 && c.getRed() < 160 && c.getBlue() < 60;
+        }
+    EXPECT_GT(yellow, 300);
+    EXPECT_GT(green, 300);
+    picture->drop();
+}
+
+TEST(Screenshot, SkyDomeAsTheLevelShowsIt)
+{
+    OpenGLShot shot(800, 400);
+    if (!shot.ready())
+        GTEST_SKIP() << "no display";
+    scene::ISceneManager* smgr = shot.scene();
+    smgr->addSkyDomeSceneNode(smgr->getVideoDriver()->getTexture((Media + "skydome2.jpg").c_str()), 16, 8, 1.0f, 1.5f, 1000.0f);
+    smgr->addCameraSceneNode(nullptr, core::vector3df(0, 0, 0), core::vector3df(0, 200, 1000));
+    video::IImage* picture = shot.capture(Background);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_TRUE(shot.save(picture, "skydome.png"));
+    // Sky above: bluer at the top of the picture than at its bottom, near the horizon.
+    EXPECT_GT(picture->getPixel(400, 5).getBlue(), picture->getPixel(400, 5).getRed());
+    EXPECT_NE(picture->getPixel(400, 5).color, Background.color);
     picture->drop();
 }

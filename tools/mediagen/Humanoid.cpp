@@ -59,6 +59,16 @@ irr::core::recti Humanoid::regionRect(Region region)
     return Cells[region];
 }
 
+void Humanoid::paintCell(Image& skin, Region region, const std::function<Image::Color(float u, float v)>& paint)
+{
+    const irr::core::recti cell = regionRect(region);
+    const float width = static_cast<float>(cell.getWidth()) - 4.0f, height = static_cast<float>(cell.getHeight()) - 4.0f;
+    for (int y = cell.UpperLeftCorner.Y; y < cell.LowerRightCorner.Y; ++y)
+        for (int x = cell.UpperLeftCorner.X; x < cell.LowerRightCorner.X; ++x)
+            skin.set(x, y, paint((static_cast<float>(x - cell.UpperLeftCorner.X) - 1.5f) / width,
+                                 (static_cast<float>(y - cell.UpperLeftCorner.Y) - 1.5f) / height));
+}
+
 // Builds a solid with texture coordinates 0..1 and squeezes them into the region's cell (2 pixels in,
 // so filtering never reaches the neighbour cell).
 void Humanoid::addSolid(JointId joint, Region region, const std::function<void(MeshBuilder&)>& build)

@@ -11,6 +11,7 @@
 #include <irrlicht.h>
 
 #include "AnimatedMesh.h"
+#include "Image.h"
 
 class MeshBuilder;
 
@@ -35,6 +36,8 @@ public:
 
     // The cell's rectangle in the atlas, in pixels of a 256 x 256 picture.
     static irr::core::recti regionRect(Region region);
+    // Paints one cell of a skin: paint gets u, v in 0..1 across the part of the cell the body uses.
+    static void paintCell(Image& skin, Region region, const std::function<Image::Color(float u, float v)>& paint);
 
     // The skinned mesh with a key at every given frame.
     AnimatedMesh skinned(const std::string& texture, const std::vector<std::pair<int, Pose>>& keys) const;

@@ -58,14 +58,20 @@ MeshPart extract(const MeshPart& part, int level)
 Mesh bakeShading(const Mesh& mesh)
 {
     Mesh out;
-    for (const MeshMaterial& material : mesh.materials)
-        for (int level = 0; level < Levels; ++level)
-            out.materials.push_back(shaded(material, level));
     for (const MeshPart& part : mesh.parts)
         for (int level = 0; level < Levels; ++level) {
             MeshPart piece = extract(part, level);
             if (!piece.indices.empty())
                 out.parts.push_back(std::move(piece));
+        }
+    // Only the shades some part uses: some loaders make a (then empty) buffer for every material.
+    for (const MeshMaterial& material : mesh.materials)
+        for (int level = 0; level < Levels; ++level) {
+            const MeshMaterial copy = shaded(material, level);
+            const bool used = std::any_of(out.parts.begin(), out.parts.end(),
+                                          [&](const MeshPart& part) { return part.material == copy.name; });
+            if (used)
+                out.materials.push_back(copy);
         }
     return out;
 }

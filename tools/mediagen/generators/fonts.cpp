@@ -6,7 +6,8 @@ namespace {
 
 const char* const DejaVuFolder = "/usr/share/fonts/truetype/dejavu/";
 
-// The narrow cut of DejaVu stands closest to the widths the dialogs were laid out for.
+// The narrow cut of DejaVu (from fonts-dejavu-extra) stands closest to the widths the dialogs were laid
+// out for.
 FontStyle textFont(int pixelSize)
 {
     FontStyle style;

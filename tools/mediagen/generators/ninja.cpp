@@ -130,22 +130,22 @@ Image ninjaSkin()
 {
     Image skin(256, 256);
     const Noise noise(7);
-    paintCell(skin, Humanoid::Suit, [&](float u, float v) { return cloth(noise, u, v, Color(255, 34, 34, 40)); });
-    paintCell(skin, Humanoid::HeadSkin, [&](float u, float v) { return hood(noise, u, v); });
-    paintCell(skin, Humanoid::Sash, [&](float u, float v) {
+    Humanoid::paintCell(skin, Humanoid::Suit, [&](float u, float v) { return cloth(noise, u, v, Color(255, 34, 34, 40)); });
+    Humanoid::paintCell(skin, Humanoid::HeadSkin, [&](float u, float v) { return hood(noise, u, v); });
+    Humanoid::paintCell(skin, Humanoid::Sash, [&](float u, float v) {
         return cloth(noise, u, v, std::fmod(v * 6.0f, 1.0f) < 0.15f ? Color(255, 70, 10, 14) : Color(255, 120, 20, 24));
     });
-    paintCell(skin, Humanoid::Glove, [&](float u, float v) { return cloth(noise, u, v, Color(255, 22, 22, 24)); });
-    paintCell(skin, Humanoid::Boot, [&](float u, float v) { return cloth(noise, u, v, Color(255, 48, 48, 54)); });
-    paintCell(skin, Humanoid::Blade, [](float u, float) {
+    Humanoid::paintCell(skin, Humanoid::Glove, [&](float u, float v) { return cloth(noise, u, v, Color(255, 22, 22, 24)); });
+    Humanoid::paintCell(skin, Humanoid::Boot, [&](float u, float v) { return cloth(noise, u, v, Color(255, 48, 48, 54)); });
+    Humanoid::paintCell(skin, Humanoid::Blade, [](float u, float) {
         return Image::mix(Color(255, 176, 184, 196), Color(255, 245, 248, 252), Image::smoothstep(0.2f, 0.8f, u));
     });
-    paintCell(skin, Humanoid::Grip, [](float u, float v) {
+    Humanoid::paintCell(skin, Humanoid::Grip, [](float u, float v) {
         const float diamond = std::abs(std::fmod(u * 4.0f + v * 4.0f, 1.0f) - 0.5f) + std::abs(std::fmod(u * 4.0f - v * 4.0f + 8.0f, 1.0f) - 0.5f);
         return diamond < 0.35f ? Color(255, 140, 24, 24) : Color(255, 22, 20, 20);
     });
-    paintCell(skin, Humanoid::Guard, [&](float u, float v) { return cloth(noise, u, v, Color(255, 186, 150, 60)); });
-    paintCell(skin, Humanoid::Band, [&](float u, float v) { return cloth(noise, u, v, Color(255, 170, 24, 28)); });
+    Humanoid::paintCell(skin, Humanoid::Guard, [&](float u, float v) { return cloth(noise, u, v, Color(255, 186, 150, 60)); });
+    Humanoid::paintCell(skin, Humanoid::Band, [&](float u, float v) { return cloth(noise, u, v, Color(255, 170, 24, 28)); });
     return skin;
 }
 
@@ -178,15 +178,6 @@ Pose standPose(float phase)
     pose.rotation[Humanoid::KneeL] = ahead(-6);
     pose.rootShift = {0, -0.1f + 0.05f * breath, 0};
     return pose;
-}
-
-void paintCell(Image& skin, Humanoid::Region region, const std::function<Color(float u, float v)>& paint)
-{
-    const irr::core::recti cell = Humanoid::regionRect(region);
-    for (int y = cell.UpperLeftCorner.Y; y < cell.LowerRightCorner.Y; ++y)
-        for (int x = cell.UpperLeftCorner.X; x < cell.LowerRightCorner.X; ++x)
-            skin.set(x, y, paint((static_cast<float>(x - cell.UpperLeftCorner.X) + 0.5f - 2.0f) / (cell.getWidth() - 4.0f),
-                                 (static_cast<float>(y - cell.UpperLeftCorner.Y) + 0.5f - 2.0f) / (cell.getHeight() - 4.0f)));
 }
 
 void writeNinja(const OutputFolder& out, const ImageFiles& images)

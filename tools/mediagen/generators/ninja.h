@@ -3,7 +3,6 @@
 #pragma once
 
 #include "Humanoid.h"
-#include "Image.h"
 #include "ImageFiles.h"
 #include "OutputFolder.h"
 
@@ -12,5 +11,3 @@ void writeNinja(const OutputFolder& out, const ImageFiles& images);
 // Poses shared with the other figures built on the same body.
 Humanoid::Pose walkPose(float phase);
 Humanoid::Pose standPose(float phase);
-// Paints one atlas cell: paint gets u, v in 0..1 across the cell.
-void paintCell(Image& skin, Humanoid::Region region, const std::function<Image::Color(float u, float v)>& paint);

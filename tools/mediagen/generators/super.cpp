@@ -55,12 +55,12 @@ Image superSkin()
     auto fabric = [&](Color base) {
         return [&noise, base](float u, float v) { return Image::mix(base, Color(255, 255, 255, 255), 0.12f * noise.smooth(u * 40, v * 40)); };
     };
-    paintCell(skin, Humanoid::Suit, fabric(Color(255, 30, 70, 190)));
-    paintCell(skin, Humanoid::HeadSkin, head);
-    paintCell(skin, Humanoid::Sash, fabric(Color(255, 240, 200, 30)));
-    paintCell(skin, Humanoid::Glove, fabric(Color(255, 200, 30, 30)));
-    paintCell(skin, Humanoid::Boot, fabric(Color(255, 200, 30, 30)));
-    paintCell(skin, Humanoid::Band, fabric(Color(255, 70, 44, 20)));
+    Humanoid::paintCell(skin, Humanoid::Suit, fabric(Color(255, 30, 70, 190)));
+    Humanoid::paintCell(skin, Humanoid::HeadSkin, head);
+    Humanoid::paintCell(skin, Humanoid::Sash, fabric(Color(255, 240, 200, 30)));
+    Humanoid::paintCell(skin, Humanoid::Glove, fabric(Color(255, 200, 30, 30)));
+    Humanoid::paintCell(skin, Humanoid::Boot, fabric(Color(255, 200, 30, 30)));
+    Humanoid::paintCell(skin, Humanoid::Band, fabric(Color(255, 70, 44, 20)));
     return skin;
 }
 
