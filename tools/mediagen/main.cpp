@@ -13,6 +13,7 @@
 #include "generators/super.h"
 #include "generators/textures.h"
 #include "generators/weapons.h"
+#include "level/level.h"
 
 int main(int argc, char** argv)
 {
@@ -32,6 +33,7 @@ int main(int argc, char** argv)
         writeSuper(out, images);
         writeSounds(out);
         writeMusic(out);
+        writeLevel(out, images);
         out.writeText(".generated", "");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "mediagen: %s\n", e.what());

@@ -1,0 +1,293 @@
+// The generated level in the engine: scale, floor under the fixed coordinates, doors that keep areas
+// shut until their mission states, and touchable objects the collision sweep can pair with the player.
+#include <algorithm>
+#include <cmath>
+#include <queue>
+#include <set>
+
+#include "level/LevelPlan.h"
+#include "mediagen/LevelFiles.h"
+#include "support/EngineTest.h"
+
+using irr::core::vector3df;
+
+namespace {
+
+const float PlayerRadius = 20.0f;  // the player's collision ellipsoid, across
+const float PlayerEye = 80.0f;
+const float PlayerRange = 75.0f;
+// The player's body fills the height from the floor to 60 (the ellipsoid of radius 30 under the eye):
+// where he passes, a straight line at each of these heights passes too.
+const float BodyHeights[] = {10.0f, 30.0f, 55.0f};
+
+// Walkable floor on a 20-unit grid, flooded from the player's start through what blocks him.
+class FloorGrid {
+public:
+    static constexpr float Step = 20.0f;
+    // Cell centres sit 7 units off the 5-unit grid every wall face, frame and door lies on, so no
+    // ray between two of them starts or ends on a face.
+    static constexpr float X0 = -1093.0f, Z0 = -1193.0f;
+    static constexpr int Nx = 128, Nz = 118;
+
+    // With playerSized, a cell counts only where the player's body fits, not just a point.
+    FloorGrid(const LevelScene& level, bool playerSized) : _level(level), _playerSized(playerSized) {}
+
+    void flood(float x, float z)
+    {
+        _reached.assign(Nx * Nz, false);
+        std::queue<int> open;
+        const int start = cellAt(x, z);
+        _reached[start] = true;
+        open.push(start);
+        while (!open.empty()) {
+            const int c = open.front();
+            open.pop();
+            const int i = c % Nx, j = c / Nx;
+            const int di[] = {1, -1, 0, 0}, dj[] = {0, 0, 1, -1};
+            for (int k = 0; k < 4; ++k) {
+                const int ni = i + di[k], nj = j + dj[k];
+                if (ni < 0 || nj < 0 || ni >= Nx || nj >= Nz || _reached[nj * Nx + ni])
+                    continue;
+                if (!passable(centre(i, j), centre(ni, nj)) || (_playerSized && !fits(centre(ni, nj))))
+                    continue;
+                _reached[nj * Nx + ni] = true;
+                open.push(nj * Nx + ni);
+            }
+        }
+    }
+
+    // Areas where some reached cell lies well inside (away from the doorway recesses).
+    std::set<std::string> areasReached(const LevelPlan& plan) const
+    {
+        std::set<std::string> names;
+        for (int c = 0; c < Nx * Nz; ++c) {
+            if (!_reached[c])
+                continue;
+            const vector3df p = centre(c % Nx, c / Nx);
+            for (const Area& a : plan.areas)
+                if (p.X > a.x0 + 25 && p.X < a.x1 - 25 && p.Z > a.z0 + 25 && p.Z < a.z1 - 25)
+                    names.insert(a.name);
+        }
+        return names;
+    }
+
+    // The player can stand at p and walk there in a straight line from a reached cell.
+    bool canStandAt(const vector3df& p) const
+    {
+        if (!fits(p))
+            return false;
+        for (int c = 0; c < Nx * Nz; ++c)
+            if (_reached[c] && centre(c % Nx, c / Nx).getDistanceFrom({p.X, 0, p.Z}) < 2 * Step &&
+                passable(centre(c % Nx, c / Nx), {p.X, 0, p.Z}))
+                return true;
+        return false;
+    }
+
+    bool fits(const vector3df& p) const
+    {
+        for (float y : {10.0f, 60.0f, 110.0f})
+            for (int k = 0; k < 8; ++k) {
+                const float a = k * irr::core::PI / 4;
+                const vector3df from(p.X, y, p.Z);
+                if (!_level.segmentClear(from, from + vector3df(std::cos(a), 0, std::sin(a)) * PlayerRadius, true))
+                    return false;
+            }
+        return true;
+    }
+
+private:
+    static vector3df centre(int i, int j) { return {X0 + i * Step, 0, Z0 + j * Step}; }
+    static int cellAt(float x, float z)
+    {
+        return static_cast<int>(std::lround((z - Z0) / Step)) * Nx + static_cast<int>(std::lround((x - X0) / Step));
+    }
+    bool passable(const vector3df& a, const vector3df& b) const
+    {
+        for (float y : BodyHeights)
+            if (!_level.segmentClear({a.X, y, a.Z}, {b.X, y, b.Z}, true))
+                return false;
+        return true;
+    }
+
+    const LevelScene& _level;
+    bool _playerSized;
+    std::vector<bool> _reached;
+};
+
+struct RegistryEntry {
+    std::string name;
+    vector3df pos;
+    float range;
+};
+
+// What sits in the collision registry for the whole level: the level itself at the origin, the
+// picture, and every list object registered for collision.
+std::vector<RegistryEntry> staticRegistry(const std::vector<ListEntry>& list)
+{
+    std::vector<RegistryEntry> registry = {{"world", {0, 0, 0}, 10}, {"quadro", {-860, 105, -1178}, 50}};
+    for (const ListEntry& e : list)
+        if (e.collisionRange() > 0)
+            registry.push_back({e.name(), e.position(), static_cast<float>(e.collisionRange())});
+    return registry;
+}
+
+class LevelMapTest : public EngineTest {
+protected:
+    const LevelPlan plan = orvendPlan();
+    const std::vector<ListEntry> list = scenerylist::read(LevelMedia + "lista.txt");
+
+    const ListEntry& entry(const std::string& name) const
+    {
+        for (const ListEntry& e : list)
+            if (e.name() == name)
+                return e;
+        throw std::out_of_range(name);
+    }
+    std::string areaOf(float x, float z) const
+    {
+        const Area* a = plan.areaAt(x, z);
+        return a ? a->name : "outside";
+    }
+};
+
+}  // namespace
+
+TEST_F(LevelMapTest, LoadsTexturedWithFloorAtZeroAndWallsAboveTheEye)
+{
+    irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh((LevelMedia + "OrvendMap/map.3DS").c_str());
+    ASSERT_NE(mesh, nullptr);
+    for (irr::u32 i = 0; i < mesh->getMesh(0)->getMeshBufferCount(); ++i)
+        EXPECT_NE(mesh->getMesh(0)->getMeshBuffer(i)->getMaterial().getTexture(0), nullptr) << i;
+    const irr::core::aabbox3df box = mesh->getMesh(0)->getBoundingBox();
+    EXPECT_NEAR(box.MinEdge.Y * 17, 0.0f, 0.01f);
+    EXPECT_NEAR(box.MaxEdge.Y * 17, 250.0f, 0.01f);
+}
+
+TEST_F(LevelMapTest, FixedCoordinatesStandOnOpenFloorInTheirAreas)
+{
+    const LevelScene level(GSmgr);
+    struct Fixed { float x, z; const char* area; };
+    std::vector<Fixed> fixed = {{200, -650, "Saguao"},         {-860, -1178, "Saguao"},    {-300, 300, "Laboratorio"},
+                                {-115, 500, "Laboratorio"},    {500, 300, "Patio leste"}, {711, -245, "Sala G"},
+                                {900, -400, "Sala G"},         {800, 800, "Sala E"},      {950, 700, "Sala E"}};
+    for (int j = 0; j <= 2; ++j)
+        for (int k = 0; k <= 2; ++k)
+            if (j || k)
+                fixed.push_back({1000.0f + 150 * k, 700.0f + 150 * j, "Sala E"});
+    for (const Fixed& f : fixed) {
+        EXPECT_EQ(areaOf(f.x, f.z), f.area) << f.x << "," << f.z;
+        EXPECT_NEAR(level.groundBelow(f.x, 200, f.z), 0.0f, 0.01f) << f.x << "," << f.z;
+    }
+}
+
+TEST_F(LevelMapTest, ThePictureHangsFlatOnTheLobbysSouthWall)
+{
+    const LevelScene level(GSmgr);
+    for (float dx : {-220.0f, 0.0f, 220.0f})
+        for (float y : {55.0f, 105.0f, 155.0f}) {
+            EXPECT_TRUE(level.segmentClear({-860 + dx, y, -1100}, {-860 + dx, y, -1178}, true));
+            EXPECT_FALSE(level.segmentClear({-860 + dx, y, -1100}, {-860 + dx, y, -1182}, true));
+        }
+}
+
+TEST_F(LevelMapTest, EachDoorKeepsItsAreaShutUntilTheStateThatOpensIt)
+{
+    LevelScene level(GSmgr);
+    FloorGrid grid(level, false);
+    const auto reachedAfter = [&]() {
+        grid.flood(200, -650);
+        return grid.areasReached(plan);
+    };
+    using Names = std::set<std::string>;
+    EXPECT_EQ(reachedAfter(), Names({"Saguao", "Laboratorio"}));
+    for (const char* name : {"PortaCentroD", "ParedeA", "ParedeF"})
+        level.open(name);
+    EXPECT_EQ(reachedAfter(), Names({"Saguao", "Laboratorio", "Patio leste"}));
+    level.open("PortaSalaB");
+    EXPECT_EQ(reachedAfter(), Names({"Saguao", "Laboratorio", "Patio leste", "Sala B"}));
+    level.open("PortaSalaG");
+    EXPECT_EQ(reachedAfter(), Names({"Saguao", "Laboratorio", "Patio leste", "Sala B", "Sala G"}));
+    level.sink("PortaSalaE");
+    EXPECT_EQ(reachedAfter(), Names({"Saguao", "Laboratorio", "Patio leste", "Sala B", "Sala G", "Sala E"}));
+}
+
+// The player's eye positions, frame by frame, walking from `from` straight at `target` under the
+// engine's collision response with the player's own ellipsoid, as far as the walls let him.
+std::vector<vector3df> walk(irr::scene::ISceneManager* smgr, const LevelScene& level, vector3df from, vector3df target)
+{
+    irr::scene::ISceneNode* body = smgr->addEmptySceneNode();
+    body->setPosition(from);
+    irr::scene::ISceneNodeAnimator* response = smgr->createCollisionResponseAnimator(
+        level.blocking(), body, {20, 30, 20}, {0, -20, 0}, {0, 50, 0}, 0.0005f);
+    body->addAnimator(response);
+    response->drop();
+    vector3df step = target - from;
+    step.Y = 0;
+    step.setLength(4.0f);
+    std::vector<vector3df> path;
+    for (irr::u32 frame = 1; frame <= 80; ++frame) {
+        body->setPosition(body->getPosition() + step);
+        body->OnAnimate(frame * 20);
+        path.push_back(body->getPosition());
+    }
+    body->remove();
+    return path;
+}
+
+// The sweep pairs the player with a touchable only when they overlap and nothing else in the
+// registry lies between them in X.
+bool sweepPairs(const vector3df& player, const RegistryEntry& object, const std::vector<RegistryEntry>& registry)
+{
+    if (player.getDistanceFrom(object.pos) >= (PlayerRange + object.range) / 2)
+        return false;
+    const float lo = std::min(player.X, object.pos.X), hi = std::max(player.X, object.pos.X);
+    for (const RegistryEntry& other : registry)
+        if (other.name != object.name && other.pos.X >= lo && other.pos.X <= hi)
+            return false;
+    return true;
+}
+
+TEST_F(LevelMapTest, WalkingIntoEachTouchableMakesThePlayerItsXNeighbourWithinRange)
+{
+    LevelScene level(GSmgr);
+    level.addBlockingMesh(entry("Computador"));
+    level.addBlockingMesh(entry("Antena"));
+    FloorGrid grid(level, true);
+    const std::vector<RegistryEntry> registry = staticRegistry(list);
+    // The doors opened by the state in which each object is needed.
+    const std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> stages = {
+        {{}, {"Computador"}},
+        {{"PortaCentroD", "ParedeA", "ParedeF", "PortaSalaB"}, {"Arma", "Pendrive"}},
+        {{"PortaSalaG"}, {"Antena", "InterruptorSala"}},
+        {{"PortaSalaE"}, {"Certificado"}},
+    };
+    for (const auto& stage : stages) {
+        for (const std::string& door : stage.first)
+            door == "PortaSalaE" ? level.sink(door) : level.open(door);
+        grid.flood(200, -650);
+        for (const std::string& name : stage.second) {
+            const RegistryEntry& object = *std::find_if(registry.begin(), registry.end(),
+                                                        [&](const RegistryEntry& r) { return r.name == name; });
+            const PlanPoint spot = std::find_if(plan.scenery.begin(), plan.scenery.end(),
+                                                [&](const SceneryEntry& s) { return s.name == name; })->touchSpot;
+            // Start a few steps back from the spot in front of it, on floor reached from the start.
+            vector3df approach(spot.x - object.pos.X, 0, spot.z - object.pos.Z);
+            approach.setLength(60);
+            const vector3df start = vector3df(spot.x, PlayerEye, spot.z) + approach;
+            EXPECT_TRUE(grid.canStandAt(start)) << name;
+            bool paired = false;
+            for (const vector3df& p : walk(GSmgr, level, start, object.pos))
+                paired = paired || sweepPairs(p, object, registry);
+            EXPECT_TRUE(paired) << name;
+        }
+    }
+}
+
+TEST_F(LevelMapTest, NoTwoFixedObjectsTouchEachOtherByThemselves)
+{
+    const std::vector<RegistryEntry> registry = staticRegistry(list);
+    for (std::size_t i = 0; i < registry.size(); ++i)
+        for (std::size_t j = i + 1; j < registry.size(); ++j)
+            EXPECT_GE(registry[i].pos.getDistanceFrom(registry[j].pos), (registry[i].range + registry[j].range) / 2)
+                << registry[i].name << " and " << registry[j].name;
+}

@@ -1,0 +1,21 @@
+#include "level/level.h"
+
+#include "formats/Writer3DS.h"
+#include "level/LevelPlan.h"
+#include "level/levelMesh.h"
+#include "level/levelTextures.h"
+#include "level/planImage.h"
+#include "level/levelProps.h"
+#include "level/sceneryList.h"
+#include "level/waypointFile.h"
+
+void writeLevel(const OutputFolder& out, const ImageFiles& images)
+{
+    const LevelPlan plan = orvendPlan();
+    writeLevelTextures(out, images, plan);
+    write3DS(buildLevelMesh(plan), out.path("OrvendMap/map.3DS"));
+    writeLevelProps(out, images);
+    out.writeText("lista.txt", sceneryListText(plan));
+    out.writeBytes("OrvendMap/wayPoint.wpn", waypointFileBytes(plan));
+    images.save(drawPlan(plan), out.path("plan.png"));
+}

@@ -1,0 +1,124 @@
+#include "level/sceneryListReader.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace scenerylist {
+
+std::string mediaFile(const std::string& mediaRoot, const std::string& listPath)
+{
+    const std::string prefix = "\\media\\";
+    std::string relative = listPath.compare(0, prefix.size(), prefix) == 0 ? listPath.substr(prefix.size()) : listPath;
+    for (char& c : relative)
+        if (c == '\\')
+            c = '/';
+    return mediaRoot + "/" + relative;
+}
+
+std::string Entry::name() const
+{
+    std::vector<std::string> pieces;
+    tokenize(scenery() ? nameLine.substr(1) : nameLine, pieces, scenery() ? "*" : "");
+    return pieces.empty() ? std::string() : pieces[0];
+}
+
+std::string Entry::shape() const
+{
+    std::vector<std::string> pieces;
+    if (scenery())
+        tokenize(nameLine.substr(1), pieces, "*");
+    return pieces.size() > 1 ? pieces[1] : std::string();
+}
+
+int Entry::collisionRange() const
+{
+    const std::size_t at = properties.find("collision=");
+    if (at == std::string::npos)
+        return 0;
+    return std::atoi(properties.substr(at + 10, 10).c_str());
+}
+
+irr::core::vector3df Entry::boxSize() const
+{
+    std::vector<std::string> pieces;
+    tokenize(properties, pieces, ",");
+    float v[3] = {0, 0, 0};
+    for (std::size_t i = 0; i < 3 && i < pieces.size(); ++i)
+        v[i] = static_cast<float>(std::atof(pieces[i].c_str()));
+    return {v[0], v[1], v[2]};
+}
+
+void tokenize(const std::string& str, std::vector<std::string>& tokens, const std::string& delimiters)
+{
+    std::size_t start = str.find_first_not_of(delimiters);
+    while (start != std::string::npos) {
+        const std::size_t end = str.find_first_of(delimiters, start);
+        tokens.push_back(str.substr(start, end - start));
+        start = end == std::string::npos ? end : str.find_first_not_of(delimiters, end);
+    }
+}
+
+bool myfgets(char* buffer, std::FILE* file)
+{
+    do {
+        if (!std::fgets(buffer, 255, file))
+            return false;
+    } while (buffer[0] == '#');
+    return true;
+}
+
+void put0(char* text)
+{
+    text[std::strcspn(text, "\r\n")] = '\0';
+}
+
+namespace {
+
+void report(std::string* problem, const std::string& text)
+{
+    if (problem && problem->empty())
+        *problem = text;
+}
+
+// Line 5: the nine numbers; a short line is reported and read as zeros where numbers are missing.
+std::vector<float> nineNumbers(const char* line, const std::string& name, std::string* problem)
+{
+    std::vector<std::string> pieces;
+    tokenize(line, pieces, ",");
+    if (pieces.size() != 9)
+        report(problem, name + ": " + std::to_string(pieces.size()) + " numbers instead of nine");
+    std::vector<float> numbers(9, 0.0f);
+    for (std::size_t i = 0; i < 9 && i < pieces.size(); ++i)
+        numbers[i] = static_cast<float>(std::atof(pieces[i].c_str()));
+    return numbers;
+}
+
+}  // namespace
+
+std::vector<Entry> read(const std::string& path, std::string* problem)
+{
+    std::vector<Entry> entries;
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (!file) {
+        report(problem, "cannot open " + path);
+        return entries;
+    }
+    char lines[6][256];
+    for (;;) {
+        int read = 0;
+        while (read < 6 && myfgets(lines[read], file)) {
+            put0(lines[read]);
+            ++read;
+        }
+        if (read < 6) {
+            if (read > 0)
+                report(problem, "entry cut short after " + std::to_string(read) + " lines");
+            break;
+        }
+        entries.push_back({lines[0], lines[1], lines[2], lines[3], lines[5], nineNumbers(lines[4], lines[0], problem)});
+    }
+    std::fclose(file);
+    return entries;
+}
+
+}  // namespace scenerylist
