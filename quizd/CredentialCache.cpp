@@ -1,0 +1,53 @@
+// HMAC-SHA256 under a per-process random key names each (user, password) pair.
+#include "CredentialCache.h"
+
+#include <openssl/evp.h>
+#include <openssl/hmac.h>
+#include <openssl/rand.h>
+
+#include <stdexcept>
+
+namespace quizd {
+
+namespace {
+const std::size_t kMaxEntries = 100000; // bounds memory against a flood of made-up names
+}
+
+CredentialCache::CredentialCache(std::chrono::seconds lifetime) : lifetime_(lifetime), secret_(32, '\0')
+{
+    if (RAND_bytes(reinterpret_cast<unsigned char*>(&secret_[0]), int(secret_.size())) != 1)
+        throw std::runtime_error("sem fonte de aleatoriedade");
+}
+
+std::string CredentialCache::key(const std::string& username, const std::string& password) const
+{
+    std::string message = username + '\0' + password;
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    HMAC(EVP_sha256(), secret_.data(), int(secret_.size()), reinterpret_cast<const unsigned char*>(message.data()),
+         message.size(), digest, &length);
+    return std::string(reinterpret_cast<char*>(digest), length);
+}
+
+std::optional<long> CredentialCache::lookup(const std::string& username, const std::string& password)
+{
+    std::string k = key(username, password);
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = entries_.find(k);
+    if (it == entries_.end()) return std::nullopt;
+    if (it->second.expires < Clock::now()) {
+        entries_.erase(it);
+        return std::nullopt;
+    }
+    return it->second.userId;
+}
+
+void CredentialCache::remember(const std::string& username, const std::string& password, long userIdOrMinusOne)
+{
+    std::string k = key(username, password);
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (entries_.size() >= kMaxEntries) entries_.clear();
+    entries_[k] = {userIdOrMinusOne, Clock::now() + lifetime_};
+}
+
+}

@@ -1,0 +1,75 @@
+// SQLite connection set up for a server that must never lose an acknowledged answer: WAL, full sync.
+#include "Database.h"
+
+namespace quizd {
+
+Statement::Statement(sqlite3* db, const char* sql) : db_(db)
+{
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK)
+        throw DatabaseError(std::string("SQL: ") + sqlite3_errmsg(db));
+}
+
+Statement::~Statement()
+{
+    sqlite3_finalize(stmt_);
+}
+
+Statement& Statement::bind(int index, long long value)
+{
+    sqlite3_bind_int64(stmt_, index, value);
+    return *this;
+}
+
+Statement& Statement::bind(int index, const std::string& value)
+{
+    sqlite3_bind_text(stmt_, index, value.data(), int(value.size()), SQLITE_TRANSIENT);
+    return *this;
+}
+
+bool Statement::step()
+{
+    int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    throw DatabaseError(std::string("SQL: ") + sqlite3_errmsg(db_));
+}
+
+long long Statement::integer(int column) const
+{
+    return sqlite3_column_int64(stmt_, column);
+}
+
+std::string Statement::text(int column) const
+{
+    const unsigned char* t = sqlite3_column_text(stmt_, column);
+    return t ? std::string(reinterpret_cast<const char*>(t), sqlite3_column_bytes(stmt_, column)) : "";
+}
+
+Database::Database(const std::string& path, bool create)
+{
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
+    if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
+        std::string why = db_ ? sqlite3_errmsg(db_) : "sem memoria";
+        sqlite3_close(db_);
+        throw DatabaseError("nao consegui abrir o banco " + path + ": " + why);
+    }
+    sqlite3_busy_timeout(db_, 10000);
+    exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=ON");
+}
+
+Database::~Database()
+{
+    sqlite3_close(db_);
+}
+
+void Database::exec(const char* sql)
+{
+    char* error = nullptr;
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) != SQLITE_OK) {
+        std::string why = error ? error : sqlite3_errmsg(db_);
+        sqlite3_free(error);
+        throw DatabaseError("SQL: " + why);
+    }
+}
+
+}

@@ -1,0 +1,142 @@
+// Refusals keep the shape the game expects: a notice shaped like a free-text question for msg=p (so the
+// student reads why), a first field other than "1" for msg=r.
+#include "PlayService.h"
+
+#include "AnswerJudge.h"
+#include "PasswordHash.h"
+#include "codepage.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace quizd {
+namespace {
+
+std::string toWire(const std::string& utf8)
+{
+    std::string bytes;
+    long bad = 0;
+    utf8ToCp1252(utf8, bytes, bad); // bank texts were checked at import
+    return bytes;
+}
+
+Reply notice(int status, const std::string& utf8Text)
+{
+    return {status, "10000" + toWire(utf8Text)};
+}
+
+std::string fourDigits(long id)
+{
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%04ld", id);
+    return buf;
+}
+
+// Whole decimal number, nothing else; ids and levels are small.
+std::optional<long> parseId(const std::string& s)
+{
+    if (s.empty() || s.size() > 9 || s.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    return std::atol(s.c_str());
+}
+
+}
+
+std::string incomingText(const std::string& bytes)
+{
+    return looksLikeUtf8(bytes) ? bytes : cp1252ToUtf8(bytes);
+}
+
+Reply PlayService::handle(const QueryString& query)
+{
+    outcome_.clear();
+    std::string msg = query.get("msg");
+    if (msg != "l" && msg != "p" && msg != "r" && msg != "n") {
+        outcome_ = "msg desconhecido";
+        return {400, "0\tPedido invalido: msg deve ser l, p, r ou n"};
+    }
+    std::optional<long> user = logOn(query);
+    if (!user) {
+        outcome_ = "usuario ou senha invalidos";
+        if (msg == "p") return notice(403, "Usuário ou senha inválidos. Confira o nome e a senha com o professor.");
+        return {403, "0\tUsuario ou senha invalidos"};
+    }
+    if (msg == "p") return question(*user, query);
+    if (msg == "r") return answer(*user, query);
+    if (msg == "n") return level(*user, query);
+    outcome_ = "log-on";
+    return {200, "1"};
+}
+
+std::optional<long> PlayService::logOn(const QueryString& query)
+{
+    std::string name = incomingText(query.get("username"));
+    std::string password = incomingText(query.get("password"));
+    if (auto known = credentials_.lookup(name, password)) {
+        if (*known < 0) return std::nullopt;
+        return *known;
+    }
+    std::optional<long> user = store_.findUser(name);
+    bool ok = user && PasswordHash::verify(password, store_.passwordHash(*user));
+    credentials_.remember(name, password, ok ? *user : -1);
+    if (!ok) return std::nullopt;
+    return user;
+}
+
+Reply PlayService::question(long userId, const QueryString& query)
+{
+    std::optional<long> id;
+    if (query.has("id")) {
+        id = parseId(query.get("id"));
+        if (!id) return notice(400, "Número de questão inválido.");
+    } else {
+        id = store_.nextQuestionFor(userId);
+        if (!id) return notice(503, "O professor ainda não cadastrou questões no servidor.");
+    }
+    std::optional<Question> q = store_.question(*id);
+    if (!q) {
+        outcome_ = "questao " + std::to_string(*id) + " nao existe";
+        return notice(404, "A questão " + std::to_string(*id) + " não existe no servidor.");
+    }
+    outcome_ = "questao " + fourDigits(q->id);
+    return questionBody(userId, *q);
+}
+
+Reply PlayService::questionBody(long userId, const Question& q)
+{
+    std::string body = std::string(1, char(q.kind)) + fourDigits(q.id) + toWire(q.text);
+    if (!q.alternatives.empty())
+        for (int index : store_.displayOrder(userId, q)) body += "\t" + toWire(q.alternatives[index]);
+    return {200, body};
+}
+
+Reply PlayService::answer(long userId, const QueryString& query)
+{
+    std::optional<long> id = parseId(query.get("id"));
+    if (!id) {
+        outcome_ = "resposta sem id";
+        return {400, "0\tPedido invalido: falta o id da questao"};
+    }
+    std::optional<Question> q = store_.question(*id);
+    if (!q) {
+        outcome_ = "resposta a questao inexistente";
+        return {404, "0\tQuestao desconhecida"};
+    }
+    std::string given = incomingText(query.get("resposta"));
+    std::vector<int> order;
+    if (!q->alternatives.empty()) order = store_.displayOrder(userId, *q);
+    bool right = AnswerJudge::isRight(*q, order, given);
+    store_.recordAttempt(userId, q->id, given, right);
+    outcome_ = std::string("questao ") + fourDigits(q->id) + (right ? " certa" : " errada");
+    return {200, right ? "1" : "0"};
+}
+
+Reply PlayService::level(long userId, const QueryString& query)
+{
+    std::optional<long> n = parseId(query.get("n"));
+    if (!n) return {400, "0\tPedido invalido: n deve ser um numero"};
+    store_.setLevel(userId, *n);
+    outcome_ = "nivel " + std::to_string(*n);
+    return {200, "1"};
+}
+
+}
