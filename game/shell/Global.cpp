@@ -1,11 +1,19 @@
 // Definitions of the global context; the order of the object rows is their order of construction.
 #include "shell/Global.h"
 
+#include "mission/Dialogs.h"
+#include "shell/Config.h"
+#include "shell/EventReceiver.h"
+#include "shell/LogFile.h"
+
+tp_LogFile GLog;
 irr::core::stringc Gexepath;
+EventReceiver GEventReceiver;
 std::vector<Collidable*> Gcolisao;
 std::vector<Executable*> Gexecucao;
 std::vector<GenericObj*> GgenericObj;
 std::vector<Collectable*> Gcollectable;
+Dialogs GDialogs;
 irr::core::stringc GproxyIP;
 std::string GquestionID;
 std::string GquestionText;
@@ -29,15 +37,23 @@ bool GcheatTests = false;
 bool Gblood = false;
 bool GproxyInternet = false;
 int GproxyPort = 0;
+SConfig Gconfig;
+Usuario GUser;
 char GquestionType = 0;
 
 void resetGlobalContext()
 {
+    GLog = tp_LogFile();
     Gexepath = "";
+    GEventReceiver.clear_input();
     Gcolisao.clear();
     Gexecucao.clear();
     GgenericObj.clear();
     Gcollectable.clear();
+    GDialogs = Dialogs();
+    _Mensagem = nullptr;
+    _ClosedMessage = true;
+    _TenirMessage = false;
     GproxyIP = "";
     GquestionID.clear();
     GquestionText.clear();
@@ -58,5 +74,7 @@ void resetGlobalContext()
     Gblood = false;
     GproxyInternet = false;
     GproxyPort = 0;
+    Gconfig = SConfig();
+    GUser = Usuario();
     GquestionType = 0;
 }

@@ -1,7 +1,10 @@
 // mediagen: writes the game's whole media folder from code.
 #include <cstdio>
+#include <exception>
 
+#include "ImageFiles.h"
 #include "OutputFolder.h"
+#include "generators/fonts.h"
 
 int main(int argc, char** argv)
 {
@@ -9,7 +12,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: mediagen MEDIA_FOLDER\n");
         return 2;
     }
-    OutputFolder out(argv[1]);
-    out.writeText(".generated", "");
+    try {
+        OutputFolder out(argv[1]);
+        ImageFiles images;
+        writeFonts(out, images);
+        out.writeText(".generated", "");
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "mediagen: %s\n", e.what());
+        return 1;
+    }
     return 0;
 }

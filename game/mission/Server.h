@@ -1,0 +1,23 @@
+// Client side of the quiz server's /play.php protocol: log-on, questions, answers, level change.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class SocketClient;
+
+// Opens the CONNECT tunnel through the proxy the client is connected to.
+bool proxy_conexion(SocketClient* client);
+// The whole reply, headers included; empty on any failure.
+std::string loginServer();
+// The reply body of a question fetch; id < 0 lets the server choose. Raises std::runtime_error on failure.
+std::string getQuestion(int id);
+// The question's tab-separated fields; sets GquestionType, GquestionID and GquestionText.
+// Raises std::runtime_error on failure or on a malformed reply.
+std::vector<std::string> askQuestion(int id);
+// The first line of the reply body, or "outch" on any failure.
+std::string sendAnswer(const std::string& id, const std::string& resposta);
+// The verdict's tab-separated fields; field 0 is "1" for a right answer, "outch" on failure.
+std::vector<std::string> sayAnswer(const std::string& resposta);
+// Asks the server to move the player to level n; the whole reply, empty on failure.
+std::string changeLevel(int n);

@@ -1,0 +1,46 @@
+// A TCP stream socket shared by copies: the handle closes when the last holder goes.
+#pragma once
+
+#include <atomic>
+#include <string>
+
+enum TypeSocket { BlockingSocket = 0, NonBlockingSocket = 1 };
+
+class Socket {
+public:
+    // A fresh unconnected stream socket; raises "INVALID_SOCKET" when none can be had.
+    Socket();
+    // Takes over an open handle.
+    explicit Socket(int s);
+    virtual ~Socket();
+    Socket(const Socket& other);
+    Socket& operator=(const Socket& other);
+
+    // One line up to and including its line feed; what came before a close; empty on a failure.
+    std::string ReceiveLine();
+    // Whatever is already waiting, without blocking for more.
+    std::string ReceiveBytes();
+    // Sends the bytes followed by a single line feed.
+    void SendLine(std::string line);
+    void SendBytes(const std::string& bytes);
+    void Close();
+
+    static int liveSockets() { return nofSockets_; }
+    // Time-out of connecting and of each read, in milliseconds; a time-out counts as a failure.
+    static void setTimeout(int ms) { timeoutMs_ = ms; }
+    static int timeout() { return timeoutMs_; }
+
+protected:
+    friend class SocketSelect;
+
+    int s_;
+    int* refCounter_;
+
+private:
+    static void Start();
+    void release();
+
+    // atomic because a server in a thread may open sockets while the game does
+    static std::atomic<int> nofSockets_;
+    static int timeoutMs_;
+};

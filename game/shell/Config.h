@@ -1,0 +1,22 @@
+// The game's settings, read once at start-up from config.xml.
+#pragma once
+
+struct SConfig {
+    bool fullscreen = false;
+    int res_x = 0;
+    int res_y = 0;
+    int port_proxy = 0;
+    bool wireframe = false;
+    bool killall = false;
+    bool music = false;
+};
+
+struct Usuario {
+    char usuario[200] = {};
+    char senha[200] = {};
+    char endereco[250] = {};
+};
+
+// Fills Gconfig, GUser and the proxy globals from the file at path (a native path); a missing or
+// unreadable file leaves them as they are. Ends with the window-size floor.
+void readConfig(const char* path);

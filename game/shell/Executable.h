@@ -1,0 +1,18 @@
+// Base of every object that runs once per frame through the execution list Gexecucao.
+#pragma once
+
+#include <irrlicht.h>
+
+class Executable {
+public:
+    // Joins the end of Gexecucao.
+    Executable();
+    // Leaves the list alone: an object leaves through drop() before it is deleted.
+    virtual ~Executable();
+
+    virtual void exec() = 0;
+    virtual void msg(irr::u32 message);
+
+    // Leaves Gexecucao; an object that is not there is a fatal error.
+    void drop();
+};

@@ -1,0 +1,72 @@
+// Tests of the command-line flags and of the start-up keys without a display.
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "platform/CommandLine.h"
+#include "platform/exepath.h"
+#include "platform/startkeys.h"
+
+namespace {
+
+CommandLine parse(std::vector<std::string> args)
+{
+    static std::vector<std::string> kept;
+    kept = std::move(args);
+    kept.insert(kept.begin(), "satlink");
+    static std::vector<char*> argv;
+    argv.clear();
+    for (std::string& arg : kept)
+        argv.push_back(arg.data());
+    return CommandLine(static_cast<int>(argv.size()), argv.data());
+}
+
+}
+
+TEST(CommandLineTest, FlagsAreRecognised)
+{
+    CommandLine none = parse({});
+    EXPECT_FALSE(none.editor());
+    EXPECT_FALSE(none.testMode());
+    EXPECT_FALSE(none.help());
+    CommandLine both = parse({"--test-mode", "--editor"});
+    EXPECT_TRUE(both.editor());
+    EXPECT_TRUE(both.testMode());
+    EXPECT_TRUE(both.error().empty());
+    EXPECT_TRUE(parse({"--help"}).help());
+}
+
+TEST(CommandLineTest, UnknownArgumentIsNamed)
+{
+    CommandLine bad = parse({"--test-mode", "--fast"});
+    EXPECT_NE(bad.error().find("--fast"), std::string::npos);
+}
+
+TEST(CommandLineTest, UsageNamesEveryFlagAndKey)
+{
+    std::string usage = CommandLine::usage();
+    for (const char* word : {"--editor", "--test-mode", "--help", "E ", "L ", "O ", "P "})
+        EXPECT_NE(usage.find(word), std::string::npos) << word;
+}
+
+TEST(StartupKeysTest, NoDisplayMeansNotHeld)
+{
+    const char* display = std::getenv("DISPLAY");
+    std::string saved = display ? display : "";
+    setenv("DISPLAY", ":9999", 1);
+    EXPECT_FALSE(startupKeyHeld('L'));
+    EXPECT_FALSE(startupKeyHeld('E'));
+    if (display)
+        setenv("DISPLAY", saved.c_str(), 1);
+    else
+        unsetenv("DISPLAY");
+}
+
+TEST(ExecutableFolderTest, IsTheFolderOfThisProgram)
+{
+    std::string folder = executableFolder().c_str();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_NE(folder.back(), '/');
+    EXPECT_EQ(std::string(SATLINK_BUILD_DIR) + "/tests", folder);
+}

@@ -1,0 +1,135 @@
+// Tests of config.xml reading: every element, the flags' exact text, the size floor, bad files.
+#include <fstream>
+#include <string>
+
+#include "shell/Config.h"
+#include "support/EngineTest.h"
+
+namespace {
+
+class ConfigTest : public EngineTest {
+protected:
+    void read(const std::string& text)
+    {
+        std::string path = makeTempDir() + "/config.xml";
+        std::ofstream(path) << text;
+        readConfig(path.c_str());
+    }
+};
+
+const char* fullFile = R"(<?xml version="1.0"?>
+<config>
+  <proxy active="true" ip="10.0.0.1" port="3128"/>
+  <user username="ana" password="segredo" server="quiz.example.org"/>
+  <parameters wireframe="true" killall="true" music="true" cheating="true"/>
+  <screenresolution fullscreen="true" x="1024" y="768"/>
+</config>
+)";
+
+}
+
+TEST_F(ConfigTest, EveryAttributeIsRead)
+{
+    read(fullFile);
+    EXPECT_TRUE(GproxyInternet);
+    EXPECT_STREQ(GproxyIP.c_str(), "10.0.0.1");
+    EXPECT_EQ(GproxyPort, 3128);
+    EXPECT_EQ(Gconfig.port_proxy, 3128);
+    EXPECT_STREQ(GUser.usuario, "ana");
+    EXPECT_STREQ(GUser.senha, "segredo");
+    EXPECT_STREQ(GUser.endereco, "quiz.example.org");
+    EXPECT_TRUE(Gconfig.wireframe);
+    EXPECT_TRUE(Gconfig.killall);
+    EXPECT_TRUE(Gconfig.music);
+    EXPECT_TRUE(GcheatTests);
+    EXPECT_TRUE(Gconfig.fullscreen);
+    EXPECT_EQ(Gconfig.res_x, 1024);
+    EXPECT_EQ(Gconfig.res_y, 768);
+}
+
+TEST_F(ConfigTest, MissingFileGivesTheDefaultWindow)
+{
+    readConfig((makeTempDir() + "/config.xml").c_str());
+    EXPECT_EQ(Gconfig.res_x, 700);
+    EXPECT_EQ(Gconfig.res_y, 500);
+    EXPECT_FALSE(Gconfig.fullscreen);
+    EXPECT_FALSE(GproxyInternet);
+    EXPECT_STREQ(GUser.usuario, "");
+}
+
+TEST_F(ConfigTest, NarrowWindowsAreRaisedToTheFloor)
+{
+    read(R"(<c><screenresolution x="640" y="480"/></c>)");
+    EXPECT_EQ(Gconfig.res_x, 700);
+    EXPECT_EQ(Gconfig.res_y, 500);
+
+    read(R"(<c><screenresolution x="689" y="2000"/></c>)");
+    EXPECT_EQ(Gconfig.res_x, 700);
+    EXPECT_EQ(Gconfig.res_y, 500);
+
+    read(R"(<c><screenresolution x="690" y="100"/></c>)");
+    EXPECT_EQ(Gconfig.res_x, 690);
+    EXPECT_EQ(Gconfig.res_y, 100);
+}
+
+TEST_F(ConfigTest, FlagsAreTrueOnlyForLowerCaseTrue)
+{
+    read(R"(<c><proxy active="TRUE" ip="h" port="1"/>
+           <parameters wireframe="True" killall="1" music="yes" cheating="true "/></c>)");
+    EXPECT_FALSE(GproxyInternet);
+    EXPECT_FALSE(Gconfig.wireframe);
+    EXPECT_FALSE(Gconfig.killall);
+    EXPECT_FALSE(Gconfig.music);
+    EXPECT_FALSE(GcheatTests);
+}
+
+TEST_F(ConfigTest, LastElementWins)
+{
+    read(R"(<c><user username="first" password="p1" server="s1"/>
+           <other><user username="second" password="p2" server="s2"/></other></c>)");
+    EXPECT_STREQ(GUser.usuario, "second");
+    EXPECT_STREQ(GUser.senha, "p2");
+    EXPECT_STREQ(GUser.endereco, "s2");
+}
+
+TEST_F(ConfigTest, MissingAttributesKeepTheirValues)
+{
+    read(fullFile);
+    read(R"(<c><user username="bia"/><screenresolution x="800"/><proxy/></c>)");
+    EXPECT_STREQ(GUser.usuario, "bia");
+    EXPECT_STREQ(GUser.senha, "segredo");
+    EXPECT_TRUE(Gconfig.fullscreen);
+    EXPECT_EQ(Gconfig.res_x, 800);
+    EXPECT_EQ(Gconfig.res_y, 768);
+    EXPECT_TRUE(GproxyInternet);
+    EXPECT_EQ(GproxyPort, 3128);
+}
+
+TEST_F(ConfigTest, NumbersReadTheirLeadingDigits)
+{
+    read(R"(<c><screenresolution x="1280px" y="abc"/><proxy port="80x"/></c>)");
+    EXPECT_EQ(Gconfig.res_x, 1280);
+    EXPECT_EQ(Gconfig.res_y, 0);
+    EXPECT_EQ(GproxyPort, 80);
+}
+
+TEST_F(ConfigTest, OverlongTextsAreCutToTheirFields)
+{
+    std::string name(300, 'n'), password(300, 'p'), server(400, 's');
+    read("<c><user username=\"" + name + "\" password=\"" + password + "\" server=\"" + server +
+         "\"/></c>");
+    EXPECT_EQ(std::string(GUser.usuario), name.substr(0, 199));
+    EXPECT_EQ(std::string(GUser.senha), password.substr(0, 199));
+    EXPECT_EQ(std::string(GUser.endereco), server.substr(0, 249));
+}
+
+TEST_F(ConfigTest, BrokenFilesGiveTheDefaults)
+{
+    for (const char* text : {"", "this is not xml at all", "<c><user username=\"x", "<<<>>>&&&",
+                             "\x01\x02\xff\xfe"}) {
+        Gconfig = SConfig();
+        read(text);
+        EXPECT_EQ(Gconfig.res_x, 700) << text;
+        EXPECT_EQ(Gconfig.res_y, 500) << text;
+    }
+}
