@@ -1,6 +1,7 @@
 // Each command opens the database, does one job in one transaction and says what it did.
 #include "Commands.h"
 
+#include "GameConfig.h"
 #include "GiftParser.h"
 #include "HttpServer.h"
 #include "QuizStore.h"
@@ -67,7 +68,8 @@ int Commands::usage()
             "  quizd addusers BANCO.db TURMA.csv        (linhas usuario,senha)\n"
             "  quizd results BANCO.db\n"
             "  quizd export BANCO.db RESULTADOS.csv     (- para a saida padrao)\n"
-            "  quizd serve BANCO.db [--address IP] [--port N] [--port-file ARQUIVO] [--threads N]\n";
+            "  quizd serve BANCO.db [--address IP] [--port N] [--port-file ARQUIVO] [--threads N]\n"
+            "  quizd gameconfig config.xml SERVIDOR[:PORTA] USUARIO SENHA\n";
     return 2;
 }
 
@@ -85,6 +87,7 @@ int Commands::run(const std::vector<std::string>& args)
         if (command == "results" && rest.empty()) return results(db);
         if (command == "export" && rest.size() == 1) return exportResults(db, rest[0]);
         if (command == "serve") return serve(db, rest);
+        if (command == "gameconfig" && rest.size() == 3) return gameConfig(db, rest);
     } catch (const std::exception& e) {
         err_ << "quizd: " << e.what() << "\n";
         return 1;
@@ -205,6 +208,21 @@ int Commands::serve(const std::string& db, const std::vector<std::string>& optio
     if (!portFile.empty()) std::ofstream(portFile) << http.port() << "\n";
     waitForStopSignal(signals);
     out_ << "quizd: parado\n";
+    return 0;
+}
+
+}
+
+namespace quizd {
+
+int Commands::gameConfig(const std::string& file, const std::vector<std::string>& values)
+{
+    std::string original;
+    readFile(file, original); // no file yet: a fresh one with the game's usual settings
+    std::string updated = GameConfig::withUser(original, values[0], values[1], values[2]);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (!(out << updated)) throw std::runtime_error("nao consegui escrever " + file);
+    out_ << file << ": servidor " << values[0] << ", usuario " << values[1] << "\n";
     return 0;
 }
 

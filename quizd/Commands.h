@@ -1,4 +1,4 @@
-// The teacher's command line: init, import, adduser, addusers, results, export, serve.
+// The teacher's command line: init, import, adduser, addusers, results, export, serve, gameconfig.
 #pragma once
 #include <iosfwd>
 #include <string>
@@ -21,6 +21,7 @@ private:
     int results(const std::string& db);
     int exportResults(const std::string& db, const std::string& csvFile);
     int serve(const std::string& db, const std::vector<std::string>& options);
+    int gameConfig(const std::string& file, const std::vector<std::string>& values);
 
     std::ostream& out_;
     std::ostream& err_;
