@@ -1,8 +1,7 @@
-// HMAC-SHA256 under a per-process random key names each (user, password) pair.
+// SHA-256 of a per-process random secret and the (user, password) pair names each pair.
 #include "CredentialCache.h"
 
 #include <openssl/evp.h>
-#include <openssl/hmac.h>
 #include <openssl/rand.h>
 
 #include <stdexcept>
@@ -13,19 +12,27 @@ namespace {
 const std::size_t kMaxEntries = 100000; // bounds memory against a flood of made-up names
 }
 
-CredentialCache::CredentialCache(std::chrono::seconds lifetime) : lifetime_(lifetime), secret_(32, '\0')
+CredentialCache::CredentialCache(std::chrono::seconds lifetime)
+    : lifetime_(lifetime), secret_(32, '\0'), sha256_(EVP_MD_fetch(nullptr, "SHA256", nullptr))
 {
+    if (!sha256_) throw std::runtime_error("SHA-256 indisponivel");
     if (RAND_bytes(reinterpret_cast<unsigned char*>(&secret_[0]), int(secret_.size())) != 1)
         throw std::runtime_error("sem fonte de aleatoriedade");
 }
 
+CredentialCache::~CredentialCache()
+{
+    EVP_MD_free(sha256_);
+}
+
 std::string CredentialCache::key(const std::string& username, const std::string& password) const
 {
-    std::string message = username + '\0' + password;
+    // Names carry no NUL byte (the query parser refuses %00), so the pair splits one way only.
+    std::string message = secret_ + username + '\0' + password;
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
-    HMAC(EVP_sha256(), secret_.data(), int(secret_.size()), reinterpret_cast<const unsigned char*>(message.data()),
-         message.size(), digest, &length);
+    if (EVP_Digest(message.data(), message.size(), digest, &length, sha256_, nullptr) != 1)
+        throw std::runtime_error("SHA-256 falhou");
     return std::string(reinterpret_cast<char*>(digest), length);
 }
 

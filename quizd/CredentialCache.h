@@ -1,6 +1,8 @@
 // Remembers recent password checks, so the slow hash runs once per student and minute rather than on
-// every request (each request carries the password). Keys are keyed digests: no password is kept.
+// every request (each request carries the password). Keys are salted digests: no password is kept.
 #pragma once
+#include <openssl/types.h>
+
 #include <chrono>
 #include <mutex>
 #include <optional>
@@ -13,6 +15,9 @@ class CredentialCache {
 public:
     using Clock = std::chrono::steady_clock;
     explicit CredentialCache(std::chrono::seconds lifetime = std::chrono::seconds(60));
+    ~CredentialCache();
+    CredentialCache(const CredentialCache&) = delete;
+    CredentialCache& operator=(const CredentialCache&) = delete;
 
     // nullopt: not known; otherwise the user id, or -1 for a refused pair.
     std::optional<long> lookup(const std::string& username, const std::string& password);
@@ -26,6 +31,7 @@ private:
     };
     std::chrono::seconds lifetime_;
     std::string secret_;
+    EVP_MD* sha256_; // fetched once: a fetch per request costs more than the digest
     std::mutex mutex_;
     std::unordered_map<std::string, Entry> entries_;
 };

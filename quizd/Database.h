@@ -2,8 +2,10 @@
 #pragma once
 #include <sqlite3.h>
 
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 
 namespace quizd {
 
@@ -11,9 +13,15 @@ struct DatabaseError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A prepared statement lent out of the connection's cache; handing it back resets it.
 class Statement {
 public:
-    Statement(sqlite3* db, const char* sql);
+    struct Cached {
+        sqlite3_stmt* stmt = nullptr;
+        bool inUse = false;
+    };
+    Statement(sqlite3* db, Cached& cached);
+    Statement(sqlite3* db, const char* sql); // uncached, for a statement already lent out
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -27,6 +35,7 @@ public:
 private:
     sqlite3* db_;
     sqlite3_stmt* stmt_ = nullptr;
+    Cached* cached_ = nullptr;
 };
 
 class Database {
@@ -38,12 +47,33 @@ public:
     Database& operator=(const Database&) = delete;
 
     void exec(const char* sql);
-    Statement prepare(const char* sql) { return Statement(db_, sql); }
+    // Parsing SQL costs more than running these small queries, so each text is prepared once.
+    Statement prepare(const char* sql);
     long long lastInsertId() const { return sqlite3_last_insert_rowid(db_); }
     int changes() const { return sqlite3_changes(db_); }
 
 private:
     sqlite3* db_ = nullptr;
+    std::unordered_map<std::string, std::unique_ptr<Statement::Cached>> statements_;
+};
+
+// Several reads under one snapshot: one round of file locking instead of one per statement.
+class ReadTransaction {
+public:
+    explicit ReadTransaction(Database& db) : db_(db) { db_.prepare("BEGIN").step(); }
+    ~ReadTransaction()
+    {
+        try {
+            db_.prepare("COMMIT").step();
+        } catch (const DatabaseError&) {
+            // nothing was written, so there is nothing to lose
+        }
+    }
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+private:
+    Database& db_;
 };
 
 // Commits at commit(); rolls back when left early (by an exception).

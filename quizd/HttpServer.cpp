@@ -71,7 +71,7 @@ HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& opt
     if (inet_pton(AF_INET, options.address.c_str(), &address.sin_addr) != 1)
         throw std::runtime_error("endereco IPv4 invalido: " + options.address);
     daemon_ = MHD_start_daemon(
-        MHD_USE_EPOLL_INTERNAL_THREAD | MHD_USE_ERROR_LOG, 0, nullptr, nullptr,
+        MHD_USE_EPOLL_INTERNAL_THREAD | MHD_USE_TURBO | MHD_USE_ERROR_LOG, 0, nullptr, nullptr,
         &HttpServer::onRequest, this,
         MHD_OPTION_SOCK_ADDR, &address,
         MHD_OPTION_THREAD_POOL_SIZE, options.threads,

@@ -84,29 +84,36 @@ std::optional<long> PlayService::logOn(const QueryString& query)
 
 Reply PlayService::question(long userId, const QueryString& query)
 {
-    std::optional<long> id;
-    if (query.has("id")) {
-        id = parseId(query.get("id"));
-        if (!id) return notice(400, "Número de questão inválido.");
-    } else {
-        id = store_.nextQuestionFor(userId);
-        if (!id) return notice(503, "O professor ainda não cadastrou questões no servidor.");
+    std::optional<Question> q;
+    std::vector<int> order;
+    {
+        auto snapshot = store_.snapshot();
+        std::optional<long> id;
+        if (query.has("id")) {
+            id = parseId(query.get("id"));
+            if (!id) return notice(400, "Número de questão inválido.");
+        } else {
+            id = store_.nextQuestionFor(userId);
+            if (!id) return notice(503, "O professor ainda não cadastrou questões no servidor.");
+        }
+        q = store_.question(*id);
+        if (!q) {
+            outcome_ = "questao " + std::to_string(*id) + " nao existe";
+            return notice(404, "A questão " + std::to_string(*id) + " não existe no servidor.");
+        }
+        order = store_.storedOrder(userId, q->id).value_or(std::vector<int>());
     }
-    std::optional<Question> q = store_.question(*id);
-    if (!q) {
-        outcome_ = "questao " + std::to_string(*id) + " nao existe";
-        return notice(404, "A questão " + std::to_string(*id) + " não existe no servidor.");
-    }
+    // The first showing writes the student's order, outside the read snapshot.
+    if (!q->alternatives.empty() && order.empty()) order = store_.displayOrder(userId, *q);
     outcome_ = "questao " + fourDigits(q->id);
-    return questionBody(userId, *q);
+    return {200, questionBody(*q, order)};
 }
 
-Reply PlayService::questionBody(long userId, const Question& q)
+std::string PlayService::questionBody(const Question& q, const std::vector<int>& order)
 {
     std::string body = std::string(1, char(q.kind)) + fourDigits(q.id) + toWire(q.text);
-    if (!q.alternatives.empty())
-        for (int index : store_.displayOrder(userId, q)) body += "\t" + toWire(q.alternatives[index]);
-    return {200, body};
+    for (int index : order) body += "\t" + toWire(q.alternatives.at(std::size_t(index)));
+    return body;
 }
 
 Reply PlayService::answer(long userId, const QueryString& query)

@@ -27,7 +27,7 @@ private:
     Reply question(long userId, const QueryString& query);
     Reply answer(long userId, const QueryString& query);
     Reply level(long userId, const QueryString& query);
-    Reply questionBody(long userId, const Question& q);
+    static std::string questionBody(const Question& q, const std::vector<int>& order);
 
     QuizStore& store_;
     CredentialCache& credentials_;

@@ -221,21 +221,25 @@ std::optional<long> QuizStore::nextQuestionFor(long userId)
     return long(s.integer(0));
 }
 
-std::vector<int> QuizStore::displayOrder(long userId, const Question& q)
+std::optional<std::vector<int>> QuizStore::storedOrder(long userId, long questionId)
 {
     Statement s = db_.prepare("SELECT display_order FROM presentations WHERE user_id = ?1 AND question_id = ?2");
-    s.bind(1, userId).bind(2, q.id);
-    if (s.step()) {
-        std::vector<int> order;
-        for (const std::string& p : split(s.text(0))) order.push_back(std::atoi(p.c_str()));
-        return order;
-    }
+    s.bind(1, userId).bind(2, questionId);
+    if (!s.step()) return std::nullopt;
+    std::vector<int> order;
+    for (const std::string& p : split(s.text(0))) order.push_back(std::atoi(p.c_str()));
+    return order;
+}
+
+std::vector<int> QuizStore::displayOrder(long userId, const Question& q)
+{
+    if (std::optional<std::vector<int>> stored = storedOrder(userId, q.id)) return *stored;
     std::vector<int> order = shuffledOrder(q);
     // Two fetches racing: the first order written wins, and both then read that one.
     db_.prepare("INSERT OR IGNORE INTO presentations(user_id, question_id, display_order) VALUES(?1,?2,?3)")
         .bind(1, userId).bind(2, q.id)
         .bind(3, join(mapToText(order, [](int i) { return std::to_string(i); }))).step();
-    return q.shuffle ? displayOrder(userId, q) : order;
+    return storedOrder(userId, q.id).value_or(order);
 }
 
 void QuizStore::recordAttempt(long userId, long questionId, const std::string& answer, bool right)

@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "Question.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +37,9 @@ public:
     ImportCount importQuestions(const std::vector<Question>& questions);
     std::optional<Question> question(long id);
     std::optional<long> nextQuestionFor(long userId);
+    // Reads made while the result lives see one snapshot of the database (and lock it once).
+    std::unique_ptr<ReadTransaction> snapshot() { return std::make_unique<ReadTransaction>(db_); }
+    std::optional<std::vector<int>> storedOrder(long userId, long questionId);
     // Positions shown to the student -> indices in the bank; made (and kept) on first use.
     std::vector<int> displayOrder(long userId, const Question& q);
     void recordAttempt(long userId, long questionId, const std::string& answer, bool right);
