@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <random>
+#include <tuple>
 
 namespace quizd {
 namespace {
@@ -116,14 +118,17 @@ void QuizStore::createSchema()
             is_right INTEGER NOT NULL,
             answered_at TEXT NOT NULL DEFAULT (strftime('%Y-%m-%dT%H:%M:%fZ', 'now')));
         CREATE INDEX IF NOT EXISTS attempts_by_user ON attempts(user_id, question_id);
+        CREATE TABLE IF NOT EXISTS meta(
+            key TEXT PRIMARY KEY,
+            value INTEGER NOT NULL);
     )");
 }
 
 void QuizStore::checkSchema()
 {
     Statement s = db_.prepare("SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN "
-                              "('users','questions','presentations','attempts')");
-    if (!s.step() || s.integer(0) != 4)
+                              "('users','questions','presentations','attempts','meta')");
+    if (!s.step() || s.integer(0) != 5)
         throw DatabaseError("o banco nao foi preparado: rode 'quizd init' nele primeiro");
 }
 
@@ -186,39 +191,64 @@ ImportCount QuizStore::importQuestions(const std::vector<Question>& questions)
             .bind(1, std::string(1, char(q.kind))).bind(2, q.text).bind(3, alternatives)
             .bind(4, encodeAnswers(q)).bind(5, q.shuffle ? 1 : 0).step();
     }
+    // Servers keep the bank in memory and reload it when this number moves.
+    db_.prepare("INSERT INTO meta(key, value) VALUES('bank_version', 1) "
+                "ON CONFLICT(key) DO UPDATE SET value = value + 1").step();
     t.commit();
     return count;
 }
 
+void QuizStore::refreshBank()
+{
+    Statement version = db_.prepare("SELECT value FROM meta WHERE key = 'bank_version'");
+    long long current = version.step() ? version.integer(0) : 0;
+    if (current == bankVersion_) return;
+    bank_.clear();
+    Statement s = db_.prepare("SELECT id, kind, text, alternatives, answers, shuffle FROM questions");
+    while (s.step()) {
+        Question q;
+        q.id = long(s.integer(0));
+        q.kind = Kind(s.text(1).at(0));
+        q.text = s.text(2);
+        q.alternatives = split(s.text(3));
+        q.shuffle = s.integer(5) != 0;
+        decodeAnswers(q, s.text(4));
+        bank_.emplace(q.id, q);
+    }
+    bankVersion_ = current;
+}
+
 std::optional<Question> QuizStore::question(long id)
 {
-    Statement s = db_.prepare("SELECT kind, text, alternatives, answers, shuffle FROM questions WHERE id = ?1");
-    s.bind(1, id);
-    if (!s.step()) return std::nullopt;
-    Question q;
-    q.id = id;
-    q.kind = Kind(s.text(0).at(0));
-    q.text = s.text(1);
-    q.alternatives = split(s.text(2));
-    q.shuffle = s.integer(4) != 0;
-    decodeAnswers(q, s.text(3));
-    return q;
+    refreshBank();
+    auto it = bank_.find(id);
+    if (it == bank_.end()) return std::nullopt;
+    return it->second;
 }
 
 std::optional<long> QuizStore::nextQuestionFor(long userId)
 {
+    refreshBank();
+    struct Record {
+        long long gotRight = 0;
+        long long tries = 0;
+    };
+    std::map<long, Record> records;
+    Statement s = db_.prepare("SELECT question_id, max(is_right), count(*) FROM attempts WHERE user_id = ?1 "
+                              "GROUP BY question_id");
+    s.bind(1, userId);
+    while (s.step()) records[long(s.integer(0))] = {s.integer(1), s.integer(2)};
     // Not yet answered right first, then the least tried; ties are broken by a per-student
     // permutation of the ids, so a class does not all start on the same question.
-    Statement s = db_.prepare(R"(
-        SELECT q.id FROM questions q
-        LEFT JOIN (SELECT question_id, max(is_right) AS got_right, count(*) AS tries
-                   FROM attempts WHERE user_id = ?1 GROUP BY question_id) a ON a.question_id = q.id
-        ORDER BY coalesce(a.got_right, 0), coalesce(a.tries, 0),
-                 ((q.id + ?1 * 7919) * 2654435761) % 4294967291
-        LIMIT 1)");
-    s.bind(1, userId);
-    if (!s.step()) return std::nullopt;
-    return long(s.integer(0));
+    auto rank = [&](long id) {
+        Record r = records.count(id) ? records[id] : Record();
+        unsigned long long mix = ((unsigned long long)(id + userId * 7919) * 2654435761ULL) % 4294967291ULL;
+        return std::make_tuple(r.gotRight, r.tries, mix);
+    };
+    std::optional<long> best;
+    for (const auto& entry : bank_)
+        if (!best || rank(entry.first) < rank(*best)) best = entry.first;
+    return best;
 }
 
 std::optional<std::vector<int>> QuizStore::storedOrder(long userId, long questionId)

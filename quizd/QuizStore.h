@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "Question.h"
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -50,7 +51,10 @@ public:
 private:
     void createSchema();
     void checkSchema();
+    void refreshBank();
     Database db_;
+    long long bankVersion_ = -1;
+    std::map<long, Question> bank_; // the questions table, read again only after an import
 };
 
 }

@@ -120,3 +120,13 @@ TEST_F(QuizStoreTest, CommandsRefuseADatabaseThatWasNotInitialised)
     EXPECT_THROW(QuizStore(folder_ + "/other.db"), DatabaseError);
     EXPECT_THROW(QuizStore(folder_ + "/missing.db"), DatabaseError);
 }
+
+TEST_F(QuizStoreTest, AnOpenStoreSeesALaterImport)
+{
+    QuizStore serving = open();
+    serving.addUser("ana", "p");
+    EXPECT_FALSE(serving.nextQuestionFor(*serving.findUser("ana")));
+    importGift(kBank);
+    EXPECT_TRUE(serving.nextQuestionFor(*serving.findUser("ana")));
+    EXPECT_EQ(serving.question(5)->text, "Cinco");
+}
