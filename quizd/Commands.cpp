@@ -9,6 +9,7 @@
 #include <malloc.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <fstream>
 #include <iomanip>
 #include <iostream>
@@ -50,6 +51,16 @@ void writeResultsCsv(std::ostream& out, const std::vector<StudentResult>& result
     for (const StudentResult& r : results)
         out << csvField(r.username) << "," << r.answered << "," << r.right << "," << r.wrong << ","
             << r.firstAnswer << "," << r.lastAnswer << "\n";
+}
+
+int number(const std::string& text, int low, int high, const std::string& what)
+{
+    char* end = nullptr;
+    long n = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || n < low || n > high)
+        throw std::runtime_error(what + " invalida: " + text + " (de " + std::to_string(low) + " a " +
+                                 std::to_string(high) + ")");
+    return int(n);
 }
 
 // Blocks until Ctrl-C or a termination request.
@@ -193,9 +204,9 @@ int Commands::serve(const std::string& db, const std::vector<std::string>& optio
         const std::string& key = options[i];
         const std::string& value = options[i + 1];
         if (key == "--address") server.address = value;
-        else if (key == "--port") server.port = std::stoi(value);
+        else if (key == "--port") server.port = number(value, 0, 65535, "porta");
         else if (key == "--port-file") portFile = value;
-        else if (key == "--threads") server.threads = unsigned(std::stoul(value));
+        else if (key == "--threads") server.threads = unsigned(number(value, 1, 64, "numero de threads"));
         else return usage();
     }
     // Each connection allocates and frees a few kilobytes in the server threads' malloc arenas; without

@@ -87,12 +87,13 @@ Database::~Database()
 
 Statement Database::prepare(const char* sql)
 {
-    std::unique_ptr<Statement::Cached>& cached = statements_[sql];
-    if (!cached) {
-        sqlite3_stmt* stmt = compile(db_, sql, SQLITE_PREPARE_PERSISTENT);
-        cached = std::make_unique<Statement::Cached>();
-        cached->stmt = stmt;
+    auto found = statements_.find(sql);
+    if (found == statements_.end()) {
+        auto cached = std::make_unique<Statement::Cached>();
+        cached->stmt = compile(db_, sql, SQLITE_PREPARE_PERSISTENT); // may throw: nothing is cached then
+        found = statements_.emplace(sql, std::move(cached)).first;
     }
+    std::unique_ptr<Statement::Cached>& cached = found->second;
     if (cached->inUse) return Statement(db_, sql);
     return Statement(db_, *cached);
 }

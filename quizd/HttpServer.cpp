@@ -126,15 +126,15 @@ MHD_Result HttpServer::serve(MHD_Connection* connection, const std::string& path
     } else if (std::optional<QueryString> query = QueryString::parse(request.target); !query) {
         reply = {400, "0\tPedido invalido: escape % malformado"};
     } else {
-        std::unique_ptr<QuizStore> store = takeStore();
         try {
+            std::unique_ptr<QuizStore> store = takeStore();
             PlayService service(*store, credentials_);
             reply = service.handle(*query);
             outcome = service.outcome();
+            giveBack(std::move(store));
         } catch (const std::exception& e) {
-            outcome = std::string("erro: ") + e.what();
+            outcome = std::string("erro: ") + e.what(); // the database could not be opened again
         }
-        giveBack(std::move(store));
     }
     logLine(peer(connection) + " " + method + " " + printable(QueryString::redacted(request.target)) + " " +
             std::to_string(reply.status) + (outcome.empty() ? "" : " " + outcome));

@@ -54,6 +54,19 @@ Reply PlayService::handle(const QueryString& query)
         outcome_ = "msg desconhecido";
         return {400, "0\tPedido invalido: msg deve ser l, p, r ou n"};
     }
+    try {
+        return dispatch(msg, query);
+    } catch (const std::exception& e) {
+        // A database that stays locked past the time-out, a full disk: the game still gets a reply it
+        // can show (a question window with an unknown kind would end it).
+        outcome_ = std::string("erro: ") + e.what();
+        if (msg == "p") return notice(500, "O servidor de questões está com problemas. Avise o professor.");
+        return {500, "0\tErro interno do servidor"};
+    }
+}
+
+Reply PlayService::dispatch(const std::string& msg, const QueryString& query)
+{
     std::optional<long> user = logOn(query);
     if (!user) {
         outcome_ = "usuario ou senha invalidos";

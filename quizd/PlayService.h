@@ -23,6 +23,7 @@ public:
     const std::string& outcome() const { return outcome_; }
 
 private:
+    Reply dispatch(const std::string& msg, const QueryString& query);
     std::optional<long> logOn(const QueryString& query);
     Reply question(long userId, const QueryString& query);
     Reply answer(long userId, const QueryString& query);

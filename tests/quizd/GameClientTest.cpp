@@ -119,3 +119,11 @@ TEST_F(GameClientTest, WrongPasswordAndUnknownQuestionStayPlayable)
     EXPECT_NE(sayAnswer("0").at(0), "1");
     EXPECT_EQ(open().countAttempts(), 0);
 }
+
+TEST_F(GameClientTest, TheLongestAnswerTheGameCanSendIsJudged)
+{
+    askQuestion(3);
+    // Every byte of it percent-encoded: a request line of about 12 kB, the size of the game's buffer.
+    EXPECT_EQ(sayAnswer(std::string(4000, '.')).at(0), "0");
+    EXPECT_EQ(open().countAttempts(), 1);
+}

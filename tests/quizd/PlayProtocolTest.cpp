@@ -174,3 +174,13 @@ TEST_F(PlayProtocolTest, PasswordsNeverReachTheLog)
     EXPECT_EQ(log_.str().find("s3%20nh"), std::string::npos);
     EXPECT_EQ(log_.str().find("errada"), std::string::npos);
 }
+
+TEST_F(PlayProtocolTest, ADatabaseFailureStillGivesTheGameAReplyItCanShow)
+{
+    Database(path_, false).exec("DROP TABLE presentations");
+    std::string reply = game("msg=p&id=1&" + auth);
+    EXPECT_EQ(reply.substr(0, 12), "HTTP/1.1 500");
+    EXPECT_EQ(bodyOf(reply).substr(0, 5), "10000");
+    EXPECT_EQ(body("msg=r&" + auth + "&id=0001&resposta=0")[0], '0');
+    EXPECT_EQ(body("msg=l&" + auth), "1");
+}
