@@ -48,6 +48,14 @@ std::string peer(MHD_Connection* connection)
     return text;
 }
 
+// "http://host:port/play.php" (what a plain HTTP proxy forwards) names the same resource as "/play.php".
+std::string originPath(const std::string& target)
+{
+    if (target.compare(0, 7, "http://") != 0) return target;
+    std::size_t slash = target.find('/', 7);
+    return slash == std::string::npos ? "/" : target.substr(slash);
+}
+
 MHD_Result sendReply(MHD_Connection* connection, const Reply& reply)
 {
     MHD_Response* response = MHD_create_response_from_buffer(reply.body.size(), const_cast<char*>(reply.body.data()),
@@ -78,6 +86,9 @@ HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& opt
         MHD_OPTION_CONNECTION_TIMEOUT, options.timeoutSeconds,
         MHD_OPTION_CONNECTION_MEMORY_LIMIT, options.requestLimit,
         MHD_OPTION_CONNECTION_LIMIT, 4000u,
+        // A whole class behind one school router shares an address, so this stays generous; it only
+        // keeps one machine from taking every connection.
+        MHD_OPTION_PER_IP_CONNECTION_LIMIT, 256u,
         MHD_OPTION_LISTEN_BACKLOG_SIZE, 1024u,
         MHD_OPTION_URI_LOG_CALLBACK, &HttpServer::onUri, this,
         MHD_OPTION_NOTIFY_COMPLETED, &HttpServer::onCompleted, this,
@@ -121,7 +132,7 @@ MHD_Result HttpServer::serve(MHD_Connection* connection, const std::string& path
     std::string outcome;
     if (method != "GET" && method != "HEAD") {
         reply = {405, "0\tSo GET"};
-    } else if (path != "/play.php") {
+    } else if (originPath(path) != "/play.php") {
         reply = {404, "0\tSo /play.php"};
     } else if (std::optional<QueryString> query = QueryString::parse(request.target); !query) {
         reply = {400, "0\tPedido invalido: escape % malformado"};

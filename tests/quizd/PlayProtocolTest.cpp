@@ -126,6 +126,7 @@ TEST_F(PlayProtocolTest, CrlfMissingHostAndOrdinaryClients)
 {
     EXPECT_EQ(bodyOf(exchange(port_, "GET /play.php?msg=l&" + auth + " HTTP/1.0\r\nHost: x\r\n\r\n")), "1");
     EXPECT_EQ(bodyOf(exchange(port_, "GET /play.php?msg=l&" + auth + " HTTP/1.0\n\n")), "1");
+    EXPECT_EQ(bodyOf(exchange(port_, "GET http://quiz:80/play.php?msg=l&" + auth + " HTTP/1.0\n\n")), "1");
     EXPECT_EQ(bodyOf(exchange(port_, "GET /play.php?msg=l&username=ana&password=s3+nh%26a HTTP/1.1\r\n"
                                      "Host: x\r\nConnection: close\r\nUser-Agent: Mozilla\r\n\r\n")), "1");
 }
