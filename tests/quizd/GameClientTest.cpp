@@ -59,11 +59,12 @@ protected:
     std::unique_ptr<HttpServer> server_;
 };
 
-TEST_F(GameClientTest, LogOnAndAFreeChoiceOfQuestion)
+TEST_F(GameClientTest, LogOnLevelChangeAndAFreeChoiceOfQuestion)
 {
     std::string reply = loginServer();
     EXPECT_EQ(reply.substr(0, 12), "HTTP/1.1 200");
     EXPECT_EQ(reply.substr(reply.size() - 5), "\r\n\r\n1");
+    EXPECT_EQ(changeLevel(2).substr(changeLevel(2).size() - 5), "\r\n\r\n1");
     std::vector<std::string> fields = askQuestion(-1);
     EXPECT_TRUE(GquestionType >= '1' && GquestionType <= '3');
     EXPECT_EQ(GquestionID.size(), 4u);
