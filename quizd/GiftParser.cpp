@@ -199,24 +199,28 @@ private:
     Question& q_;
 };
 
-// Every text the game will show must exist in Windows-1252.
+// Why a text cannot go on the wire, or "" when it can.
+std::string wireProblem(const std::string& utf8)
+{
+    std::string bytes;
+    long bad = 0;
+    if (!utf8ToCp1252(utf8, bytes, bad)) {
+        if (bad < 0) return "texto nao e UTF-8 valido";
+        char code[24];
+        std::snprintf(code, sizeof code, "U+%04lX", bad);
+        return std::string("caractere fora de Windows-1252: ") + code;
+    }
+    if (bytes.size() > kMaxTextBytes) return "texto com mais de " + std::to_string(kMaxTextBytes) + " bytes";
+    return "";
+}
+
+// Every text the game will show must exist in Windows-1252 and fit the game's buffers.
 std::string checkCodePage(const Question& q)
 {
-    std::vector<std::string> texts = q.alternatives;
-    texts.push_back(q.text);
-    for (const std::string& t : texts) {
-        std::string bytes;
-        long bad = 0;
-        if (!utf8ToCp1252(t, bytes, bad)) {
-            if (bad < 0) return "texto nao e UTF-8 valido";
-            char code[24];
-            std::snprintf(code, sizeof code, "U+%04lX", bad);
-            return std::string("caractere fora de Windows-1252: ") + code;
-        }
-        if (t == q.text && bytes.size() > kMaxTextBytes)
-            return "texto com mais de " + std::to_string(kMaxTextBytes) + " bytes";
-    }
-    return "";
+    std::string problem = wireProblem(q.text);
+    for (const std::string& alternative : q.alternatives)
+        if (problem.empty()) problem = wireProblem(alternative);
+    return problem;
 }
 
 }
