@@ -229,10 +229,6 @@ int Commands::serve(const std::string& db, const std::vector<std::string>& optio
     return 0;
 }
 
-}
-
-namespace quizd {
-
 int Commands::gameConfig(const std::string& file, const std::vector<std::string>& values)
 {
     std::string original;

@@ -11,8 +11,8 @@ namespace {
 const char* kMoodleExamples = R"(// true-false
 ::Q1:: 1+1=2 {T}
 
-// multiple choice with specified feedback for right and wrong answers
-::Q2:: What's between orange and green in the spectrum?
+// multiple choice with feedback for right and wrong answers
+::Q2:: What's between orange and green in the rainbow?
 { =yellow # right; good! ~red # wrong, it's yellow ~blue # wrong, it's yellow }
 
 // fill-in-the-blank
@@ -24,7 +24,7 @@ const char* kMoodleExamples = R"(// true-false
 // math range question
 ::Q5:: What is a number from 1 to 5? {#3:2}
 
-// math range specified with interval end points
+// math range given by interval end points
 ::Q6:: What is a number from 1 to 5? {#1..5}
 // translated on import to the same as Q5, but unavailable from Moodle question interface
 
