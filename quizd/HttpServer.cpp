@@ -70,7 +70,7 @@ MHD_Result sendReply(MHD_Connection* connection, const Reply& reply)
 }
 
 HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& options, std::ostream& log)
-    : databasePath_(databasePath), log_(log)
+    : databasePath_(databasePath), log_(log), deadline_(std::chrono::seconds(options.deadlineSeconds))
 {
     giveBack(std::make_unique<QuizStore>(databasePath_)); // fails now, not at the first request
     sockaddr_in address{};
@@ -92,6 +92,7 @@ HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& opt
         MHD_OPTION_LISTEN_BACKLOG_SIZE, 1024u,
         MHD_OPTION_URI_LOG_CALLBACK, &HttpServer::onUri, this,
         MHD_OPTION_NOTIFY_COMPLETED, &HttpServer::onCompleted, this,
+        MHD_OPTION_NOTIFY_CONNECTION, &HttpServer::onConnection, this,
         MHD_OPTION_END);
     if (!daemon_)
         throw std::runtime_error("nao consegui escutar em " + options.address + ":" + std::to_string(options.port) +
@@ -112,6 +113,15 @@ int HttpServer::port() const
 void* HttpServer::onUri(void*, const char* uri, MHD_Connection*)
 {
     return new Request{uri ? uri : ""};
+}
+
+void HttpServer::onConnection(void* self, MHD_Connection* connection, void**, MHD_ConnectionNotificationCode event)
+{
+    const MHD_ConnectionInfo* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD);
+    if (!info) return;
+    ConnectionDeadline& deadline = static_cast<HttpServer*>(self)->deadline_;
+    if (event == MHD_CONNECTION_NOTIFY_STARTED) deadline.opened(info->connect_fd);
+    else deadline.closed(info->connect_fd);
 }
 
 void HttpServer::onCompleted(void*, MHD_Connection*, void** request, MHD_RequestTerminationCode)

@@ -37,6 +37,7 @@ protected:
         options.address = "127.0.0.1";
         options.port = 0;
         options.timeoutSeconds = 2;
+        options.deadlineSeconds = 3;
         server_ = std::make_unique<HttpServer>(path_, options, log_);
         port_ = server_->port();
     }
@@ -165,6 +166,26 @@ TEST_F(PlayProtocolTest, IdleAndSlowClientsDoNotHoldUpOthers)
     EXPECT_EQ(body("msg=l&" + auth), "1");
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
     for (std::thread& t : idle) t.join(); // each closed by the server's idle time-out
+}
+
+TEST_F(PlayProtocolTest, AClientDrippingBytesIsCutOffAtTheDeadline)
+{
+    auto started = std::chrono::steady_clock::now();
+    std::thread drip([this] {
+        int fd = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(uint16_t(port_));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ASSERT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        // A byte every half second never trips the idle time-out; only the deadline ends it.
+        for (int k = 0; k < 40 && send(fd, "a", 1, MSG_NOSIGNAL) == 1; ++k)
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        close(fd);
+    });
+    drip.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(8));
+    EXPECT_EQ(body("msg=l&" + auth), "1");
 }
 
 TEST_F(PlayProtocolTest, PasswordsNeverReachTheLog)
