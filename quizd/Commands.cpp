@@ -5,6 +5,7 @@
 #include "GiftParser.h"
 #include "HttpServer.h"
 #include "QuizStore.h"
+#include "codepage.h"
 
 #include <malloc.h>
 
@@ -140,7 +141,7 @@ int Commands::import(const std::string& db, const std::vector<std::string>& file
 int Commands::addUser(const std::string& db, const std::string& name, const std::string& password)
 {
     QuizStore store(db);
-    bool created = store.addUser(name, password);
+    bool created = store.addUser(incomingText(name), incomingText(password));
     out_ << (created ? "usuario criado: " : "senha trocada: ") << name << "\n";
     return 0;
 }
@@ -153,6 +154,8 @@ int Commands::addUsers(const std::string& db, const std::string& csvFile)
     std::string line;
     int added = 0, bad = 0;
     for (int number = 1; std::getline(in, line); ++number) {
+        if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3); // spreadsheets' UTF-8 mark
+        line = incomingText(line); // spreadsheets here often save Windows-1252
         if (trimmed(line).empty()) continue;
         std::size_t sep = line.find_first_of(",;");
         std::string name = trimmed(line.substr(0, sep));

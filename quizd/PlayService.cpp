@@ -41,11 +41,6 @@ std::optional<long> parseId(const std::string& s)
 
 }
 
-std::string incomingText(const std::string& bytes)
-{
-    return looksLikeUtf8(bytes) ? bytes : cp1252ToUtf8(bytes);
-}
-
 Reply PlayService::handle(const QueryString& query)
 {
     outcome_.clear();

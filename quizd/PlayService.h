@@ -35,7 +35,4 @@ private:
     std::string outcome_;
 };
 
-// Text that arrives from a client: the game's Windows-1252, or UTF-8 from a browser or curl.
-std::string incomingText(const std::string& bytes);
-
 }

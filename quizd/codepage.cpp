@@ -96,6 +96,11 @@ bool looksLikeUtf8(const std::string& bytes)
     return multiByte;
 }
 
+std::string incomingText(const std::string& bytes)
+{
+    return looksLikeUtf8(bytes) ? bytes : cp1252ToUtf8(bytes);
+}
+
 std::string foldForComparison(const std::string& utf8)
 {
     std::string out;

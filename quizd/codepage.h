@@ -15,6 +15,10 @@ std::string cp1252ToUtf8(const std::string& bytes);
 // modern client rather than from the game, whose bytes are Windows-1252.
 bool looksLikeUtf8(const std::string& bytes);
 
+// Text from outside (a request, a class list saved by a spreadsheet) as UTF-8: Windows-1252 bytes are
+// converted, UTF-8 is kept.
+std::string incomingText(const std::string& bytes);
+
 // A UTF-8 answer folded for comparison: lower case, accents dropped, blanks trimmed and collapsed.
 std::string foldForComparison(const std::string& utf8);
 

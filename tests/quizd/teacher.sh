@@ -21,10 +21,12 @@ grep -q "broken.gift:7: " "$dir/errors" || fail "garbage not reported"
 [ "$(sqlite3 "$db" "SELECT count(*) FROM questions")" = $((count + 1)) ] || fail "broken bank import"
 ! "$QUIZD" import "$db" "$dir/none.gift" 2>/dev/null || fail "missing file accepted"
 
-printf 'usuario;senha\nbia;um\n"caio";"dois tres"\n\nsem-senha\n' > "$dir/turma.csv"
+# Saved by a spreadsheet: a UTF-8 mark first, Windows-1252 accents (Jo\xe3o).
+printf '\xef\xbb\xbfusuario;senha\nbia;um\n"caio";"dois tres"\nJo\xe3o;x\nsem-senha\n' > "$dir/turma.csv"
 ! "$QUIZD" addusers "$db" "$dir/turma.csv" > /dev/null 2> "$dir/errors" || fail "line without password accepted"
 grep -q "turma.csv:5:" "$dir/errors" || fail "bad CSV line not named"
-[ "$(sqlite3 "$db" "SELECT group_concat(username) FROM (SELECT username FROM users ORDER BY 1)")" = "bia,caio" ] || fail "class list"
+[ "$(sqlite3 "$db" "SELECT group_concat(username) FROM (SELECT username FROM users ORDER BY 1)")" = "João,bia,caio" ] \
+  || fail "class list: $(sqlite3 "$db" "SELECT group_concat(username) FROM users")"
 ! sqlite3 "$db" "SELECT password_hash FROM users" | grep -q "dois" || fail "password in clear"
 
 QUIZD_PID=
