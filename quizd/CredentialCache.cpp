@@ -4,6 +4,7 @@
 #include <openssl/evp.h>
 #include <openssl/rand.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace quizd {
@@ -54,7 +55,10 @@ void CredentialCache::remember(const std::string& username, const std::string& p
     std::string k = key(username, password);
     std::lock_guard<std::mutex> lock(mutex_);
     if (entries_.size() >= kMaxEntries) entries_.clear();
-    entries_[k] = {userIdOrMinusOne, Clock::now() + lifetime_};
+    // A refusal is kept briefly: long enough to spare the hash when the game repeats a request, short
+    // enough that a student added a moment later is let in.
+    std::chrono::seconds keep = userIdOrMinusOne < 0 ? std::min(lifetime_, std::chrono::seconds(5)) : lifetime_;
+    entries_[k] = {userIdOrMinusOne, Clock::now() + keep};
 }
 
 }
