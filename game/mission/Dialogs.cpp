@@ -152,6 +152,9 @@ void Dialogs::createCode(const DialogGeometry& g)
     _editBox = GEnvironment->addEditBox(
         L"?", core::recti(g.bordaH, g.spaceV1 + 25, g.spaceH, g.spaceV1 + g.spaceV2 + 25), true, _dialogCode, -1);
     _editBox->setMultiLine(true);
+    // a long answer reads from the top and wraps, as in any text area
+    _editBox->setWordWrap(true);
+    _editBox->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_UPPERLEFT);
     addOkCancel(_dialogCode, g, g.janelaV - 21, g.janelaV - 2);
     _dialogCode->setVisible(false);
 }

@@ -11,6 +11,7 @@
 #include "mission/urlencode.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
+#include "shell/LogFile.h"
 
 namespace {
 
@@ -27,6 +28,8 @@ ServerAddress serverAddress()
 {
     ServerAddress address;
     address.host = GUser.endereco;
+    if (address.host.empty())
+        throw std::string("no quiz server address in config.xml");
     std::string::size_type colon = address.host.rfind(':');
     if (colon == std::string::npos)
         return address;
@@ -88,6 +91,24 @@ void skipHeaders(Socket& client)
 std::string user() { return urlencode(GUser.usuario); }
 std::string password() { return urlencode(GUser.senha); }
 
+// The socket layer raises texts of two kinds; the log gets the reason, whatever its kind.
+void logFailure(const char* where)
+{
+    std::string reason;
+    try {
+        throw;
+    } catch (const std::string& text) {
+        reason = text;
+    } catch (const char* text) {
+        reason = text;
+    } catch (const std::exception& error) {
+        reason = error.what();
+    } catch (...) {
+        reason = "unknown failure";
+    }
+    GLog.writelf((std::string(where) + ": " + reason).c_str());
+}
+
 [[noreturn]] void failFetch(const char* why)
 {
     std::fputs(readFailure, stdout);
@@ -119,6 +140,7 @@ std::string loginServer()
                                         user().c_str(), password().c_str()));
         return readToClose(*client);
     } catch (...) {
+        logFailure("loginServer");
         std::fputs("login problem (socket)", stdout);
         std::fflush(stdout);
         return "";
@@ -138,6 +160,7 @@ std::string getQuestion(int id)
         skipHeaders(*client);
         return readToClose(*client);
     } catch (...) {
+        logFailure("getQuestion");
         failFetch(readFailure);
     }
 }
@@ -147,8 +170,10 @@ std::vector<std::string> askQuestion(int id)
     std::vector<std::string> fields;
     tokenize(getQuestion(id), fields, "\t");
     // type, four bytes of id, then the text: anything shorter is not a question
-    if (fields.empty() || fields[0].size() < 5)
+    if (fields.empty() || fields[0].size() < 5) {
+        GLog.writelf("askQuestion: malformed question reply");
         failFetch("malformed question reply");
+    }
     GquestionType = fields[0][0];
     GquestionID = fields[0].substr(1, 4);
     GquestionText = fields[0].substr(5, maxQuestionText);
@@ -168,6 +193,7 @@ std::string sendAnswer(const std::string& id, const std::string& resposta)
         // a reply without a body is no verdict
         return verdict.empty() ? "outch" : verdict;
     } catch (...) {
+        logFailure("sendAnswer");
         return "outch";
     }
 }
@@ -190,6 +216,7 @@ std::string changeLevel(int n)
                                         user().c_str(), password().c_str(), n));
         return readToClose(*client);
     } catch (...) {
+        logFailure("changeLevel");
         std::fputs("level change problem (socket)", stdout);
         std::fflush(stdout);
         return "";

@@ -1,79 +1,82 @@
 // The game's settings, read once at start-up from config.xml.
 #include "shell/Config.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 
 #include "shell/Global.h"
 #include "shell/LogFile.h"
+#include "shell/XmlElements.h"
 
 namespace {
 
-using Reader = irr::io::IrrXMLReader;
-
 // Flags are true only for the exact lower-case text "true".
-void readFlag(Reader* xml, const char* name, bool& flag)
+void readFlag(const XmlElement& element, const char* name, bool& flag)
 {
-    if (const char* value = xml->getAttributeValue(name))
+    if (const char* value = element.attribute(name))
         flag = std::strcmp(value, "true") == 0;
 }
 
-void readNumber(Reader* xml, const char* name, int& number)
+void readNumber(const XmlElement& element, const char* name, int& number)
 {
-    if (const char* value = xml->getAttributeValue(name))
-        number = std::atoi(value);
+    // Leading digits, as atoi reads them, held to the range of an int.
+    if (const char* value = element.attribute(name))
+        number = static_cast<int>(std::clamp<long>(std::strtol(value, nullptr, 10), INT_MIN, INT_MAX));
 }
 
 template <size_t N>
-void readText(Reader* xml, const char* name, char (&field)[N])
+void readText(const XmlElement& element, const char* name, char (&field)[N])
 {
-    if (const char* value = xml->getAttributeValue(name))
+    if (const char* value = element.attribute(name))
         std::snprintf(field, N, "%s", value);
 }
 
-void readProxy(Reader* xml)
+void readProxy(const XmlElement& element)
 {
-    readFlag(xml, "active", GproxyInternet);
-    if (const char* ip = xml->getAttributeValue("ip"))
+    readFlag(element, "active", GproxyInternet);
+    if (const char* ip = element.attribute("ip"))
         GproxyIP = ip;
-    readNumber(xml, "port", GproxyPort);
+    readNumber(element, "port", GproxyPort);
     Gconfig.port_proxy = GproxyPort;
 }
 
-void readUser(Reader* xml)
+void readUser(const XmlElement& element)
 {
-    readText(xml, "username", GUser.usuario);
-    readText(xml, "password", GUser.senha);
-    readText(xml, "server", GUser.endereco);
+    readText(element, "username", GUser.usuario);
+    readText(element, "password", GUser.senha);
+    readText(element, "server", GUser.endereco);
 }
 
-void readParameters(Reader* xml)
+void readParameters(const XmlElement& element)
 {
-    readFlag(xml, "wireframe", Gconfig.wireframe);
-    readFlag(xml, "killall", Gconfig.killall);
-    readFlag(xml, "music", Gconfig.music);
-    readFlag(xml, "cheating", GcheatTests);
+    readFlag(element, "wireframe", Gconfig.wireframe);
+    readFlag(element, "killall", Gconfig.killall);
+    readFlag(element, "music", Gconfig.music);
+    readFlag(element, "cheating", GcheatTests);
 }
 
-void readScreenResolution(Reader* xml)
+void readScreenResolution(const XmlElement& element)
 {
-    readFlag(xml, "fullscreen", Gconfig.fullscreen);
-    readNumber(xml, "x", Gconfig.res_x);
-    readNumber(xml, "y", Gconfig.res_y);
+    readFlag(element, "fullscreen", Gconfig.fullscreen);
+    readNumber(element, "x", Gconfig.res_x);
+    readNumber(element, "y", Gconfig.res_y);
 }
 
-void readElement(Reader* xml)
+void readElement(const XmlElement& element)
 {
-    const char* name = xml->getNodeName();
-    if (std::strcmp(name, "proxy") == 0)
-        readProxy(xml);
-    else if (std::strcmp(name, "user") == 0)
-        readUser(xml);
-    else if (std::strcmp(name, "parameters") == 0)
-        readParameters(xml);
-    else if (std::strcmp(name, "screenresolution") == 0)
-        readScreenResolution(xml);
+    if (element.name == "proxy")
+        readProxy(element);
+    else if (element.name == "user")
+        readUser(element);
+    else if (element.name == "parameters")
+        readParameters(element);
+    else if (element.name == "screenresolution")
+        readScreenResolution(element);
 }
 
 }
@@ -81,11 +84,13 @@ void readElement(Reader* xml)
 void readConfig(const char* path)
 {
     GLog.writelf("readConfig");
-    if (Reader* xml = irr::io::createIrrXMLReader(path)) {
-        while (xml->read())
-            if (xml->getNodeType() == irr::io::EXN_ELEMENT)
-                readElement(xml);
-        delete xml;
+    // Our own reader, not the engine's: the engine's reads past the end of a broken file.
+    std::ifstream file(path, std::ios::binary);
+    if (file) {
+        std::ostringstream text;
+        text << file.rdbuf();
+        for (const XmlElement& element : readXmlElements(text.str()))
+            readElement(element);
     }
     // A width of 689 or less, or none at all, gives the default 700 x 500 window.
     if (Gconfig.res_x <= 689) {

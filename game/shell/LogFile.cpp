@@ -69,6 +69,8 @@ int tp_LogFile::clear(const char* s)
 
 long tp_LogFile::filesize()
 {
+    if (!_file)
+        return 0;
     long here = std::ftell(_file);
     std::fseek(_file, 0, SEEK_END);
     long size = std::ftell(_file);

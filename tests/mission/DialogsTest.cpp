@@ -1,7 +1,9 @@
 // The dialog windows on the null device: geometry, texts, answers read back, the receivers.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <unistd.h>
 
 #include "mission/DialogCodeEventReceiver.h"
 #include "mission/Dialogs.h"
@@ -204,4 +206,19 @@ TEST(ConvTest, DecodesWindows1252AndCutsAtTheBuffer)
 {
     EXPECT_EQ(std::wstring(conv("\xe7\xe3\xe9\x80")), L"\u00e7\u00e3\u00e9\u20ac");
     EXPECT_EQ(std::wstring(conv(std::string(600, 'a').c_str())).size(), 511u);
+}
+class DialogsFontTest : public EngineTest {
+};
+
+TEST_F(DialogsFontTest, MissingFontEndsTheGameWithItsPath)
+{
+    Gexepath = makeTempDir().c_str();
+    Gconfig.res_x = 800;
+    Gconfig.res_y = 600;
+    EXPECT_EXIT(
+        {
+            dup2(fileno(stderr), fileno(stdout));
+            GDialogs.createDialogs();
+        },
+        ::testing::ExitedWithCode(0), "font not found: .*/media/fontcalibri10.png");
 }

@@ -3,6 +3,9 @@
 
 #include <chrono>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 #include "mission/RecordingServer.h"
@@ -10,6 +13,7 @@
 #include "mission/urlencode.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
+#include "shell/LogFile.h"
 
 namespace {
 
@@ -168,6 +172,23 @@ TEST_F(ServerTest, ProxyRefusalFailsEveryRequest)
     EXPECT_EQ(sendAnswer("Q007", "x"), "outch");
     ASSERT_EQ(proxy.requests().size(), 3u);
     EXPECT_EQ(proxy.requests()[0], "CONNECT quiz.example:80 HTTP/1.0 \r\n\n");
+}
+
+TEST_F(ServerTest, BadOrMissingServerAddressFailsWithItsReasonInTheLog)
+{
+    std::string log = (std::filesystem::temp_directory_path() / "satlink-server-test-log.txt").string();
+    GLog.clear(log.c_str());
+    std::strcpy(GUser.endereco, "127.0.0.1:8o");
+    EXPECT_EQ(loginServer(), "");
+    EXPECT_EQ(sendAnswer("Q007", "x"), "outch");
+    GUser.endereco[0] = 0;
+    EXPECT_THROW(askQuestion(-1), std::runtime_error);
+    std::stringstream text;
+    text << std::ifstream(log).rdbuf();
+    EXPECT_EQ(text.str(), "loginServer: bad port in the server address: 127.0.0.1:8o\n"
+                          "sendAnswer: bad port in the server address: 127.0.0.1:8o\n"
+                          "getQuestion: no quiz server address in config.xml\n");
+    std::filesystem::remove(log);
 }
 
 TEST_F(ServerTest, ServerThatNeverAnswersIsAFailure)

@@ -125,7 +125,7 @@ TEST_F(ConfigTest, OverlongTextsAreCutToTheirFields)
 
 TEST_F(ConfigTest, BrokenFilesGiveTheDefaults)
 {
-    for (const char* text : {"", "this is not xml at all", "<c><user username=\"x", "<<<>>>&&&",
+    for (const char* text : {"", "this is not xml at all", "this is not <xml", "<a b=\"1\" c", "<c><user username=\"x", "<<<>>>&&&",
                              "\x01\x02\xff\xfe"}) {
         Gconfig = SConfig();
         read(text);

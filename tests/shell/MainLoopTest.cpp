@@ -6,6 +6,7 @@
 
 #include "shell/Executable.h"
 #include "shell/MainLoop.h"
+#include "support/DialogsOnNullDevice.h"
 #include "support/EngineTest.h"
 
 namespace {
@@ -32,6 +33,13 @@ private:
 
 class MainLoopTest : public EngineTest {
 protected:
+    // The frame loop starts once the log-on window is answered.
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        createDialogsAnswering([] { GDialogs.setAnswer(Dialogs::okButton); });
+    }
+
     // Stops the game at the end of the given frame.
     void stopAfter(int frames)
     {

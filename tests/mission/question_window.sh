@@ -1,0 +1,36 @@
+# The question windows in a real window: the texts with their accents, ticked boxes read back as
+# digits joined by a tab, typed accented text read back as Latin-1 bytes.
+source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
+
+start_question() {
+  "$SATLINK_BUILD_DIR/tests/question_window" "$1" >"$GAME_DIR/stdout.txt" 2>"$GAME_DIR/stderr.txt" &
+  GAME_PID=$!
+}
+
+# The alternatives' boxes are 64 pixels apart on an 800 x 600 screen, the first centred at y 229.
+tick() {
+  xdotool mousemove --window "$1" 30 $(( 229 + 64 * $2 )) click 1
+}
+
+start_question choice
+win=$(game_window)
+tick "$win" 1
+tick "$win" 3
+sleep 0.5
+screenshot question-choice
+xdotool mousemove --window "$win" 406 538 click 1
+expect_status 0 "the choice question"
+grep -qxF 'answer 666: 1\t3' "$GAME_DIR/stdout.txt" || fail "boxes 1 and 3 read back as $(cat "$GAME_DIR/stdout.txt")"
+
+# The bare server has no keys for accented letters, and xdotool's own stand-in key reaches the
+# engine as Backspace; give them keys of their own, as a Portuguese keyboard has.
+xmodmap -e "keycode 94 = ccedilla Ccedilla" -e "keycode 97 = atilde Atilde"
+start_question text
+win=$(game_window)
+xdotool mousemove --window "$win" 300 300 click 1 type "ação"
+sleep 0.5
+screenshot question-text
+xdotool mousemove --window "$win" 516 538 click 1
+expect_status 0 "the free-text question"
+grep -qxF 'answer 777: a\xe7\xe3o' "$GAME_DIR/stdout.txt" || fail "typed text read back as $(cat "$GAME_DIR/stdout.txt")"
+echo "ok"

@@ -1,0 +1,158 @@
+# Shared helpers of the window tests: a private game folder and the real game under Xvfb.
+# Source it first thing; it runs the sourcing script again inside an X server of its own.
+if [ -z "${SATLINK_UNDER_XVFB:-}" ]; then
+  export SATLINK_UNDER_XVFB=1
+  # A random first display number keeps tests started together off each other; -noreset keeps
+  # the server taking connections between one run of the game and the next.
+  exec xvfb-run -a -n $((100 + RANDOM % 5000)) -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" bash "$0" "$@"
+fi
+set -euo pipefail
+
+: "${SATLINK_BUILD_DIR:?the build folder}"
+
+# The game reads config.xml and writes log.txt beside its executable, so each test plays its own copy.
+GAME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/satlink-window-XXXXXX")
+cp "$SATLINK_BUILD_DIR/satlink" "$GAME_DIR/"
+ln -s "$SATLINK_BUILD_DIR/media" "$GAME_DIR/media"
+GAME_PID=
+SHOT_DIR="$SATLINK_BUILD_DIR/screenshots"
+
+cleanup() {
+  if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then kill "$GAME_PID" 2>/dev/null || true; fi
+  rm -rf "$GAME_DIR"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  for f in stdout.txt stderr.txt log.txt; do
+    [ -f "$GAME_DIR/$f" ] && { echo "--- $f" >&2; tail -n 20 "$GAME_DIR/$f" >&2; }
+  done
+  exit 1
+}
+
+# Starts the game in the background with the given arguments; its output goes to stdout.txt
+# and stderr.txt in the game folder.
+start_game() {
+  (cd "$GAME_DIR" && exec ./satlink "$@") >"$GAME_DIR/stdout.txt" 2>"$GAME_DIR/stderr.txt" &
+  GAME_PID=$!
+}
+
+# The first top-level window on the screen, if any.
+top_window() {
+  xwininfo -root -children 2>/dev/null | awk '$1 ~ /^0x/ { print $1; exit }'
+}
+
+# Prints the id of the game's window once it is mapped.
+game_window() {
+  local id
+  for _ in $(seq 300); do
+    id=$(top_window)
+    if [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q "Map State: IsViewable"; then
+      echo "$id"
+      return
+    fi
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window showed"
+    sleep 0.1
+  done
+  fail "no game window"
+}
+
+# Window geometry and state as "WIDTHxHEIGHT override-redirect(yes|no)".
+window_shape() {
+  xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } /Override Redirect State:/ { o = $4 }
+    END { print w "x" h " " o }'
+}
+
+# Presses "ok" on the log-on window, which holds the game until it is answered. The button sits
+# in the middle of the dialog, whose width follows the window's.
+pass_logon() {
+  local width
+  width=$(xwininfo -id "$1" | awk '/Width:/ { print $2 }')
+  logon_click "$1" $(( (width - 50) * 95 / 100 / 2 + 50 ))
+}
+
+# logon_click WINDOW X: a click at X on the row of the log-on window's buttons.
+logon_click() {
+  xdotool mousemove --window "$1" "$2" 187 click 1
+}
+
+# Waits until the caption is the frame rate: a decimal number and nothing else.
+wait_caption_number() {
+  local name
+  for _ in $(seq 300); do
+    name=$(xdotool getwindowname "$1" 2>/dev/null || true)
+    [[ "$name" =~ ^[0-9]+$ ]] && return
+    sleep 0.1
+  done
+  fail "caption is '$name', not a number"
+}
+
+focus_game() {
+  xdotool windowfocus --sync "$1"
+}
+
+# A key stays down until released (the server, started with -noreset, keeps its key state).
+hold_key() {
+  xdotool keydown "$1"
+}
+
+release_key() {
+  xdotool keyup "$1"
+}
+
+# Closes the window as a window manager does.
+close_window() {
+  "$SATLINK_BUILD_DIR/tests/wm_delete_window" "$1"
+}
+
+# Waits for the game to end and sets GAME_STATUS to its exit status as a shell sees it.
+# (Not in a command substitution: only this shell can wait for the game.)
+wait_game() {
+  GAME_STATUS=0
+  for _ in $(seq 300); do
+    kill -0 "$GAME_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not end"
+  wait "$GAME_PID" || GAME_STATUS=$?
+  GAME_PID=
+  # The server may show the window a moment longer; the next run must not find it.
+  for _ in $(seq 100); do
+    [ -z "$(top_window)" ] && return
+    sleep 0.1
+  done
+}
+
+# Waits for the game to end and fails unless it ended with the given status.
+expect_status() {
+  wait_game
+  [ "$GAME_STATUS" = "$1" ] || fail "${2:-the game} ended with status $GAME_STATUS, not $1"
+}
+
+screenshot() {
+  mkdir -p "$SHOT_DIR"
+  import -window root "$SHOT_DIR/$1.png"
+}
+
+# The colour of one pixel of a screenshot, as ImageMagick names it ("gray(80)", "srgb(1,2,3)").
+pixel() {
+  convert "$SHOT_DIR/$1.png" -format "%[pixel:p{$2,$3}]" info:
+}
+
+# Waits until the log holds the line.
+wait_log_line() {
+  for _ in $(seq 300); do
+    grep -qxF "$1" "$GAME_DIR/log.txt" 2>/dev/null && return
+    sleep 0.1
+  done
+  fail "log.txt never had the line '$1'"
+}
+
+expect_log_line() {
+  grep -qxF "$1" "$GAME_DIR/log.txt" || fail "log.txt lacks the line '$1'"
+}
+
+expect_no_log_line() {
+  ! grep -qxF "$1" "$GAME_DIR/log.txt" || fail "log.txt has the line '$1'"
+}
