@@ -1,0 +1,246 @@
+// Each command opens the database, does one job in one transaction and says what it did.
+#include "Commands.h"
+
+#include "GameConfig.h"
+#include "GiftParser.h"
+#include "HttpServer.h"
+#include "QuizStore.h"
+#include "codepage.h"
+
+#include <malloc.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+
+namespace quizd {
+namespace {
+
+bool readFile(const std::string& path, std::string& text)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    text = buffer.str();
+    return true;
+}
+
+std::string trimmed(const std::string& s)
+{
+    std::size_t a = s.find_first_not_of(" \t\r\n");
+    if (a == std::string::npos) return "";
+    std::string t = s.substr(a, s.find_last_not_of(" \t\r\n") - a + 1);
+    if (t.size() >= 2 && t.front() == '"' && t.back() == '"') t = t.substr(1, t.size() - 2);
+    return t;
+}
+
+std::string csvField(const std::string& s)
+{
+    if (s.find_first_of(",\"\n") == std::string::npos) return s;
+    std::string out = "\"";
+    for (char c : s) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+void writeResultsCsv(std::ostream& out, const std::vector<StudentResult>& results)
+{
+    out << "usuario,respondidas,certas,erradas,primeira_resposta,ultima_resposta\n";
+    for (const StudentResult& r : results)
+        out << csvField(r.username) << "," << r.answered << "," << r.right << "," << r.wrong << ","
+            << r.firstAnswer << "," << r.lastAnswer << "\n";
+}
+
+int number(const std::string& text, int low, int high, const std::string& what)
+{
+    char* end = nullptr;
+    long n = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || n < low || n > high)
+        throw std::runtime_error(what + " invalida: " + text + " (de " + std::to_string(low) + " a " +
+                                 std::to_string(high) + ")");
+    return int(n);
+}
+
+// Blocks until Ctrl-C or a termination request.
+void waitForStopSignal(const sigset_t& signals)
+{
+    int received = 0;
+    sigwait(&signals, &received);
+}
+
+}
+
+int Commands::usage()
+{
+    err_ << "uso:\n"
+            "  quizd init BANCO.db\n"
+            "  quizd import BANCO.db ARQUIVO.gift...\n"
+            "  quizd adduser BANCO.db USUARIO SENHA\n"
+            "  quizd addusers BANCO.db TURMA.csv        (linhas usuario,senha)\n"
+            "  quizd results BANCO.db\n"
+            "  quizd export BANCO.db RESULTADOS.csv     (- para a saida padrao)\n"
+            "  quizd serve BANCO.db [--address IP] [--port N] [--port-file ARQUIVO] [--threads N]\n"
+            "  quizd gameconfig config.xml SERVIDOR[:PORTA] USUARIO SENHA\n";
+    return 2;
+}
+
+int Commands::run(const std::vector<std::string>& args)
+{
+    if (args.size() < 2) return usage();
+    const std::string& command = args[0];
+    const std::string& db = args[1];
+    std::vector<std::string> rest(args.begin() + 2, args.end());
+    try {
+        if (command == "init" && rest.empty()) return init(db);
+        if (command == "import" && !rest.empty()) return import(db, rest);
+        if (command == "adduser" && rest.size() == 2) return addUser(db, rest[0], rest[1]);
+        if (command == "addusers" && rest.size() == 1) return addUsers(db, rest[0]);
+        if (command == "results" && rest.empty()) return results(db);
+        if (command == "export" && rest.size() == 1) return exportResults(db, rest[0]);
+        if (command == "serve") return serve(db, rest);
+        if (command == "gameconfig" && rest.size() == 3) return gameConfig(db, rest);
+    } catch (const std::exception& e) {
+        err_ << "quizd: " << e.what() << "\n";
+        return 1;
+    }
+    return usage();
+}
+
+int Commands::init(const std::string& db)
+{
+    QuizStore store(db, true);
+    out_ << "banco pronto: " << db << "\n";
+    return 0;
+}
+
+int Commands::import(const std::string& db, const std::vector<std::string>& files)
+{
+    QuizStore store(db);
+    int failures = 0;
+    for (const std::string& file : files) {
+        std::string text;
+        if (!readFile(file, text)) {
+            err_ << file << ": nao consegui ler o arquivo\n";
+            ++failures;
+            continue;
+        }
+        GiftParser::Result parsed = GiftParser().parse(text);
+        for (const ImportProblem& p : parsed.problems)
+            err_ << file << ":" << p.line << ": questao ignorada: " << p.message << "\n";
+        ImportCount count = store.importQuestions(parsed.questions);
+        out_ << file << ": " << count.added << " questoes novas, " << count.updated << " atualizadas, "
+             << parsed.problems.size() << " ignoradas\n";
+        if (parsed.questions.empty()) ++failures;
+    }
+    return failures ? 1 : 0;
+}
+
+int Commands::addUser(const std::string& db, const std::string& name, const std::string& password)
+{
+    QuizStore store(db);
+    bool created = store.addUser(incomingText(name), incomingText(password));
+    out_ << (created ? "usuario criado: " : "senha trocada: ") << name << "\n";
+    return 0;
+}
+
+int Commands::addUsers(const std::string& db, const std::string& csvFile)
+{
+    std::ifstream in(csvFile);
+    if (!in) throw std::runtime_error("nao consegui ler " + csvFile);
+    QuizStore store(db);
+    std::string line;
+    int added = 0, bad = 0;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3); // spreadsheets' UTF-8 mark
+        line = incomingText(line); // spreadsheets here often save Windows-1252
+        if (trimmed(line).empty()) continue;
+        std::size_t sep = line.find_first_of(",;");
+        std::string name = trimmed(line.substr(0, sep));
+        std::string password = sep == std::string::npos ? "" : trimmed(line.substr(sep + 1));
+        if (number == 1 && (name == "usuario" || name == "username")) continue;
+        if (name.empty() || password.empty()) {
+            err_ << csvFile << ":" << number << ": linha sem usuario e senha, ignorada\n";
+            ++bad;
+            continue;
+        }
+        store.addUser(name, password);
+        ++added;
+    }
+    out_ << added << " usuarios gravados\n";
+    return bad ? 1 : 0;
+}
+
+int Commands::results(const std::string& db)
+{
+    QuizStore store(db);
+    out_ << std::left << std::setw(20) << "usuario" << std::right << std::setw(12) << "respondidas"
+         << std::setw(8) << "certas" << std::setw(9) << "erradas" << "  ultima resposta\n";
+    for (const StudentResult& r : store.results())
+        out_ << std::left << std::setw(20) << r.username << std::right << std::setw(12) << r.answered
+             << std::setw(8) << r.right << std::setw(9) << r.wrong << "  " << r.lastAnswer << "\n";
+    return 0;
+}
+
+int Commands::exportResults(const std::string& db, const std::string& csvFile)
+{
+    QuizStore store(db);
+    if (csvFile == "-") {
+        writeResultsCsv(out_, store.results());
+        return 0;
+    }
+    std::ofstream file(csvFile);
+    if (!file) throw std::runtime_error("nao consegui escrever " + csvFile);
+    writeResultsCsv(file, store.results());
+    out_ << "resultados gravados em " << csvFile << "\n";
+    return 0;
+}
+
+int Commands::serve(const std::string& db, const std::vector<std::string>& options)
+{
+    ServerOptions server;
+    std::string portFile;
+    for (std::size_t i = 0; i < options.size(); i += 2) {
+        if (i + 1 >= options.size()) return usage();
+        const std::string& key = options[i];
+        const std::string& value = options[i + 1];
+        if (key == "--address") server.address = value;
+        else if (key == "--port") server.port = number(value, 0, 65535, "porta");
+        else if (key == "--port-file") portFile = value;
+        else if (key == "--threads") server.threads = unsigned(number(value, 1, 64, "numero de threads"));
+        else return usage();
+    }
+    // Each connection allocates and frees a few kilobytes in the server threads' malloc arenas; without
+    // these, glibc hands the memory back to the kernel after every request and faults it in again,
+    // which costs more than the request itself.
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    // The signals are blocked before the server's threads start, so only sigwait sees them.
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+    HttpServer http(db, server, std::cerr);
+    out_ << "quizd: servindo " << db << " em http://" << server.address << ":" << http.port() << "/play.php\n"
+         << std::flush;
+    if (!portFile.empty()) std::ofstream(portFile) << http.port() << "\n";
+    waitForStopSignal(signals);
+    out_ << "quizd: parado\n";
+    return 0;
+}
+
+int Commands::gameConfig(const std::string& file, const std::vector<std::string>& values)
+{
+    std::string original;
+    readFile(file, original); // no file yet: a fresh one with the game's usual settings
+    std::string updated = GameConfig::withUser(original, values[0], values[1], values[2]);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (!(out << updated)) throw std::runtime_error("nao consegui escrever " + file);
+    out_ << file << ": servidor " << values[0] << ", usuario " << values[1] << "\n";
+    return 0;
+}
+
+}

@@ -1,0 +1,30 @@
+// The teacher's command line: init, import, adduser, addusers, results, export, serve, gameconfig.
+#pragma once
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace quizd {
+
+class Commands {
+public:
+    Commands(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+    // args without the program name; returns the exit status.
+    int run(const std::vector<std::string>& args);
+
+private:
+    int usage();
+    int init(const std::string& db);
+    int import(const std::string& db, const std::vector<std::string>& files);
+    int addUser(const std::string& db, const std::string& name, const std::string& password);
+    int addUsers(const std::string& db, const std::string& csvFile);
+    int results(const std::string& db);
+    int exportResults(const std::string& db, const std::string& csvFile);
+    int serve(const std::string& db, const std::vector<std::string>& options);
+    int gameConfig(const std::string& file, const std::vector<std::string>& values);
+
+    std::ostream& out_;
+    std::ostream& err_;
+};
+
+}

@@ -1,0 +1,58 @@
+// Text surgery rather than an XML rewrite, so the teacher's comments and layout survive.
+#include "GameConfig.h"
+
+#include <regex>
+
+namespace quizd {
+namespace {
+
+const char* kDefaultConfig = R"(<?xml version="1.0"?>
+<config>
+  <proxy active="false" ip="" port="0"/>
+  @USER@
+  <parameters wireframe="false" killall="false" music="true" cheating="false"/>
+  <screenresolution fullscreen="false" x="1024" y="768"/>
+</config>
+)";
+
+}
+
+std::string GameConfig::escape(const std::string& value)
+{
+    std::string out;
+    for (char c : value) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string GameConfig::userElement(const std::string& server, const std::string& username, const std::string& password)
+{
+    return "<user username=\"" + escape(username) + "\" password=\"" + escape(password) + "\" server=\"" +
+           escape(server) + "\"/>";
+}
+
+std::string GameConfig::withUser(const std::string& original, const std::string& server, const std::string& username,
+                                 const std::string& password)
+{
+    std::string element = userElement(server, username, password);
+    if (original.empty()) return std::regex_replace(kDefaultConfig, std::regex("@USER@"), element);
+    // The game reads every `user` element and keeps the last: leave exactly one.
+    static const std::regex userTag(R"(<user\b[^>]*>(\s*</user>)?)");
+    std::smatch first;
+    if (std::regex_search(original, first, userTag)) {
+        std::string rest = std::regex_replace(first.suffix().str(), userTag, "");
+        return first.prefix().str() + element + rest;
+    }
+    std::size_t close = original.rfind("</");
+    if (close == std::string::npos) return original + element + "\n";
+    return original.substr(0, close) + "  " + element + "\n" + original.substr(close);
+}
+
+}

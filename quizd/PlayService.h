@@ -1,0 +1,38 @@
+// The /play.php operations of the game: log on (msg=l), next question (msg=p), answer (msg=r) and level
+// change (msg=n). Replies are Windows-1252 bytes as the game reads them.
+#pragma once
+#include "CredentialCache.h"
+#include "QueryString.h"
+#include "QuizStore.h"
+
+#include <string>
+
+namespace quizd {
+
+struct Reply {
+    int status;
+    std::string body;
+};
+
+class PlayService {
+public:
+    PlayService(QuizStore& store, CredentialCache& credentials) : store_(store), credentials_(credentials) {}
+    Reply handle(const QueryString& query);
+
+    // What the last request did, for the log line ("resposta certa", "questao 0007").
+    const std::string& outcome() const { return outcome_; }
+
+private:
+    Reply dispatch(const std::string& msg, const QueryString& query);
+    std::optional<long> logOn(const QueryString& query);
+    Reply question(long userId, const QueryString& query);
+    Reply answer(long userId, const QueryString& query);
+    Reply level(long userId, const QueryString& query);
+    static std::string questionBody(const Question& q, const std::vector<int>& order);
+
+    QuizStore& store_;
+    CredentialCache& credentials_;
+    std::string outcome_;
+};
+
+}

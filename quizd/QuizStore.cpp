@@ -1,0 +1,309 @@
+// SQL behind the quiz: every write is one transaction, so a killed server leaves whole rows only.
+#include "QuizStore.h"
+
+#include "PasswordHash.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <tuple>
+
+namespace quizd {
+namespace {
+
+const long kMaxQuestionId = 9999; // the game carries the id as four characters
+
+std::string join(const std::vector<std::string>& parts)
+{
+    std::string out;
+    for (std::size_t i = 0; i < parts.size(); ++i) out += (i ? "\t" : "") + parts[i];
+    return out;
+}
+
+std::vector<std::string> split(const std::string& s)
+{
+    std::vector<std::string> parts;
+    if (s.empty()) return parts;
+    std::size_t start = 0;
+    for (std::size_t at; (at = s.find('\t', start)) != std::string::npos; start = at + 1)
+        parts.push_back(s.substr(start, at - start));
+    parts.push_back(s.substr(start));
+    return parts;
+}
+
+template <class T, class F>
+std::vector<std::string> mapToText(const std::vector<T>& items, F f)
+{
+    std::vector<std::string> out;
+    for (const T& item : items) out.push_back(f(item));
+    return out;
+}
+
+std::string encodeAnswers(const Question& q)
+{
+    switch (q.kind) {
+    case Kind::Text: return join(q.acceptedTexts);
+    case Kind::Number:
+        return join(mapToText(q.acceptedNumbers, [](const NumberRange& r) {
+            char buf[64];
+            std::snprintf(buf, sizeof buf, "%.17g:%.17g", r.low, r.high);
+            return std::string(buf);
+        }));
+    default: return join(mapToText(q.rightAlternatives, [](int i) { return std::to_string(i); }));
+    }
+}
+
+void decodeAnswers(Question& q, const std::string& answers)
+{
+    for (const std::string& a : split(answers)) {
+        switch (q.kind) {
+        case Kind::Text: q.acceptedTexts.push_back(a); break;
+        case Kind::Number: {
+            std::size_t colon = a.find(':');
+            q.acceptedNumbers.push_back({std::strtod(a.c_str(), nullptr), std::strtod(a.c_str() + colon + 1, nullptr)});
+            break;
+        }
+        default: q.rightAlternatives.push_back(std::atoi(a.c_str()));
+        }
+    }
+}
+
+std::vector<int> shuffledOrder(const Question& q)
+{
+    std::vector<int> order(q.alternatives.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = int(i);
+    if (q.shuffle) {
+        std::random_device seed;
+        std::mt19937 rng(seed());
+        std::shuffle(order.begin(), order.end(), rng);
+    }
+    return order;
+}
+
+}
+
+QuizStore::QuizStore(const std::string& path, bool create) : db_(path, create)
+{
+    if (create) createSchema();
+    else checkSchema();
+}
+
+void QuizStore::createSchema()
+{
+    db_.exec(R"(
+        CREATE TABLE IF NOT EXISTS users(
+            id INTEGER PRIMARY KEY,
+            username TEXT NOT NULL UNIQUE,
+            password_hash TEXT NOT NULL,
+            level INTEGER NOT NULL DEFAULT 0);
+        CREATE TABLE IF NOT EXISTS questions(
+            id INTEGER PRIMARY KEY CHECK (id BETWEEN 1 AND 9999),
+            kind TEXT NOT NULL,
+            text TEXT NOT NULL UNIQUE,
+            alternatives TEXT NOT NULL,
+            answers TEXT NOT NULL,
+            shuffle INTEGER NOT NULL);
+        CREATE TABLE IF NOT EXISTS presentations(
+            user_id INTEGER NOT NULL REFERENCES users(id),
+            question_id INTEGER NOT NULL REFERENCES questions(id),
+            display_order TEXT NOT NULL,
+            PRIMARY KEY (user_id, question_id));
+        CREATE TABLE IF NOT EXISTS attempts(
+            id INTEGER PRIMARY KEY,
+            user_id INTEGER NOT NULL REFERENCES users(id),
+            question_id INTEGER NOT NULL REFERENCES questions(id),
+            answer TEXT NOT NULL,
+            is_right INTEGER NOT NULL,
+            answered_at TEXT NOT NULL DEFAULT (strftime('%Y-%m-%dT%H:%M:%fZ', 'now')));
+        CREATE INDEX IF NOT EXISTS attempts_by_user ON attempts(user_id, question_id);
+        CREATE TABLE IF NOT EXISTS meta(
+            key TEXT PRIMARY KEY,
+            value INTEGER NOT NULL);
+    )");
+}
+
+void QuizStore::checkSchema()
+{
+    Statement s = db_.prepare("SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN "
+                              "('users','questions','presentations','attempts','meta')");
+    if (!s.step() || s.integer(0) != 5)
+        throw DatabaseError("o banco nao foi preparado: rode 'quizd init' nele primeiro");
+}
+
+bool QuizStore::addUser(const std::string& username, const std::string& password)
+{
+    if (username.empty()) throw DatabaseError("nome de usuario vazio");
+    std::string hash = PasswordHash::make(password);
+    Transaction t(db_);
+    bool existed = findUser(username).has_value();
+    db_.prepare("INSERT INTO users(username, password_hash) VALUES(?1, ?2) "
+                "ON CONFLICT(username) DO UPDATE SET password_hash = excluded.password_hash")
+        .bind(1, username).bind(2, hash).step();
+    t.commit();
+    return !existed;
+}
+
+std::optional<long> QuizStore::findUser(const std::string& username)
+{
+    Statement s = db_.prepare("SELECT id FROM users WHERE username = ?1");
+    s.bind(1, username);
+    if (!s.step()) return std::nullopt;
+    return long(s.integer(0));
+}
+
+std::string QuizStore::passwordHash(long userId)
+{
+    Statement s = db_.prepare("SELECT password_hash FROM users WHERE id = ?1");
+    s.bind(1, userId);
+    return s.step() ? s.text(0) : "";
+}
+
+void QuizStore::setLevel(long userId, long level)
+{
+    db_.prepare("UPDATE users SET level = ?2 WHERE id = ?1").bind(1, userId).bind(2, level).step();
+}
+
+ImportCount QuizStore::importQuestions(const std::vector<Question>& questions)
+{
+    ImportCount count;
+    Transaction t(db_);
+    for (const Question& q : questions) {
+        std::string alternatives = join(q.alternatives);
+        Statement old = db_.prepare("SELECT id, alternatives, shuffle FROM questions WHERE text = ?1");
+        old.bind(1, q.text);
+        if (old.step()) {
+            // A student's stored order only makes sense for the alternatives it was made for.
+            if (old.text(1) != alternatives || old.integer(2) != q.shuffle)
+                db_.prepare("DELETE FROM presentations WHERE question_id = ?1").bind(1, old.integer(0)).step();
+            ++count.updated;
+        } else {
+            Statement last = db_.prepare("SELECT coalesce(max(id), 0) FROM questions");
+            last.step();
+            if (last.integer(0) >= kMaxQuestionId)
+                throw DatabaseError("o banco ja tem o maximo de 9999 questoes");
+            ++count.added;
+        }
+        db_.prepare("INSERT INTO questions(kind, text, alternatives, answers, shuffle) VALUES(?1,?2,?3,?4,?5) "
+                    "ON CONFLICT(text) DO UPDATE SET kind = excluded.kind, alternatives = excluded.alternatives, "
+                    "answers = excluded.answers, shuffle = excluded.shuffle")
+            .bind(1, std::string(1, char(q.kind))).bind(2, q.text).bind(3, alternatives)
+            .bind(4, encodeAnswers(q)).bind(5, q.shuffle ? 1 : 0).step();
+    }
+    // Servers keep the bank in memory and reload it when this number moves.
+    db_.prepare("INSERT INTO meta(key, value) VALUES('bank_version', 1) "
+                "ON CONFLICT(key) DO UPDATE SET value = value + 1").step();
+    t.commit();
+    return count;
+}
+
+void QuizStore::refreshBank()
+{
+    Statement version = db_.prepare("SELECT value FROM meta WHERE key = 'bank_version'");
+    long long current = version.step() ? version.integer(0) : 0;
+    if (current == bankVersion_) return;
+    bank_.clear();
+    Statement s = db_.prepare("SELECT id, kind, text, alternatives, answers, shuffle FROM questions");
+    while (s.step()) {
+        Question q;
+        q.id = long(s.integer(0));
+        q.kind = Kind(s.text(1).at(0));
+        q.text = s.text(2);
+        q.alternatives = split(s.text(3));
+        q.shuffle = s.integer(5) != 0;
+        decodeAnswers(q, s.text(4));
+        bank_.emplace(q.id, q);
+    }
+    bankVersion_ = current;
+}
+
+std::optional<Question> QuizStore::question(long id)
+{
+    refreshBank();
+    auto it = bank_.find(id);
+    if (it == bank_.end()) return std::nullopt;
+    return it->second;
+}
+
+std::optional<long> QuizStore::nextQuestionFor(long userId)
+{
+    refreshBank();
+    struct Record {
+        long long gotRight = 0;
+        long long tries = 0;
+    };
+    std::map<long, Record> records;
+    Statement s = db_.prepare("SELECT question_id, max(is_right), count(*) FROM attempts WHERE user_id = ?1 "
+                              "GROUP BY question_id");
+    s.bind(1, userId);
+    while (s.step()) records[long(s.integer(0))] = {s.integer(1), s.integer(2)};
+    // Not yet answered right first, then the least tried; ties are broken by a per-student
+    // permutation of the ids, so a class does not all start on the same question.
+    auto rank = [&](long id) {
+        Record r = records.count(id) ? records[id] : Record();
+        unsigned long long mix = ((unsigned long long)(id + userId * 7919) * 2654435761ULL) % 4294967291ULL;
+        return std::make_tuple(r.gotRight, r.tries, mix);
+    };
+    std::optional<long> best;
+    for (const auto& entry : bank_)
+        if (!best || rank(entry.first) < rank(*best)) best = entry.first;
+    return best;
+}
+
+std::optional<std::vector<int>> QuizStore::storedOrder(long userId, long questionId)
+{
+    Statement s = db_.prepare("SELECT display_order FROM presentations WHERE user_id = ?1 AND question_id = ?2");
+    s.bind(1, userId).bind(2, questionId);
+    if (!s.step()) return std::nullopt;
+    std::vector<int> order;
+    for (const std::string& p : split(s.text(0))) order.push_back(std::atoi(p.c_str()));
+    return order;
+}
+
+std::vector<int> QuizStore::displayOrder(long userId, const Question& q)
+{
+    if (std::optional<std::vector<int>> stored = storedOrder(userId, q.id)) return *stored;
+    std::vector<int> order = shuffledOrder(q);
+    // Two fetches racing: the first order written wins, and both then read that one.
+    db_.prepare("INSERT OR IGNORE INTO presentations(user_id, question_id, display_order) VALUES(?1,?2,?3)")
+        .bind(1, userId).bind(2, q.id)
+        .bind(3, join(mapToText(order, [](int i) { return std::to_string(i); }))).step();
+    return storedOrder(userId, q.id).value_or(order);
+}
+
+void QuizStore::recordAttempt(long userId, long questionId, const std::string& answer, bool right)
+{
+    db_.prepare("INSERT INTO attempts(user_id, question_id, answer, is_right) VALUES(?1,?2,?3,?4)")
+        .bind(1, userId).bind(2, questionId).bind(3, answer).bind(4, right ? 1 : 0).step();
+}
+
+std::vector<StudentResult> QuizStore::results()
+{
+    Statement s = db_.prepare(R"(
+        SELECT u.username, count(a.id), coalesce(sum(a.is_right), 0),
+               coalesce(min(a.answered_at), ''), coalesce(max(a.answered_at), '')
+        FROM users u LEFT JOIN attempts a ON a.user_id = u.id
+        GROUP BY u.id ORDER BY u.username)");
+    std::vector<StudentResult> out;
+    while (s.step()) {
+        StudentResult r;
+        r.username = s.text(0);
+        r.answered = long(s.integer(1));
+        r.right = long(s.integer(2));
+        r.wrong = r.answered - r.right;
+        r.firstAnswer = s.text(3);
+        r.lastAnswer = s.text(4);
+        out.push_back(r);
+    }
+    return out;
+}
+
+long QuizStore::countAttempts()
+{
+    Statement s = db_.prepare("SELECT count(*) FROM attempts");
+    s.step();
+    return long(s.integer(0));
+}
+
+}

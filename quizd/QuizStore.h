@@ -1,0 +1,60 @@
+// Everything quizd keeps: users, the question bank, the order each student saw, and every attempt.
+#pragma once
+#include "Database.h"
+#include "Question.h"
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quizd {
+
+struct StudentResult {
+    std::string username;
+    long answered = 0;
+    long right = 0;
+    long wrong = 0;
+    std::string firstAnswer; // UTC, ISO 8601; empty when none
+    std::string lastAnswer;
+};
+
+struct ImportCount {
+    int added = 0;
+    int updated = 0;
+};
+
+class QuizStore {
+public:
+    // create: make a new database file (quizd init); other commands need an existing one.
+    QuizStore(const std::string& path, bool create = false);
+
+    bool addUser(const std::string& username, const std::string& password); // false: password replaced
+    std::optional<long> findUser(const std::string& username);
+    std::string passwordHash(long userId);
+    void setLevel(long userId, long level);
+
+    ImportCount importQuestions(const std::vector<Question>& questions);
+    std::optional<Question> question(long id);
+    std::optional<long> nextQuestionFor(long userId);
+    // Reads made while the result lives see one snapshot of the database (and lock it once).
+    std::unique_ptr<ReadTransaction> snapshot() { return std::make_unique<ReadTransaction>(db_); }
+    std::optional<std::vector<int>> storedOrder(long userId, long questionId);
+    // Positions shown to the student -> indices in the bank; made (and kept) on first use.
+    std::vector<int> displayOrder(long userId, const Question& q);
+    void recordAttempt(long userId, long questionId, const std::string& answer, bool right);
+
+    std::vector<StudentResult> results();
+    long countAttempts();
+
+private:
+    void createSchema();
+    void checkSchema();
+    void refreshBank();
+    Database db_;
+    long long bankVersion_ = -1;
+    std::map<long, Question> bank_; // the questions table, read again only after an import
+};
+
+}

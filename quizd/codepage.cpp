@@ -1,0 +1,124 @@
+// Windows-1252 <-> UTF-8, and the folding that makes "Satélite " equal "satelite".
+#include "codepage.h"
+
+#include <cctype>
+
+namespace quizd {
+namespace {
+
+// Code points of the bytes 0x80..0x9F; the five holes of the code page map to the C1 controls, as
+// Windows itself converts them.
+const char32_t kHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Base letters of U+00C0..U+00FF; '.' keeps the character.
+const char kBaseLetters[] = "AAAAAA.CEEEEIIIIDNOOOOO.OUUUUY..aaaaaa.ceeeeiiiidnooooo.ouuuuy.y";
+
+void appendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+// Decodes one character at i and advances i; returns -1 for a malformed sequence.
+long decodeUtf8(const std::string& s, std::size_t& i)
+{
+    unsigned char lead = s[i++];
+    if (lead < 0x80) return lead;
+    int extra = lead >= 0xF0 && lead < 0xF5 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC2 && lead < 0xE0 ? 1 : -1;
+    if (extra < 0 || lead >= 0xF5) return -1;
+    long c = lead & (0x3F >> extra);
+    for (int k = 0; k < extra; ++k) {
+        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return -1;
+        c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
+    }
+    static const long kMinimum[4] = {0, 0x80, 0x800, 0x10000};
+    if (c < kMinimum[extra] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) return -1;
+    return c;
+}
+
+int cp1252Byte(long c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return int(c);
+    for (int k = 0; k < 32; ++k)
+        if (kHigh[k] == char32_t(c)) return 0x80 + k;
+    return -1;
+}
+
+}
+
+bool utf8ToCp1252(const std::string& utf8, std::string& out, long& badChar)
+{
+    out.clear();
+    for (std::size_t i = 0; i < utf8.size();) {
+        long c = decodeUtf8(utf8, i);
+        int byte = c < 0 ? -1 : cp1252Byte(c);
+        if (byte < 0) {
+            badChar = c;
+            return false;
+        }
+        out += char(byte);
+    }
+    return true;
+}
+
+std::string cp1252ToUtf8(const std::string& bytes)
+{
+    std::string out;
+    for (unsigned char b : bytes)
+        appendUtf8(out, b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char32_t(b));
+    return out;
+}
+
+bool looksLikeUtf8(const std::string& bytes)
+{
+    bool multiByte = false;
+    for (std::size_t i = 0; i < bytes.size();) {
+        std::size_t start = i;
+        if (decodeUtf8(bytes, i) < 0) return false;
+        multiByte = multiByte || i - start > 1;
+    }
+    return multiByte;
+}
+
+std::string incomingText(const std::string& bytes)
+{
+    return looksLikeUtf8(bytes) ? bytes : cp1252ToUtf8(bytes);
+}
+
+std::string foldForComparison(const std::string& utf8)
+{
+    std::string out;
+    bool pendingBlank = false;
+    for (std::size_t i = 0; i < utf8.size();) {
+        long c = decodeUtf8(utf8, i);
+        if (c < 0) continue;
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == 0xA0) {
+            pendingBlank = !out.empty();
+            continue;
+        }
+        if (pendingBlank) out += ' ';
+        pendingBlank = false;
+        if (c >= 0xC0 && c <= 0xFF && kBaseLetters[c - 0xC0] != '.') c = kBaseLetters[c - 0xC0];
+        if (c < 0x80) c = std::tolower(int(c));
+        appendUtf8(out, char32_t(c));
+    }
+    return out;
+}
+
+}

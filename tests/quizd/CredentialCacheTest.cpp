@@ -1,0 +1,29 @@
+// Remembered log-ons: per pair, expiring, refusals kept only briefly.
+#include "CredentialCache.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using quizd::CredentialCache;
+
+TEST(CredentialCache, RemembersEachPairSeparately)
+{
+    CredentialCache cache;
+    cache.remember("ana", "certa", 7);
+    cache.remember("ana", "errada", -1);
+    EXPECT_EQ(cache.lookup("ana", "certa"), std::optional<long>(7));
+    EXPECT_EQ(cache.lookup("ana", "errada"), std::optional<long>(-1));
+    EXPECT_FALSE(cache.lookup("ana", "outra"));
+    // The separator keeps "a" + "bc" apart from "ab" + "c".
+    cache.remember("a", "bc", 1);
+    EXPECT_FALSE(cache.lookup("ab", "c"));
+}
+
+TEST(CredentialCache, EntriesExpire)
+{
+    CredentialCache cache(std::chrono::seconds(1));
+    cache.remember("ana", "certa", 7);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    EXPECT_FALSE(cache.lookup("ana", "certa"));
+}

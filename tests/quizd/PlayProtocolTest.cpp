@@ -1,0 +1,208 @@
+// /play.php over real sockets, with the exact bytes the game writes (bare line feeds, HTTP/1.0, one
+// request per connection) and with what other clients and attackers send.
+#include "QuizdTest.h"
+
+#include "HttpServer.h"
+
+#include <memory>
+#include <sstream>
+#include <thread>
+
+using namespace quizd;
+
+namespace {
+
+const char* kBank = "::a:: Qual protocolo entrega p\xC3\xA1ginas web? {=HTTP ~FTP ~SMTP}\n\n"
+                    "::b:: O cabo usa conector {=RJ45 =RJ-45}.\n\n"
+                    "::c:: Marque camadas do TCP/IP {~%50%Aplica\xC3\xA7\xC3\xA3o ~%50%Transporte ~%-100%Sess\xC3\xA3o}\n\n"
+                    "::d:: Quantos bits tem um byte? {#8}\n\n"
+                    "::e:: Como se diz sat\xC3\xA9lite? {=sat\xC3\xA9lite}\n";
+
+// The request line the game formats, followed by its Host line and empty line, each ending in a bare LF.
+std::string gameRequest(const std::string& query)
+{
+    return "GET /play.php?" + query + " HTTP/1.0\nHost: quiz\n\n";
+}
+
+}
+
+class PlayProtocolTest : public QuizdTest {
+protected:
+    void SetUp() override
+    {
+        QuizdTest::SetUp();
+        importGift(kBank);
+        open().addUser("ana", "s3 nh&a");
+        ServerOptions options;
+        options.address = "127.0.0.1";
+        options.port = 0;
+        options.timeoutSeconds = 2;
+        options.deadlineSeconds = 3;
+        server_ = std::make_unique<HttpServer>(path_, options, log_);
+        port_ = server_->port();
+    }
+    void TearDown() override
+    {
+        server_.reset();
+        QuizdTest::TearDown();
+    }
+
+    std::string game(const std::string& query) { return exchange(port_, gameRequest(query)); }
+    std::string body(const std::string& query) { return bodyOf(game(query)); }
+
+    // Ticks the alternatives whose shown text is in wanted, as the game would send them.
+    std::string positionsOf(const std::string& questionBody, std::vector<std::string> wanted)
+    {
+        std::vector<std::string> fields;
+        std::istringstream in(questionBody);
+        for (std::string f; std::getline(in, f, '\t');) fields.push_back(f);
+        std::string answer;
+        for (std::size_t k = 1; k < fields.size(); ++k)
+            for (const std::string& w : wanted)
+                if (fields[k] == w) answer += (answer.empty() ? "" : "%09") + std::to_string(k - 1);
+        return answer;
+    }
+
+    const std::string auth = "username=ana&password=s3%20nh%26a";
+    std::ostringstream log_;
+    std::unique_ptr<HttpServer> server_;
+    int port_ = 0;
+};
+
+TEST_F(PlayProtocolTest, GameBytesLogOnFetchAndAnswer)
+{
+    std::string reply = game("msg=l&" + auth);
+    EXPECT_EQ(reply.substr(0, 12), "HTTP/1.1 200");
+    EXPECT_EQ(bodyOf(reply), "1");
+
+    std::string q = body("msg=p&id=1&" + auth);
+    EXPECT_EQ(q.substr(0, 5), "20001");
+    EXPECT_NE(q.find("p\xE1ginas"), std::string::npos); // Windows-1252 on the wire
+    EXPECT_EQ(body("msg=r&" + auth + "&id=0001&resposta=" + positionsOf(q, {"HTTP"})), "1");
+    EXPECT_EQ(body("msg=r&" + auth + "&id=0001&resposta=" + positionsOf(q, {"FTP"})), "0");
+
+    std::string several = body("msg=p&id=3&" + auth);
+    EXPECT_EQ(several[0], '3');
+    EXPECT_EQ(body("msg=r&" + auth + "&id=0003&resposta=" + positionsOf(several, {"Aplica\xE7\xE3o", "Transporte"})), "1");
+    EXPECT_EQ(body("msg=r&" + auth + "&id=0003&resposta=" + positionsOf(several, {"Transporte"})), "0");
+}
+
+TEST_F(PlayProtocolTest, FreeTextAnswersWithAccentsAndBlanks)
+{
+    EXPECT_EQ(body("msg=p&id=5&" + auth), "10005Como se diz sat\xE9lite?");
+    EXPECT_EQ(body("msg=r&" + auth + "&id=0005&resposta=%20SAT%c9LITE%0a"), "1");       // Windows-1252
+    EXPECT_EQ(body("msg=r&" + auth + "&id=0005&resposta=Sat%c3%a9lite"), "1");           // UTF-8 from a browser
+    EXPECT_EQ(body("msg=r&" + auth + "&id=0002&resposta=rj%2d45"), "1");
+    EXPECT_EQ(body("msg=r&" + auth + "&id=0002&resposta=rj%0945"), "0");
+    EXPECT_EQ(body("msg=r&" + auth + "&id=0004&resposta=8"), "1");
+    EXPECT_EQ(body("msg=r&" + auth + "&id=0004&resposta=8%2c0"), "1");
+}
+
+TEST_F(PlayProtocolTest, NextQuestionWithoutIdIsOneNotYetRight)
+{
+    std::string q = body("msg=p&" + auth);
+    ASSERT_GE(q.size(), 5u);
+    std::string id = q.substr(1, 4);
+    EXPECT_EQ(body("msg=r&" + auth + "&id=" + id + "&resposta=nada"), "0");
+    EXPECT_NE(body("msg=p&" + auth).substr(1, 4), id);
+}
+
+TEST_F(PlayProtocolTest, RefusalsTheGameCanShow)
+{
+    std::string wrong = game("msg=p&username=ana&password=errada");
+    EXPECT_EQ(wrong.substr(0, 12), "HTTP/1.1 403");
+    EXPECT_EQ(bodyOf(wrong).substr(0, 5), "10000"); // a notice the question window shows
+    EXPECT_EQ(body("msg=p&username=ninguem&password=x").substr(0, 5), "10000");
+    EXPECT_EQ(body("msg=r&username=ninguem&password=x&id=0001&resposta=0")[0], '0');
+    EXPECT_EQ(body("msg=l&username=ana&password=errada")[0], '0');
+    std::string unknown = game("msg=p&id=777&" + auth);
+    EXPECT_EQ(unknown.substr(0, 12), "HTTP/1.1 404");
+    EXPECT_EQ(bodyOf(unknown).substr(0, 5), "10000");
+    EXPECT_EQ(body("msg=r&" + auth + "&id=0777&resposta=0")[0], '0');
+    EXPECT_EQ(body("msg=n&" + auth + "&n=3"), "1");
+    EXPECT_EQ(open().countAttempts(), 0);
+}
+
+TEST_F(PlayProtocolTest, CrlfMissingHostAndOrdinaryClients)
+{
+    EXPECT_EQ(bodyOf(exchange(port_, "GET /play.php?msg=l&" + auth + " HTTP/1.0\r\nHost: x\r\n\r\n")), "1");
+    EXPECT_EQ(bodyOf(exchange(port_, "GET /play.php?msg=l&" + auth + " HTTP/1.0\n\n")), "1");
+    EXPECT_EQ(bodyOf(exchange(port_, "GET http://quiz:80/play.php?msg=l&" + auth + " HTTP/1.0\n\n")), "1");
+    EXPECT_EQ(bodyOf(exchange(port_, "GET /play.php?msg=l&username=ana&password=s3+nh%26a HTTP/1.1\r\n"
+                                     "Host: x\r\nConnection: close\r\nUser-Agent: Mozilla\r\n\r\n")), "1");
+}
+
+TEST_F(PlayProtocolTest, BadRequestsAreRefusedAndTheServerGoesOn)
+{
+    auto status = [](const std::string& reply) { return reply.substr(0, 12); };
+    EXPECT_EQ(status(game("msg=l&username=ana&password=%zz")), "HTTP/1.1 400");
+    EXPECT_EQ(status(game("msg=x&" + auth)), "HTTP/1.1 400");
+    EXPECT_EQ(status(exchange(port_, "GET /other HTTP/1.0\n\n")), "HTTP/1.1 404");
+    EXPECT_EQ(status(exchange(port_, "POST /play.php?msg=l HTTP/1.0\nContent-Length: 3\n\nabc")), "HTTP/1.1 405");
+    std::string longLine = "GET /play.php?msg=l&username=" + std::string(100000, 'a') + " HTTP/1.0\n\n";
+    EXPECT_NE(status(exchange(port_, longLine)), "HTTP/1.1 200");
+    std::string manyHeaders = "GET /play.php?msg=l&" + auth + " HTTP/1.0\n";
+    for (int k = 0; k < 2000; ++k) manyHeaders += "X-Pad-" + std::to_string(k) + ": " + std::string(40, 'x') + "\n";
+    EXPECT_NE(status(exchange(port_, manyHeaders + "\n")), "HTTP/1.1 200");
+    std::string garbage;
+    for (int i = 0; i < 5000; ++i) garbage += char((i * 131 + 7) % 256);
+    exchange(port_, garbage);
+    for (const char* sql : {"'%20OR%20'1'%3d'1", "x%27%3b%20DROP%20TABLE%20attempts%3b--"}) {
+        EXPECT_EQ(body(std::string("msg=l&username=") + sql + "&password=" + sql)[0], '0');
+        EXPECT_EQ(body("msg=r&" + auth + "&id=" + sql + "&resposta=" + sql)[0], '0');
+        EXPECT_EQ(body("msg=p&" + auth + "&id=" + sql).substr(0, 5), "10000");
+    }
+    EXPECT_EQ(body("msg=l&" + auth), "1");
+    EXPECT_EQ(open().results().size(), 1u);
+}
+
+TEST_F(PlayProtocolTest, IdleAndSlowClientsDoNotHoldUpOthers)
+{
+    std::vector<std::thread> idle;
+    for (int k = 0; k < 50; ++k)
+        idle.emplace_back([this] { exchange(port_, "GET /play.php?msg=l"); }); // never finishes its request
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(body("msg=l&" + auth), "1");
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
+    for (std::thread& t : idle) t.join(); // each closed by the server's idle time-out
+}
+
+TEST_F(PlayProtocolTest, AClientDrippingBytesIsCutOffAtTheDeadline)
+{
+    auto started = std::chrono::steady_clock::now();
+    std::thread drip([this] {
+        int fd = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(uint16_t(port_));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ASSERT_EQ(connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        // A byte every half second never trips the idle time-out; only the deadline ends it.
+        for (int k = 0; k < 40 && send(fd, "a", 1, MSG_NOSIGNAL) == 1; ++k)
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        close(fd);
+    });
+    drip.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(8));
+    EXPECT_EQ(body("msg=l&" + auth), "1");
+}
+
+TEST_F(PlayProtocolTest, PasswordsNeverReachTheLog)
+{
+    game("msg=l&" + auth);
+    game("msg=p&username=ana&password=errada");
+    EXPECT_NE(log_.str().find("password=***"), std::string::npos);
+    EXPECT_EQ(log_.str().find("s3%20nh"), std::string::npos);
+    EXPECT_EQ(log_.str().find("errada"), std::string::npos);
+}
+
+TEST_F(PlayProtocolTest, ADatabaseFailureStillGivesTheGameAReplyItCanShow)
+{
+    Database(path_, false).exec("DROP TABLE presentations");
+    std::string reply = game("msg=p&id=1&" + auth);
+    EXPECT_EQ(reply.substr(0, 12), "HTTP/1.1 500");
+    EXPECT_EQ(bodyOf(reply).substr(0, 5), "10000");
+    EXPECT_EQ(body("msg=r&" + auth + "&id=0001&resposta=0")[0], '0');
+    EXPECT_EQ(body("msg=l&" + auth), "1");
+}

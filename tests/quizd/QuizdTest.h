@@ -1,0 +1,65 @@
+// Fixture for quizd tests: a fresh database file in its own temporary folder, and a raw TCP exchange.
+#pragma once
+#include "GiftParser.h"
+#include "QuizStore.h"
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+class QuizdTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/quizd-test-XXXXXX";
+        folder_ = mkdtemp(pattern);
+        path_ = folder_ + "/quiz.db";
+        quizd::QuizStore(path_, true);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    quizd::QuizStore open() { return quizd::QuizStore(path_); }
+
+    void importGift(const std::string& gift)
+    {
+        quizd::GiftParser::Result r = quizd::GiftParser().parse(gift);
+        ASSERT_TRUE(r.problems.empty()) << r.problems[0].message;
+        open().importQuestions(r.questions);
+    }
+
+    // Sends bytes as they are and returns everything the server sends back until it closes.
+    static std::string exchange(int port, const std::string& bytes)
+    {
+        int fd = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(uint16_t(port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+            close(fd);
+            return "";
+        }
+        send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+        std::string reply;
+        char buffer[4096];
+        for (ssize_t n; (n = recv(fd, buffer, sizeof buffer, 0)) > 0;) reply.append(buffer, std::size_t(n));
+        close(fd);
+        return reply;
+    }
+
+    static std::string bodyOf(const std::string& reply)
+    {
+        std::size_t end = reply.find("\r\n\r\n");
+        return end == std::string::npos ? "" : reply.substr(end + 4);
+    }
+
+    std::string folder_;
+    std::string path_;
+};

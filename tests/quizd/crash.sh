@@ -1,0 +1,34 @@
+# kill -9 in the middle of a burst of answers: after a restart every acknowledged answer is there.
+set -euo pipefail
+source "$SATLINK_SOURCE_DIR/tests/support/quizd.bash"
+dir=$(mktemp -d)
+trap 'kill -9 $QUIZD_PID 2>/dev/null || true; rm -rf "$dir"' EXIT
+quizd_prepare "$dir"
+quizd_start "$dir"
+
+# Eight clients answer in a loop; each answer carries its own tag and is written down once acknowledged.
+clients=()
+for client in $(seq 8); do
+  ( for n in $(seq 1000); do
+      tag="c${client}n${n}"
+      body=$(curl -s --max-time 5 "http://127.0.0.1:$QUIZD_PORT/play.php?msg=r&$AUTH&id=0015&resposta=$tag" || true)
+      [ "$body" = "0" ] && echo "$tag" >> "$dir/acked.$client"
+    done ) &
+  clients+=($!)
+done
+sleep 2
+kill -9 $QUIZD_PID
+sleep 0.5
+kill "${clients[@]}" 2>/dev/null || true
+wait "${clients[@]}" 2>/dev/null || true
+cat "$dir"/acked.* | sort > "$dir/acked"
+acked=$(wc -l < "$dir/acked")
+[ "$acked" -gt 20 ] || fail "only $acked answers acknowledged before the kill"
+
+quizd_start "$dir"
+[ "$(curl -s "http://127.0.0.1:$QUIZD_PORT/play.php?msg=l&$AUTH")" = "1" ] || fail "restart"
+sqlite3 "$dir/quiz.db" "PRAGMA integrity_check" | grep -qx ok || fail "database damaged"
+sqlite3 "$dir/quiz.db" "SELECT answer FROM attempts" | sort > "$dir/stored"
+missing=$(comm -23 "$dir/acked" "$dir/stored" | wc -l)
+[ "$missing" -eq 0 ] || fail "$missing of $acked acknowledged answers lost"
+echo "crash: $acked acknowledged answers, all stored"

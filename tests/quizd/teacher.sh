@@ -1,0 +1,42 @@
+# The teacher's command line: init twice, import (and a broken bank), class list, results and CSV export.
+set -euo pipefail
+source "$SATLINK_SOURCE_DIR/tests/support/quizd.bash"
+dir=$(mktemp -d)
+trap 'kill -9 $QUIZD_PID 2>/dev/null || true; rm -rf "$dir"' EXIT
+db="$dir/quiz.db"
+"$QUIZD" init "$db" >/dev/null
+"$QUIZD" init "$db" >/dev/null
+"$QUIZD" import "$db" "$SAMPLE_BANK" | grep -q "questoes novas" || fail "import"
+"$QUIZD" import "$db" "$SAMPLE_BANK" | grep -q ": 0 questoes novas" || fail "second import added questions"
+count=$(sqlite3 "$db" "SELECT count(*) FROM questions")
+[ "$count" -ge 30 ] || fail "sample bank has $count questions"
+[ "$(sqlite3 "$db" "SELECT count(DISTINCT kind) FROM questions")" = 4 ] || fail "not every kind in the sample"
+
+# A broken bank: every bad question named with its line, the good one kept, nothing else touched.
+printf 'Boa {=sim ~nao}\n\nSem fim {=a ~b\n\nSete {=1 ~2 ~3 ~4 ~5 ~6 ~7}\n\n\x00\xff\xfe lixo {T}\n' > "$dir/broken.gift"
+"$QUIZD" import "$db" "$dir/broken.gift" 2> "$dir/errors" >/dev/null || true
+grep -q "broken.gift:3: " "$dir/errors" || fail "unclosed brace not reported"
+grep -q "broken.gift:5: " "$dir/errors" || fail "seven alternatives not reported"
+grep -q "broken.gift:7: " "$dir/errors" || fail "garbage not reported"
+[ "$(sqlite3 "$db" "SELECT count(*) FROM questions")" = $((count + 1)) ] || fail "broken bank import"
+! "$QUIZD" import "$db" "$dir/none.gift" 2>/dev/null || fail "missing file accepted"
+
+# Saved by a spreadsheet: a UTF-8 mark first, Windows-1252 accents (Jo\xe3o).
+printf '\xef\xbb\xbfusuario;senha\nbia;um\n"caio";"dois tres"\nJo\xe3o;x\nsem-senha\n' > "$dir/turma.csv"
+! "$QUIZD" addusers "$db" "$dir/turma.csv" > /dev/null 2> "$dir/errors" || fail "line without password accepted"
+grep -q "turma.csv:5:" "$dir/errors" || fail "bad CSV line not named"
+[ "$(sqlite3 "$db" "SELECT group_concat(username) FROM (SELECT username FROM users ORDER BY 1)")" = "João,bia,caio" ] \
+  || fail "class list: $(sqlite3 "$db" "SELECT group_concat(username) FROM users")"
+! sqlite3 "$db" "SELECT password_hash FROM users" | grep -q "dois" || fail "password in clear"
+
+QUIZD_PID=
+quizd_start "$dir"
+curl -s "http://127.0.0.1:$QUIZD_PORT/play.php?msg=r&username=caio&password=dois%20tres&id=0010&resposta=0" >/dev/null
+curl -s "http://127.0.0.1:$QUIZD_PORT/play.php?msg=r&username=caio&password=dois%20tres&id=0010&resposta=1" >/dev/null
+kill $QUIZD_PID; wait $QUIZD_PID || true
+"$QUIZD" results "$db" | grep -Eq "^caio +2 +1 +1" || fail "results table"
+"$QUIZD" export "$db" "$dir/out.csv" >/dev/null
+head -1 "$dir/out.csv" | grep -q "^usuario,respondidas,certas,erradas" || fail "CSV header"
+grep -q "^caio,2,1,1,20" "$dir/out.csv" || fail "CSV row"
+grep -q "^bia,0,0,0,," "$dir/out.csv" || fail "CSV row of a student with no answers"
+echo "teacher: ok"
