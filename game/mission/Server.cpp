@@ -16,6 +16,8 @@
 namespace {
 
 const size_t maxQuestionText = 1024;
+// Far above any reply of the protocol; a peer sending more is not the quiz server.
+const size_t maxReply = 65536;
 const char* readFailure = "problema com sockets (read)";
 
 struct ServerAddress {
@@ -75,8 +77,11 @@ void sendRequest(SocketClient& client, const std::string& requestLine)
 std::string readToClose(Socket& client)
 {
     std::string text;
-    for (std::string line = client.ReceiveLine(); !line.empty(); line = client.ReceiveLine())
+    for (std::string line = client.ReceiveLine(); !line.empty(); line = client.ReceiveLine()) {
         text += line;
+        if (text.size() > maxReply)
+            throw std::string("reply too long");
+    }
     return text;
 }
 
@@ -169,8 +174,9 @@ std::vector<std::string> askQuestion(int id)
 {
     std::vector<std::string> fields;
     tokenize(getQuestion(id), fields, "\t");
-    // type, four bytes of id, then the text: anything shorter is not a question
-    if (fields.empty() || fields[0].size() < 5) {
+    // type, four bytes of id, then the text: anything shorter is not a question, and neither is a kind
+    // the windows cannot show, such as the error page of a web server that is not the quiz server
+    if (fields.empty() || fields[0].size() < 5 || fields[0][0] < '1' || fields[0][0] > '4') {
         GLog.writelf("askQuestion: malformed question reply");
         failFetch("malformed question reply");
     }

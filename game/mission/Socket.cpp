@@ -82,6 +82,8 @@ std::string Socket::ReceiveLine()
         line += c;
         if (c == '\n')
             return line;
+        if (line.size() >= maxLine)
+            return "";
     }
 }
 

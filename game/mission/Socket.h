@@ -17,6 +17,7 @@ public:
     Socket& operator=(const Socket& other);
 
     // One line up to and including its line feed; what came before a close; empty on a failure.
+    // A line of maxLine bytes without a line feed is a failure, so a runaway peer cannot exhaust memory.
     std::string ReceiveLine();
     // Whatever is already waiting, without blocking for more.
     std::string ReceiveBytes();
@@ -24,6 +25,8 @@ public:
     void SendLine(std::string line);
     void SendBytes(const std::string& bytes);
     void Close();
+
+    static constexpr size_t maxLine = 65536;
 
     static int liveSockets() { return nofSockets_; }
     // Time-out of connecting and of each read, in milliseconds; a time-out counts as a failure.

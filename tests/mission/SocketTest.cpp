@@ -36,6 +36,13 @@ TEST(SocketTest, LinesKeepTheirTerminators)
     EXPECT_EQ(pair.client.ReceiveLine(), "two\n");
 }
 
+TEST(SocketTest, EndlessLineIsAFailure)
+{
+    Pair pair;
+    pair.peer->SendBytes(std::string(Socket::maxLine, 'x') + "\n");
+    EXPECT_EQ(pair.client.ReceiveLine(), "");
+}
+
 TEST(SocketTest, SendLineAddsOneBareLineFeed)
 {
     Pair pair;
