@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <string>
 
 enum TypeSocket { BlockingSocket = 0, NonBlockingSocket = 1 };
@@ -29,7 +30,8 @@ public:
     static constexpr size_t maxLine = 65536;
 
     static int liveSockets() { return nofSockets_; }
-    // Time-out of connecting and of each read, in milliseconds; a time-out counts as a failure.
+    // Time-out of connecting and of each read, in milliseconds; a time-out counts as a failure. A client's
+    // whole reply must also arrive within three time-outs, so a peer dripping bytes cannot hold the game.
     static void setTimeout(int ms) { timeoutMs_ = ms; }
     static int timeout() { return timeoutMs_; }
 
@@ -38,6 +40,8 @@ protected:
 
     int s_;
     int* refCounter_;
+    // Reads fail once it has passed.
+    std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
 
 private:
     static void Start();
