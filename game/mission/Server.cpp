@@ -114,10 +114,16 @@ void logFailure(const char* where)
     GLog.writelf((std::string(where) + ": " + reason).c_str());
 }
 
+// The console messages of a failure end without a line feed.
+void say(const char* text)
+{
+    std::fputs(text, stdout);
+    std::fflush(stdout);
+}
+
 [[noreturn]] void failFetch(const char* why)
 {
-    std::fputs(readFailure, stdout);
-    std::fflush(stdout);
+    say(readFailure);
     throw std::runtime_error(why);
 }
 
@@ -146,8 +152,7 @@ std::string loginServer()
         return readToClose(*client);
     } catch (...) {
         logFailure("loginServer");
-        std::fputs("login problem (socket)", stdout);
-        std::fflush(stdout);
+        say("login problem (socket)");
         return "";
     }
 }
@@ -223,8 +228,7 @@ std::string changeLevel(int n)
         return readToClose(*client);
     } catch (...) {
         logFailure("changeLevel");
-        std::fputs("level change problem (socket)", stdout);
-        std::fflush(stdout);
+        say("level change problem (socket)");
         return "";
     }
 }
