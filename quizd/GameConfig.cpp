@@ -1,12 +1,15 @@
 // Text surgery rather than an XML rewrite, so the teacher's comments and layout survive.
 #include "GameConfig.h"
 
+#include "codepage.h"
+
 #include <regex>
+#include <stdexcept>
 
 namespace quizd {
 namespace {
 
-const char* kDefaultConfig = R"(<?xml version="1.0"?>
+const char* kDefaultConfig = R"(<?xml version="1.0" encoding="windows-1252"?>
 <config>
   <proxy active="false" ip="" port="0"/>
   @USER@
@@ -14,6 +17,16 @@ const char* kDefaultConfig = R"(<?xml version="1.0"?>
   <screenresolution fullscreen="false" x="1024" y="768"/>
 </config>
 )";
+
+// The game reads config.xml byte for byte as Windows-1252, the code page of its windows.
+std::string gameBytes(const std::string& utf8)
+{
+    std::string bytes;
+    long bad = 0;
+    if (!utf8ToCp1252(utf8, bytes, bad))
+        throw std::runtime_error("o jogo nao mostra um caractere de '" + utf8 + "' (fora de Windows-1252)");
+    return bytes;
+}
 
 }
 
@@ -34,8 +47,8 @@ std::string GameConfig::escape(const std::string& value)
 
 std::string GameConfig::userElement(const std::string& server, const std::string& username, const std::string& password)
 {
-    return "<user username=\"" + escape(username) + "\" password=\"" + escape(password) + "\" server=\"" +
-           escape(server) + "\"/>";
+    return "<user username=\"" + escape(gameBytes(username)) + "\" password=\"" + escape(gameBytes(password)) +
+           "\" server=\"" + escape(server) + "\"/>";
 }
 
 std::string GameConfig::withUser(const std::string& original, const std::string& server, const std::string& username,

@@ -7,7 +7,8 @@ namespace quizd {
 class GameConfig {
 public:
     // The file's new text: `original` (empty when there was no file) with one `user` element carrying
-    // these values in place of the old ones.
+    // these values in place of the old ones. Name and password go in Windows-1252, as the game reads
+    // them; std::runtime_error when one of their characters has no place in it.
     static std::string withUser(const std::string& original, const std::string& server, const std::string& username,
                                 const std::string& password);
 

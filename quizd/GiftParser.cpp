@@ -12,7 +12,7 @@
 namespace quizd {
 namespace {
 
-const std::size_t kMaxTextBytes = 1024; // the game keeps at most this much of a question text
+const std::size_t kMaxTextBytes = 511; // the game's windows show at most this much of a text
 
 std::string trim(const std::string& s)
 {

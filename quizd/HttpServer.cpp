@@ -155,6 +155,7 @@ MHD_Result HttpServer::serve(MHD_Connection* connection, const std::string& path
             giveBack(std::move(store));
         } catch (const std::exception& e) {
             outcome = std::string("erro: ") + e.what(); // the database could not be opened again
+            reply = PlayService::failure(query->get("msg"));
         }
     }
     logLine(peer(connection) + " " + method + " " + printable(QueryString::redacted(request.target)) + " " +

@@ -55,9 +55,14 @@ Reply PlayService::handle(const QueryString& query)
         // A database that stays locked past the time-out, a full disk: the game still gets a reply it
         // can show (a question window with an unknown kind would end it).
         outcome_ = std::string("erro: ") + e.what();
-        if (msg == "p") return notice(500, "O servidor de questões está com problemas. Avise o professor.");
-        return {500, "0\tErro interno do servidor"};
+        return failure(msg);
     }
+}
+
+Reply PlayService::failure(const std::string& msg)
+{
+    if (msg == "p") return notice(500, "O servidor de questões está com problemas. Avise o professor.");
+    return {500, "0\tErro interno do servidor"};
 }
 
 Reply PlayService::dispatch(const std::string& msg, const QueryString& query)

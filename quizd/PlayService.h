@@ -18,6 +18,8 @@ class PlayService {
 public:
     PlayService(QuizStore& store, CredentialCache& credentials) : store_(store), credentials_(credentials) {}
     Reply handle(const QueryString& query);
+    // The reply when the server itself fails: still one the game can show for that msg.
+    static Reply failure(const std::string& msg);
 
     // What the last request did, for the log line ("resposta certa", "questao 0007").
     const std::string& outcome() const { return outcome_; }

@@ -16,6 +16,8 @@
 namespace {
 
 const size_t maxQuestionText = 1024;
+// Far above any reply of the protocol; a peer sending more is not the quiz server.
+const size_t maxReply = 65536;
 const char* readFailure = "problema com sockets (read)";
 
 struct ServerAddress {
@@ -75,8 +77,11 @@ void sendRequest(SocketClient& client, const std::string& requestLine)
 std::string readToClose(Socket& client)
 {
     std::string text;
-    for (std::string line = client.ReceiveLine(); !line.empty(); line = client.ReceiveLine())
+    for (std::string line = client.ReceiveLine(); !line.empty(); line = client.ReceiveLine()) {
         text += line;
+        if (text.size() > maxReply)
+            throw std::string("reply too long");
+    }
     return text;
 }
 
@@ -109,10 +114,16 @@ void logFailure(const char* where)
     GLog.writelf((std::string(where) + ": " + reason).c_str());
 }
 
+// The console messages of a failure end without a line feed.
+void say(const char* text)
+{
+    std::fputs(text, stdout);
+    std::fflush(stdout);
+}
+
 [[noreturn]] void failFetch(const char* why)
 {
-    std::fputs(readFailure, stdout);
-    std::fflush(stdout);
+    say(readFailure);
     throw std::runtime_error(why);
 }
 
@@ -141,8 +152,7 @@ std::string loginServer()
         return readToClose(*client);
     } catch (...) {
         logFailure("loginServer");
-        std::fputs("login problem (socket)", stdout);
-        std::fflush(stdout);
+        say("login problem (socket)");
         return "";
     }
 }
@@ -169,8 +179,9 @@ std::vector<std::string> askQuestion(int id)
 {
     std::vector<std::string> fields;
     tokenize(getQuestion(id), fields, "\t");
-    // type, four bytes of id, then the text: anything shorter is not a question
-    if (fields.empty() || fields[0].size() < 5) {
+    // type, four bytes of id, then the text: anything shorter is not a question, and neither is a kind
+    // the windows cannot show, such as the error page of a web server that is not the quiz server
+    if (fields.empty() || fields[0].size() < 5 || fields[0][0] < '1' || fields[0][0] > '4') {
         GLog.writelf("askQuestion: malformed question reply");
         failFetch("malformed question reply");
     }
@@ -217,8 +228,7 @@ std::string changeLevel(int n)
         return readToClose(*client);
     } catch (...) {
         logFailure("changeLevel");
-        std::fputs("level change problem (socket)", stdout);
-        std::fflush(stdout);
+        say("level change problem (socket)");
         return "";
     }
 }

@@ -30,7 +30,7 @@ Socket::Socket(int s) : s_(s), refCounter_(new int(1))
     Start();
 }
 
-Socket::Socket(const Socket& other) : s_(other.s_), refCounter_(other.refCounter_)
+Socket::Socket(const Socket& other) : s_(other.s_), refCounter_(other.refCounter_), deadline_(other.deadline_)
 {
     ++*refCounter_;
     ++nofSockets_;
@@ -44,6 +44,7 @@ Socket& Socket::operator=(const Socket& other)
     release();
     s_ = other.s_;
     refCounter_ = other.refCounter_;
+    deadline_ = other.deadline_;
     return *this;
 }
 
@@ -79,9 +80,13 @@ std::string Socket::ReceiveLine()
             return "";
         if (got == 0)
             return line;
+        if (std::chrono::steady_clock::now() > deadline_)
+            return "";
         line += c;
         if (c == '\n')
             return line;
+        if (line.size() >= maxLine)
+            return "";
     }
 }
 

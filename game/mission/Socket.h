@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <string>
 
 enum TypeSocket { BlockingSocket = 0, NonBlockingSocket = 1 };
@@ -17,6 +18,7 @@ public:
     Socket& operator=(const Socket& other);
 
     // One line up to and including its line feed; what came before a close; empty on a failure.
+    // A line of maxLine bytes without a line feed is a failure, so a runaway peer cannot exhaust memory.
     std::string ReceiveLine();
     // Whatever is already waiting, without blocking for more.
     std::string ReceiveBytes();
@@ -25,8 +27,11 @@ public:
     void SendBytes(const std::string& bytes);
     void Close();
 
+    static constexpr size_t maxLine = 65536;
+
     static int liveSockets() { return nofSockets_; }
-    // Time-out of connecting and of each read, in milliseconds; a time-out counts as a failure.
+    // Time-out of connecting and of each read, in milliseconds; a time-out counts as a failure. A client's
+    // whole reply must also arrive within three time-outs, so a peer dripping bytes cannot hold the game.
     static void setTimeout(int ms) { timeoutMs_ = ms; }
     static int timeout() { return timeoutMs_; }
 
@@ -35,6 +40,8 @@ protected:
 
     int s_;
     int* refCounter_;
+    // Reads fail once it has passed.
+    std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
 
 private:
     static void Start();

@@ -37,6 +37,7 @@ SocketClient::SocketClient(const std::string& host, int port)
     timeval limit{timeout() / 1000, (timeout() % 1000) * 1000};
     setsockopt(s_, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
     setsockopt(s_, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+    deadline_ = std::chrono::steady_clock::now() + 3 * std::chrono::milliseconds(timeout());
 }
 
 // A blocking connect can hang for minutes on an address that drops packets; wait at most the time-out.

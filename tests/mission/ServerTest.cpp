@@ -104,7 +104,8 @@ TEST_F(ServerTest, MalformedQuestionFailsAndKeepsTheLastQuestion)
 {
     GquestionType = '1';
     GquestionID = "OLD1";
-    for (const std::string& body : {std::string(""), std::string("2ABC"), std::string("\t\t")}) {
+    for (const std::string& body : {std::string(""), std::string("2ABC"), std::string("\t\t"),
+                                    std::string("<html><body>Not Found</body></html>\n")}) {
         RecordingServer server(okHeaders + body);
         pointAt(server);
         EXPECT_THROW(askQuestion(-1), std::runtime_error) << body;
@@ -114,6 +115,17 @@ TEST_F(ServerTest, MalformedQuestionFailsAndKeepsTheLastQuestion)
     EXPECT_THROW(askQuestion(-1), std::runtime_error);
     EXPECT_EQ(GquestionType, '1');
     EXPECT_EQ(GquestionID, "OLD1");
+}
+
+TEST_F(ServerTest, EndlessReplyIsAFailure)
+{
+    std::string lines;
+    for (int i = 0; i < 2000; ++i)
+        lines += std::string(99, 'x') + "\n";
+    RecordingServer server(okHeaders + "1ABCD" + lines);
+    pointAt(server);
+    EXPECT_EQ(loginServer(), "");
+    EXPECT_THROW(askQuestion(-1), std::runtime_error);
 }
 
 TEST_F(ServerTest, AnswerIsPercentEncoded)

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <memory>
+#include <thread>
 
 #include "mission/SocketClient.h"
 #include "mission/SocketSelect.h"
@@ -34,6 +35,13 @@ TEST(SocketTest, LinesKeepTheirTerminators)
     EXPECT_EQ(pair.client.ReceiveLine(), "one\r\n");
     EXPECT_EQ(pair.client.ReceiveLine(), "\r\n");
     EXPECT_EQ(pair.client.ReceiveLine(), "two\n");
+}
+
+TEST(SocketTest, EndlessLineIsAFailure)
+{
+    Pair pair;
+    pair.peer->SendBytes(std::string(Socket::maxLine, 'x') + "\n");
+    EXPECT_EQ(pair.client.ReceiveLine(), "");
 }
 
 TEST(SocketTest, SendLineAddsOneBareLineFeed)
@@ -120,5 +128,22 @@ TEST(SocketTest, ServerThatNeverAnswersTimesOut)
     auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(client.ReceiveLine(), "");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    Socket::setTimeout(10000);
+}
+
+TEST(SocketTest, ServerDrippingBytesIsCutOffAfterThreeTimeouts)
+{
+    Socket::setTimeout(200);
+    Pair pair;
+    std::thread drip([&pair] {
+        for (int i = 0; i < 30; ++i) {
+            pair.peer->SendBytes("x");
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    });
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(pair.client.ReceiveLine(), "");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1200));
+    drip.join();
     Socket::setTimeout(10000);
 }

@@ -25,3 +25,10 @@ TEST(GameConfig, AddsTheElementOrWritesAWholeFile)
     EXPECT_NE(fresh.find("<user username=\"u\" password=\"p\" server=\"h:1\"/>"), std::string::npos);
     EXPECT_NE(fresh.find("<screenresolution"), std::string::npos);
 }
+
+TEST(GameConfig, NamesAreWrittenInTheGameCodePage)
+{
+    EXPECT_EQ(GameConfig::withUser("<config>\n</config>\n", "h", "jo\xC3\xA3o", "\xE2\x82\xAC"),
+              "<config>\n  <user username=\"jo\xE3o\" password=\"\x80\" server=\"h\"/>\n</config>\n");
+    EXPECT_THROW(GameConfig::withUser("", "h", "\xF0\x9F\x98\x80", "p"), std::runtime_error);
+}

@@ -110,10 +110,16 @@ TEST(GiftParser, RefusesWhatTheGameCannotShowAndKeepsTheRest)
                                  "\n"
                                  "Emoji \xF0\x9F\x98\x80 {T}\n"
                                  "\n"
-                                 "Euro \xE2\x82\xAC e satelite {F}\n");
+                                 "Euro \xE2\x82\xAC e satelite {F}\n"
+                                 "\n" +
+                                 std::string(600, 'x') + " {T}\n" +
+                                 "\n"
+                                 "Alternativa longa {=" + std::string(512, 'y') + " ~b}\n");
     ASSERT_EQ(r.questions.size(), 1u);
     EXPECT_EQ(r.questions[0].text, "Euro \xE2\x82\xAC e satelite");
-    ASSERT_EQ(r.problems.size(), 5u);
+    ASSERT_EQ(r.problems.size(), 7u);
+    EXPECT_NE(r.problems[5].message.find("511"), std::string::npos);
+    EXPECT_NE(r.problems[6].message.find("511"), std::string::npos);
     EXPECT_EQ(r.problems[0].line, 1);
     EXPECT_EQ(r.problems[1].line, 3);
     EXPECT_EQ(r.problems[4].line, 9);
