@@ -140,31 +140,33 @@ void tp_LogFile::writelf(const char* s)
 
 void tp_LogFile::write(char c)
 {
-    std::snprintf(_msg, sizeof _msg, "%c", c);
-    write();
+    writeFormatted("%c", c);
 }
 
 void tp_LogFile::write(int i)
 {
-    std::snprintf(_msg, sizeof _msg, "%i", i);
-    write();
+    writeFormatted("%i", i);
 }
 
 void tp_LogFile::write(long i)
 {
-    std::snprintf(_msg, sizeof _msg, "%li", i);
-    write();
+    writeFormatted("%li", i);
 }
 
 void tp_LogFile::write(float n)
 {
-    std::snprintf(_msg, sizeof _msg, "%f", n);
-    write();
+    writeFormatted("%f", n);
 }
 
 void tp_LogFile::write(double n)
 {
-    std::snprintf(_msg, sizeof _msg, "%lf", n);
+    writeFormatted("%lf", n);
+}
+
+template <typename T>
+void tp_LogFile::writeFormatted(const char* format, T value)
+{
+    std::snprintf(_msg, sizeof _msg, format, value);
     write();
 }
 

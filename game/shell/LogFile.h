@@ -37,6 +37,8 @@ public:
 
 private:
     template <typename T>
+    void writeFormatted(const char* format, T value);
+    template <typename T>
     void writelfValue(T value);
     void append(const char* text);
 

@@ -50,18 +50,18 @@ void process_input(EventReceiver* evRec)
     testModeOnP(evRec);
 }
 
-bool askedToSwitchArma(EventReceiver* evRec)
+int weaponSwitchesAsked(EventReceiver* evRec)
 {
     // True while A is up, so that holding A switches only once.
     static bool _flag = true;
-    bool asked = false;
+    int asked = 0;
     if (evRec->keyDown(KEY_A) && _flag) {
         _flag = false;
-        asked = true;
+        ++asked;
     }
     if (evRec->keyUp(KEY_A))
         _flag = true;
     if (evRec->takeMouseWheel() != 0.0f)
-        asked = true;
+        ++asked;
     return asked;
 }

@@ -5,6 +5,6 @@ class EventReceiver;
 
 void process_input(EventReceiver* evRec);
 
-// Whether the player asked for the next weapon this frame: a new press of A, or a wheel movement
-// (the wheel sum is consumed, so one movement asks once).
-bool askedToSwitchArma(EventReceiver* evRec);
+// How many steps to the next weapon the player asked for this frame: one for a new press of A, one
+// for a wheel movement (the wheel sum is consumed, so one movement asks once).
+int weaponSwitchesAsked(EventReceiver* evRec);

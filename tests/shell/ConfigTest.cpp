@@ -1,4 +1,5 @@
 // Tests of config.xml reading: every element, the flags' exact text, the size floor, bad files.
+#include <climits>
 #include <fstream>
 #include <string>
 
@@ -105,12 +106,21 @@ TEST_F(ConfigTest, MissingAttributesKeepTheirValues)
     EXPECT_EQ(GproxyPort, 3128);
 }
 
-TEST_F(ConfigTest, NumbersReadTheirLeadingDigits)
+TEST_F(ConfigTest, NumbersReadTheirLeadingDigitsHeldToAnInt)
 {
     read(R"(<c><screenresolution x="1280px" y="abc"/><proxy port="80x"/></c>)");
     EXPECT_EQ(Gconfig.res_x, 1280);
     EXPECT_EQ(Gconfig.res_y, 0);
     EXPECT_EQ(GproxyPort, 80);
+
+    read(R"(<c><screenresolution x="99999999999999999999" y="-3"/><proxy port="-99999999999"/></c>)");
+    EXPECT_EQ(Gconfig.res_x, INT_MAX);
+    EXPECT_EQ(Gconfig.res_y, -3);
+    EXPECT_EQ(GproxyPort, INT_MIN);
+
+    read(R"(<c><screenresolution x="-800" y="600"/></c>)");
+    EXPECT_EQ(Gconfig.res_x, 700);
+    EXPECT_EQ(Gconfig.res_y, 500);
 }
 
 TEST_F(ConfigTest, OverlongTextsAreCutToTheirFields)

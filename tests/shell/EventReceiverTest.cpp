@@ -26,17 +26,6 @@ irr::SEvent mouseEvent(irr::EMOUSE_INPUT_EVENT kind, int x = 0, int y = 0, float
 
 }
 
-TEST(EventReceiverTest, StartsWithEverythingUp)
-{
-    EventReceiver receiver;
-    for (int key = 0; key < 256; ++key)
-        ASSERT_TRUE(receiver.keyUp(static_cast<irr::u8>(key)));
-    EXPECT_TRUE(receiver.leftMouseUp());
-    EXPECT_TRUE(receiver.middleMouseUp());
-    EXPECT_TRUE(receiver.rightMouseUp());
-    EXPECT_EQ(receiver.mouseWheel(), 0.0f);
-}
-
 TEST(EventReceiverTest, KeysAreOnlyDownOrUpAndEventsGoOn)
 {
     EventReceiver receiver;
@@ -104,9 +93,10 @@ TEST(EventReceiverTest, ClearInputPutsEverythingBack)
     receiver.OnEvent(mouseEvent(irr::EMIE_MOUSE_MOVED, 3, 4));
     receiver.OnEvent(mouseEvent(irr::EMIE_MOUSE_WHEEL, 0, 0, -1.0f));
     receiver.clear_input();
-    EXPECT_TRUE(receiver.keyUp(0x20));
-    EXPECT_FALSE(receiver.keyDown(0x20));
+    for (int key = 0; key < 256; ++key)
+        ASSERT_TRUE(receiver.keyUp(static_cast<irr::u8>(key))) << key;
     EXPECT_TRUE(receiver.leftMouseUp());
+    EXPECT_TRUE(receiver.middleMouseUp());
     EXPECT_TRUE(receiver.rightMouseUp());
     EXPECT_EQ(receiver.mouseX(), 0);
     EXPECT_EQ(receiver.mouseY(), 0);

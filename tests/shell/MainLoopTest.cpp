@@ -111,15 +111,6 @@ TEST_F(MainLoopTest, DeviceStoppingEndsTheLoop)
     EXPECT_EQ(trace, (std::vector<std::string>{"closer"}));
 }
 
-TEST_F(MainLoopTest, ExecutableJoinsAndLeavesTheList)
-{
-    Probe probe("p", trace);
-    ASSERT_EQ(Gexecucao.size(), 1u);
-    EXPECT_EQ(Gexecucao[0], &probe);
-    probe.drop();
-    EXPECT_TRUE(Gexecucao.empty());
-}
-
 TEST_F(MainLoopTest, DroppingAnObjectNotInTheListIsFatal)
 {
     Probe probe("p", trace);

@@ -3,7 +3,7 @@ set -euo pipefail
 game="$SATLINK_BUILD_DIR/satlink"
 
 help=$("$game" --help)
-for word in --editor --test-mode --help "E  waypoint editor" "L  test mode" "O  "; do
+for word in --editor --test-mode --help "E  waypoint editor" "L  test mode" "O  " "P  "; do
   grep -qF -- "$word" <<<"$help" || { echo "FAIL: --help lacks '$word'" >&2; exit 1; }
 done
 

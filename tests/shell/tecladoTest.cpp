@@ -33,7 +33,7 @@ protected:
     {
         EngineTest::SetUp();
         // The switch's own memory of A starts from A up.
-        askedToSwitchArma(&receiver);
+        weaponSwitchesAsked(&receiver);
     }
 
     EventReceiver receiver;
@@ -68,20 +68,23 @@ TEST_F(tecladoTest, OSaysByeAndEndsWithStatusZero)
 TEST_F(tecladoTest, HoldingASwitchesOncePerPress)
 {
     setKey(receiver, irr::KEY_KEY_A, true);
-    EXPECT_TRUE(askedToSwitchArma(&receiver));
-    EXPECT_FALSE(askedToSwitchArma(&receiver));
-    EXPECT_FALSE(askedToSwitchArma(&receiver));
+    EXPECT_EQ(weaponSwitchesAsked(&receiver), 1);
+    EXPECT_EQ(weaponSwitchesAsked(&receiver), 0);
     setKey(receiver, irr::KEY_KEY_A, false);
-    EXPECT_FALSE(askedToSwitchArma(&receiver));
+    EXPECT_EQ(weaponSwitchesAsked(&receiver), 0);
     setKey(receiver, irr::KEY_KEY_A, true);
-    EXPECT_TRUE(askedToSwitchArma(&receiver));
+    EXPECT_EQ(weaponSwitchesAsked(&receiver), 1);
     setKey(receiver, irr::KEY_KEY_A, false);
 }
 
-TEST_F(tecladoTest, OneWheelMovementSwitchesOnce)
+TEST_F(tecladoTest, OneWheelMovementSwitchesOnceAndAddsToAPress)
 {
-    EXPECT_FALSE(askedToSwitchArma(&receiver));
+    EXPECT_EQ(weaponSwitchesAsked(&receiver), 0);
     turnWheel(receiver, -1.0f);
-    EXPECT_TRUE(askedToSwitchArma(&receiver));
-    EXPECT_FALSE(askedToSwitchArma(&receiver));
+    EXPECT_EQ(weaponSwitchesAsked(&receiver), 1);
+    EXPECT_EQ(weaponSwitchesAsked(&receiver), 0);
+    setKey(receiver, irr::KEY_KEY_A, true);
+    turnWheel(receiver, 1.0f);
+    EXPECT_EQ(weaponSwitchesAsked(&receiver), 2);
+    setKey(receiver, irr::KEY_KEY_A, false);
 }
