@@ -1,3 +1,4 @@
+// Little-endian binary output for the file writers.
 #include "ByteWriter.h"
 
 #include <cstring>

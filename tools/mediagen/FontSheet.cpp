@@ -1,3 +1,4 @@
+// TrueType glyphs rendered into the engine's bitmap-font image.
 #include "FontSheet.h"
 
 #include <algorithm>

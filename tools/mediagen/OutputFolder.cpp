@@ -1,3 +1,4 @@
+// The media folder the generator writes into.
 #include "OutputFolder.h"
 
 #include <filesystem>

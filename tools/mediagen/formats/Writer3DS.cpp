@@ -1,3 +1,4 @@
+// 3D Studio (.3DS) writer.
 #include "formats/Writer3DS.h"
 
 #include <stdexcept>

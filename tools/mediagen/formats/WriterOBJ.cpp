@@ -1,3 +1,4 @@
+// Wavefront (.obj + .mtl) writer.
 #include "formats/WriterOBJ.h"
 
 #include <filesystem>

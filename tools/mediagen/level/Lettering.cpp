@@ -1,3 +1,4 @@
+// Short TrueType labels drawn onto images.
 #include "level/Lettering.h"
 
 #include <stdexcept>
