@@ -6,6 +6,8 @@
 
 #include "Image.h"
 
+class FreeTypeFace;
+
 class Lettering {
 public:
     // Throws when FreeType cannot open the font.
@@ -20,8 +22,7 @@ public:
     int height() const { return _pixelSize; }
 
 private:
-    struct Face;
-    std::unique_ptr<Face> _face;
+    std::unique_ptr<FreeTypeFace> _face;
     int _pixelSize;
 };
 
