@@ -13,8 +13,6 @@ public:
     // Throws when FreeType cannot open the font.
     Lettering(const std::string& fontFile, int pixelSize);
     ~Lettering();
-    Lettering(const Lettering&) = delete;
-    Lettering& operator=(const Lettering&) = delete;
 
     // Draws Latin-1 text with its top-left corner at (x, y).
     void draw(Image& image, int x, int y, const std::string& text, Image::Color color) const;
