@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <string>
+#include <unistd.h>
 
 #include <irrlicht.h>
 
@@ -31,7 +33,7 @@ std::uintmax_t folderSize(const fs::path& folder)
 
 int main()
 {
-    const fs::path folder = fs::temp_directory_path() / "satlink-bench-level";
+    const fs::path folder = fs::temp_directory_path() / ("satlink-bench-level-" + std::to_string(getpid()));
     fs::remove_all(folder);
     const ImageFiles images;
     const int runs = 5;

@@ -5,12 +5,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 int main()
 {
-    const fs::path folder = fs::temp_directory_path() / "satlink-bench-media";
+    // One folder per run, so benchmarks run side by side do not remove each other's output.
+    const fs::path folder = fs::temp_directory_path() / ("satlink-bench-media-" + std::to_string(getpid()));
     fs::remove_all(folder);
     const std::string command = std::string(SATLINK_BUILD_DIR) + "/tools/mediagen/mediagen " + folder.string();
     const auto start = std::chrono::steady_clock::now();

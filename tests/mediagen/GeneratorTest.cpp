@@ -1,4 +1,5 @@
-// The generator program itself: two runs write the same bytes, and a bad command line is refused.
+// The generator program itself: two runs write the same bytes; a bad command line or a file it cannot
+// write fails the run.
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -43,4 +44,13 @@ TEST_F(GeneratorTest, TwoRunsWriteIdenticalFiles)
 TEST_F(GeneratorTest, RefusesAMissingFolderArgument)
 {
     EXPECT_NE(std::system((Program + " 2> /dev/null").c_str()), 0);
+}
+
+TEST_F(GeneratorTest, AFileThatCannotBeWrittenFailsTheRun)
+{
+    // A short file is only buffered when it is written: the failure shows when it is flushed.
+    const std::string media = makeTempDir() + "/media";
+    fs::create_directories(media + "/gun");
+    fs::create_symlink("/dev/full", media + "/gun/hand.mtl");
+    EXPECT_NE(std::system((Program + " " + media + " 2> /dev/null").c_str()), 0);
 }

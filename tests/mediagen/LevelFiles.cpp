@@ -1,3 +1,4 @@
+// The level's files read back for the tests.
 #include "mediagen/LevelFiles.h"
 
 #include <cstdio>

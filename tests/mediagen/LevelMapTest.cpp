@@ -1,5 +1,6 @@
 // The generated level in the engine: scale, floor under the fixed coordinates, doors that keep areas
-// shut until their mission states, and touchable objects the collision sweep can pair with the player.
+// shut until their mission states, touchable objects the collision sweep can pair with the player, and
+// a waypoint in sight from everywhere the player goes.
 #include <algorithm>
 #include <cmath>
 #include <queue>
@@ -81,6 +82,15 @@ public:
                 passable(centre(c % Nx, c / Nx), {p.X, 0, p.Z}))
                 return true;
         return false;
+    }
+
+    std::vector<vector3df> reachedCells() const
+    {
+        std::vector<vector3df> cells;
+        for (int c = 0; c < Nx * Nz; ++c)
+            if (_reached[c])
+                cells.push_back(centre(c % Nx, c / Nx));
+        return cells;
     }
 
     bool fits(const vector3df& p) const
@@ -290,4 +300,24 @@ TEST_F(LevelMapTest, NoTwoFixedObjectsTouchEachOtherByThemselves)
         for (std::size_t j = i + 1; j < registry.size(); ++j)
             EXPECT_GE(registry[i].pos.getDistanceFrom(registry[j].pos), (registry[i].range + registry[j].range) / 2)
                 << registry[i].name << " and " << registry[j].name;
+}
+
+// Route planning starts from the waypoint nearest the player and the one nearest the monster that
+// each can see; where none is in sight the monster walks straight at the player, through walls.
+TEST_F(LevelMapTest, EveryPlaceThePlayerReachesSeesAWaypointAtEyeAndMonsterHeight)
+{
+    LevelScene level(GSmgr);
+    for (const char* name : {"PortaCentroD", "ParedeA", "ParedeF", "PortaSalaB", "PortaSalaG"})
+        level.open(name);
+    level.sink("PortaSalaE");
+    FloorGrid grid(level, true);
+    grid.flood(200, -650);
+    const std::vector<WpnNode> nodes = readWaypointFile(LevelMedia + "OrvendMap/wayPoint.wpn");
+    for (const vector3df& cell : grid.reachedCells())
+        for (float y : {plan.monsterHeight, PlayerEye}) {
+            const vector3df from(cell.X, y, cell.Z);
+            EXPECT_TRUE(std::any_of(nodes.begin(), nodes.end(),
+                                    [&](const WpnNode& n) { return level.segmentClear(from, n.pos, false); }))
+                << from.X << "," << from.Y << "," << from.Z;
+        }
 }

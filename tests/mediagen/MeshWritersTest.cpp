@@ -71,6 +71,8 @@ TEST_F(MeshWritersTest, BoxComesBackWithItsBoundsAndOutwardFaces)
     for (irr::u32 t = 0; t < 12; ++t)
         EXPECT_GT(faceNormal(buffer, t).dotProduct(triangleCentre(buffer, t) - centre), 0.0f) << "triangle " << t;
     EXPECT_EQ(buffer->getMaterial().DiffuseColor, irr::video::SColor(255, 200, 100, 50));
+    // A lit node under the game's full white ambient light shows its ambient colour.
+    EXPECT_EQ(buffer->getMaterial().AmbientColor, irr::video::SColor(255, 200, 100, 50));
 }
 
 TEST_F(MeshWritersTest, RoomBoxFacesInward)

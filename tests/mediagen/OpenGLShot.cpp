@@ -1,3 +1,4 @@
+// An OpenGL window that draws a scene into a texture and saves it as a picture.
 #include "OpenGLShot.h"
 
 #include <cstdlib>

@@ -84,8 +84,9 @@ TEST_F(SceneryListTest, EveryMeshTextureAndSoundItNamesLoads)
             for (irr::u32 i = 0; i < mesh->getMesh(0)->getMeshBufferCount(); ++i)
                 EXPECT_NE(mesh->getMesh(0)->getMeshBuffer(i)->getMaterial().getTexture(0), nullptr) << e.mesh;
         }
-        if (e.texture != "-")
+        if (e.texture != "-") {
             EXPECT_NE(GDriver->getTexture(scenerylist::mediaFile(LevelMedia, e.texture).c_str()), nullptr) << e.texture;
+        }
         EXPECT_TRUE(std::filesystem::exists(scenerylist::mediaFile(LevelMedia, e.sound))) << e.sound;
     }
 }

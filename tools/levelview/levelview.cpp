@@ -7,6 +7,7 @@
 
 #include <irrlicht.h>
 
+#include "level/LevelPlan.h"
 #include "level/sceneryListReader.h"
 
 using namespace irr;
@@ -68,15 +69,14 @@ void addTablesAndPicture(scene::ISceneManager* smgr, video::IVideoDriver* driver
 {
     const std::string tableFile = media + "/tablechair.3DS";
     if (scene::IAnimatedMesh* tables = exists(tableFile) ? smgr->getMesh(tableFile.c_str()) : nullptr) {
-        for (int j = 0; j <= 2; ++j)
-            for (int k = -1; k <= 2; ++k) {
-                if ((k == -1 && j != 0) || (k == 0 && j == 0))
-                    continue;
-                const float x = k < 0 ? 950.0f : 1000.0f + 150 * k;
-                scene::ISceneNode* t = smgr->addOctreeSceneNode(tables->getMesh(0), nullptr, -1, 256);
-                t->setPosition({x, 0, 700.0f + 150 * j});
-                t->setScale({0.5f, 0.5f, 0.5f});
-            }
+        // The game draws the first group unlit and the other eight lit.
+        const std::vector<PlanPoint> groups = orvendPlan().tableGroups;
+        for (std::size_t i = 0; i < groups.size(); ++i) {
+            scene::ISceneNode* t = smgr->addOctreeSceneNode(tables->getMesh(0), nullptr, -1, 256);
+            t->setPosition({groups[i].x, groups[i].y, groups[i].z});
+            t->setScale({0.5f, 0.5f, 0.5f});
+            t->setMaterialFlag(video::EMF_LIGHTING, i > 0);
+        }
     }
     if (exists(media + "/quadro.JPG")) {
         scene::IMesh* plane = smgr->getGeometryCreator()->createPlaneMesh({440, 100}, {1, 1}, nullptr, {1, 1});

@@ -1,3 +1,4 @@
+// Little-endian binary output for the file writers.
 #include "ByteWriter.h"
 
 #include <cstring>
@@ -50,8 +51,14 @@ void ByteWriter::patchU32(std::size_t at, std::uint32_t value)
 
 void ByteWriter::save(const std::string& path) const
 {
+    writeWholeFile(path, _bytes.data(), _bytes.size());
+}
+
+void writeWholeFile(const std::string& path, const void* data, std::size_t size)
+{
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(_bytes.data()), static_cast<std::streamsize>(_bytes.size()));
+    out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+    out.close();  // a short file is buffered: a full disk shows only when it is flushed
     if (!out)
         throw std::runtime_error("cannot write " + path);
 }

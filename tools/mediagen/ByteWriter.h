@@ -28,3 +28,6 @@ public:
 private:
     std::vector<std::uint8_t> _bytes;
 };
+
+// Writes size bytes to the file at path, replacing it; throws when they do not all reach the file.
+void writeWholeFile(const std::string& path, const void* data, std::size_t size);

@@ -1,12 +1,10 @@
+// TrueType glyphs rendered into the engine's bitmap-font image.
 #include "FontSheet.h"
 
 #include <algorithm>
-#include <memory>
-#include <stdexcept>
 #include <vector>
 
-#include <ft2build.h>
-#include FT_FREETYPE_H
+#include "FreeTypeFace.h"
 
 const Image::Color FontSheet::UpperLeftMarker(255, 255, 255, 0);
 const Image::Color FontSheet::LowerRightMarker(255, 255, 0, 0);
@@ -26,30 +24,6 @@ struct Glyph {
         return x < 0 || y < 0 || x >= width || y >= height ? 0.0f : coverage[static_cast<std::size_t>(y) * width + x];
     }
 };
-
-struct FaceDeleter {
-    FT_Library library;
-    void operator()(FT_Face face) const
-    {
-        FT_Done_Face(face);
-        FT_Done_FreeType(library);
-    }
-};
-using FacePtr = std::unique_ptr<FT_FaceRec_, FaceDeleter>;
-
-FacePtr openFace(const FontStyle& style)
-{
-    FT_Library library;
-    if (FT_Init_FreeType(&library) != 0)
-        throw std::runtime_error("cannot start FreeType");
-    FT_Face face;
-    if (FT_New_Face(library, style.fontFile.c_str(), 0, &face) != 0) {
-        FT_Done_FreeType(library);
-        throw std::runtime_error("cannot open font " + style.fontFile);
-    }
-    FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(style.pixelSize));
-    return FacePtr(face, FaceDeleter{library});
-}
 
 Glyph renderGlyph(FT_Face face, unsigned long code, int outline)
 {
@@ -123,10 +97,10 @@ void drawGlyph(Image& sheet, const Glyph& g, int penX, int baseline, const FontS
 
 Image FontSheet::render(const FontStyle& style)
 {
-    FacePtr face = openFace(style);
+    const FreeTypeFace face(style.fontFile, style.pixelSize);
     std::vector<Glyph> glyphs;
     for (int code = 32; code <= style.lastChar; ++code)
-        glyphs.push_back(renderGlyph(face.get(), static_cast<unsigned long>(code), style.outline));
+        glyphs.push_back(renderGlyph(face.face(), static_cast<unsigned long>(code), style.outline));
     const Metrics metrics = measure(glyphs);
     const int boxHeight = 1 + metrics.above + metrics.below;
 

@@ -1,3 +1,4 @@
+// A jointed human figure and its poses.
 #include "Humanoid.h"
 
 #include "MeshBuilder.h"

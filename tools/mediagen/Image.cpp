@@ -1,3 +1,4 @@
+// Drawing into 32-bit ARGB pictures.
 #include "Image.h"
 
 #include <algorithm>

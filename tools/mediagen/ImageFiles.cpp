@@ -1,3 +1,4 @@
+// Pictures saved through the engine's own image writers on a null device.
 #include "ImageFiles.h"
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// A stereo mix that wraps round so the track loops seamlessly.
 #include "LoopMix.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Geometry primitives built into a mesh part.
 #include "MeshBuilder.h"
 
 #include <cmath>

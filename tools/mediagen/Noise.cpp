@@ -1,3 +1,4 @@
+// Seeded smooth noise, the same on every run.
 #include "Noise.h"
 
 #include <cmath>

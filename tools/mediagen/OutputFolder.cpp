@@ -1,8 +1,9 @@
+// The media folder the generator writes into.
 #include "OutputFolder.h"
 
 #include <filesystem>
-#include <fstream>
-#include <stdexcept>
+
+#include "ByteWriter.h"
 
 OutputFolder::OutputFolder(std::string root) : _root(std::move(root))
 {
@@ -18,10 +19,7 @@ std::string OutputFolder::path(const std::string& relative) const
 
 void OutputFolder::writeBytes(const std::string& relative, const std::vector<std::uint8_t>& bytes) const
 {
-    std::ofstream out(path(relative), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out)
-        throw std::runtime_error("cannot write " + path(relative));
+    writeWholeFile(path(relative), bytes.data(), bytes.size());
 }
 
 void OutputFolder::writeText(const std::string& relative, const std::string& text) const

@@ -1,3 +1,4 @@
+// Sound files written through libsndfile.
 #include "SoundFile.h"
 
 #include <sndfile.h>

@@ -1,3 +1,4 @@
+// Oscillators, filters and envelopes for the synthesised sounds.
 #include "Synth.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Baked shading and texture-atlas coordinates for props drawn unlit.
 #include "shading.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// 3D Studio (.3DS) writer.
 #include "formats/Writer3DS.h"
 
 #include <stdexcept>
@@ -28,8 +29,10 @@ void writeMaterial(ByteWriter& out, const MeshMaterial& material)
         Chunk name(out, 0xA000);
         out.cstring(material.name);
     }
-    {
-        Chunk diffuse(out, 0xA020);
+    // Ambient as well as diffuse: the game lights scenery with a full white ambient light and no
+    // lamps, so a lit node shows its ambient colour, an unlit one its diffuse (vertex) colour.
+    for (const std::uint16_t id : {0xA010, 0xA020}) {
+        Chunk colour(out, id);
         Chunk rgb(out, 0x0011);
         out.u8(material.r);
         out.u8(material.g);

@@ -1,3 +1,4 @@
+// Blitz3D (.b3d) writer for skinned, animated meshes.
 #include "formats/WriterB3D.h"
 
 #include <algorithm>

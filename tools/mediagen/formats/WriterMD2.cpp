@@ -1,3 +1,4 @@
+// Quake 2 (.md2) writer.
 #include "formats/WriterMD2.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// MilkShape 3D (.ms3d) writer.
 #include "formats/WriterMS3D.h"
 
 #include <stdexcept>

@@ -1,20 +1,13 @@
+// Wavefront (.obj + .mtl) writer.
 #include "formats/WriterOBJ.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iomanip>
 #include <sstream>
-#include <stdexcept>
+
+#include "ByteWriter.h"
 
 namespace {
-
-void save(const std::string& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::trunc);
-    out << text;
-    if (!out)
-        throw std::runtime_error("cannot write " + path);
-}
 
 std::string materials(const Mesh& mesh)
 {
@@ -60,6 +53,7 @@ std::string geometry(const Mesh& mesh, const std::string& mtlName)
 void writeOBJ(const Mesh& mesh, const std::string& objPath)
 {
     const std::filesystem::path mtlPath = std::filesystem::path(objPath).replace_extension(".mtl");
-    save(mtlPath.string(), materials(mesh));
-    save(objPath, geometry(mesh, mtlPath.filename().string()));
+    const std::string mtl = materials(mesh), obj = geometry(mesh, mtlPath.filename().string());
+    writeWholeFile(mtlPath.string(), mtl.data(), mtl.size());
+    writeWholeFile(objPath, obj.data(), obj.size());
 }

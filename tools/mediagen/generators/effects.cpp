@@ -1,3 +1,4 @@
+// Glowing textures for additive blending: projectiles, portals, waypoint marks.
 #include "generators/effects.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The game's bitmap fonts.
 #include "generators/fonts.h"
 
 #include "FontSheet.h"

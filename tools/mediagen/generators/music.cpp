@@ -1,3 +1,4 @@
+// The level's loopable music track.
 #include "generators/music.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The animated ninja model and its skin.
 #include "generators/ninja.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The 3D Studio props: sword, tables with chairs, caliper.
 #include "generators/props.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The game's synthesised sound effects.
 #include "generators/sounds.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The super soldier's Quake 2 model and skin.
 #include "generators/super.h"
 
 #include <cmath>

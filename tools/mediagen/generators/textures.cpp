@@ -1,3 +1,4 @@
+// The world's textures: sky, picture, answer signs, spider skin.
 #include "generators/textures.h"
 
 #include <algorithm>

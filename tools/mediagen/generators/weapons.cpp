@@ -1,3 +1,4 @@
+// The player's carried models: the hand and the rifle.
 #include "generators/weapons.h"
 
 #include <cmath>

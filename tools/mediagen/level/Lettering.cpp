@@ -1,30 +1,13 @@
+// Short TrueType labels drawn onto images.
 #include "level/Lettering.h"
 
-#include <stdexcept>
-
-#include <ft2build.h>
-#include FT_FREETYPE_H
+#include "FreeTypeFace.h"
 
 const char* const PlanFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
-struct Lettering::Face {
-    FT_Library library = nullptr;
-    FT_Face face = nullptr;
-    ~Face()
-    {
-        if (face)
-            FT_Done_Face(face);
-        if (library)
-            FT_Done_FreeType(library);
-    }
-};
-
-Lettering::Lettering(const std::string& fontFile, int pixelSize) : _face(new Face), _pixelSize(pixelSize)
+Lettering::Lettering(const std::string& fontFile, int pixelSize)
+    : _face(std::make_unique<FreeTypeFace>(fontFile, pixelSize)), _pixelSize(pixelSize)
 {
-    if (FT_Init_FreeType(&_face->library) != 0 ||
-        FT_New_Face(_face->library, fontFile.c_str(), 0, &_face->face) != 0)
-        throw std::runtime_error("cannot open font " + fontFile);
-    FT_Set_Pixel_Sizes(_face->face, 0, static_cast<FT_UInt>(pixelSize));
 }
 
 Lettering::~Lettering() = default;
@@ -33,19 +16,19 @@ int Lettering::width(const std::string& text) const
 {
     int w = 0;
     for (unsigned char c : text)
-        if (FT_Load_Char(_face->face, c, FT_LOAD_DEFAULT) == 0)
-            w += static_cast<int>(_face->face->glyph->advance.x >> 6);
+        if (FT_Load_Char(_face->face(), c, FT_LOAD_DEFAULT) == 0)
+            w += static_cast<int>(_face->face()->glyph->advance.x >> 6);
     return w;
 }
 
 void Lettering::draw(Image& image, int x, int y, const std::string& text, Image::Color color) const
 {
-    const int baseline = y + static_cast<int>(_face->face->size->metrics.ascender >> 6);
+    const int baseline = y + static_cast<int>(_face->face()->size->metrics.ascender >> 6);
     int pen = x;
     for (unsigned char c : text) {
-        if (FT_Load_Char(_face->face, c, FT_LOAD_RENDER) != 0)
+        if (FT_Load_Char(_face->face(), c, FT_LOAD_RENDER) != 0)
             continue;
-        const FT_GlyphSlot g = _face->face->glyph;
+        const FT_GlyphSlot g = _face->face()->glyph;
         for (unsigned row = 0; row < g->bitmap.rows; ++row)
             for (unsigned col = 0; col < g->bitmap.width; ++col) {
                 const unsigned char cover = g->bitmap.buffer[row * g->bitmap.pitch + col];

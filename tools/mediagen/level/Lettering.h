@@ -6,13 +6,13 @@
 
 #include "Image.h"
 
+class FreeTypeFace;
+
 class Lettering {
 public:
     // Throws when FreeType cannot open the font.
     Lettering(const std::string& fontFile, int pixelSize);
     ~Lettering();
-    Lettering(const Lettering&) = delete;
-    Lettering& operator=(const Lettering&) = delete;
 
     // Draws Latin-1 text with its top-left corner at (x, y).
     void draw(Image& image, int x, int y, const std::string& text, Image::Color color) const;
@@ -20,8 +20,7 @@ public:
     int height() const { return _pixelSize; }
 
 private:
-    struct Face;
-    std::unique_ptr<Face> _face;
+    std::unique_ptr<FreeTypeFace> _face;
     int _pixelSize;
 };
 

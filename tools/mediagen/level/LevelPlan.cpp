@@ -1,3 +1,4 @@
+// The Orvend research station as data.
 #include "level/LevelPlan.h"
 
 #include <stdexcept>

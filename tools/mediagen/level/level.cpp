@@ -1,3 +1,4 @@
+// Writes every file of the level.
 #include "level/level.h"
 
 #include "formats/Writer3DS.h"

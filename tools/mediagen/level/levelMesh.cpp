@@ -1,3 +1,4 @@
+// The level's geometry built from its plan.
 #include "level/levelMesh.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The props the scenery list names, with their textures.
 #include "level/levelProps.h"
 
 #include <cmath>

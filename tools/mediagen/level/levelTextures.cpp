@@ -1,3 +1,4 @@
+// The level's procedural textures.
 #include "level/levelTextures.h"
 
 #include <algorithm>

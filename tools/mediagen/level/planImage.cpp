@@ -1,3 +1,4 @@
+// The top-down plan of the level, drawn for people to check by eye.
 #include "level/planImage.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The text of the scenery list.
 #include "level/sceneryList.h"
 
 #include <cmath>

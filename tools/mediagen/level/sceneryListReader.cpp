@@ -1,3 +1,4 @@
+// Reads a scenery list back as the game's loader does.
 #include "level/sceneryListReader.h"
 
 #include <cstdlib>

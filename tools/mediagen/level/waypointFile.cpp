@@ -1,3 +1,4 @@
+// The bytes of the monsters' waypoint file.
 #include "level/waypointFile.h"
 
 #include <cmath>
