@@ -1,4 +1,5 @@
 // Loading the level: the node as the rest of the game expects it, its indifference, and missing files.
+#include <filesystem>
 #include <fstream>
 
 #include "shell/LogFile.h"
@@ -44,6 +45,14 @@ TEST_F(MapTest, LevelNodeIsNamedWorldScaledRegisteredOnceAndIndifferent)
     EXPECT_EQ(node->getScale(), vector3df(17, 17, 17));
     EXPECT_TRUE(node->isVisible());
     EXPECT_EQ(Gcolisao, std::vector<Collidable*>{&map});
+}
+
+TEST_F(MapTest, LevelFolderMayBeWrittenWithBackslashesInAnyCase)
+{
+    std::filesystem::create_directories(folder + "media/OrvendMap");
+    writeTiny3DS(folder + "media/OrvendMap/map.3ds");
+    map.load3DSMap((folder + "Media\\orvendMap\\").c_str());
+    EXPECT_EQ(map.getSelector()->getTriangleCount(), 4);
 }
 
 TEST_F(MapTest, GeneratedLevelIsTexturedAndHoldsThePlayerStartBetweenFloorAndWalls)
