@@ -78,6 +78,9 @@ irr::scene::IMeshSceneNode* Collidable::createSelector(irr::scene::IMesh* mesh)
     return node;
 }
 
+// The engine gives a camera the box around its view frustum as its bounding box, so the player's triangles
+// are the faces of a box thousands of units across, not of his body: a short ray from a monster beside him
+// seldom meets them, and now and then one of his own shots does.
 void Collidable::setSelectorFromCamera(irr::scene::ICameraSceneNode* cam)
 {
     attachSelector(GSmgr->createTriangleSelectorFromBoundingBox(cam), cam);
