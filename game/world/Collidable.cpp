@@ -78,6 +78,9 @@ irr::scene::IMeshSceneNode* Collidable::createSelector(irr::scene::IMesh* mesh)
     return node;
 }
 
+// The engine gives a camera the box around its view frustum as its bounding box, so the player's triangles
+// are the faces of a box thousands of units across, not of his body: a short ray from a monster beside him
+// seldom meets them, and now and then one of his own shots does.
 void Collidable::setSelectorFromCamera(irr::scene::ICameraSceneNode* cam)
 {
     attachSelector(GSmgr->createTriangleSelectorFromBoundingBox(cam), cam);
@@ -105,7 +108,10 @@ void updateVector()
     std::sort(Gcolisao.begin(), Gcolisao.end(), collidableCompare);
 }
 
-// Only the player registers through setSelectorFromCamera, so its node is the one camera in the registry.
+// The player is told apart by the kind of its node rather than by GmainCamera, so the sweep needs nothing
+// of the player's class and gives the same answer before GmainCamera is set. That is sound because a camera
+// node can enter the registry only through setSelectorFromCamera, which the player alone calls: the other
+// turn-on operations take mesh nodes or make an octree node.
 static bool isPlayer(Collidable* c)
 {
     return c->getNode()->getType() == irr::scene::ESNT_CAMERA;

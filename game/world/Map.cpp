@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/nativepath.h"
 #include "shell/Global.h"
 #include "shell/LogFile.h"
 
@@ -22,9 +23,15 @@ static bool hasGeometry(irr::scene::IAnimatedMesh* mesh)
     return mesh && mesh->getMesh(0) && mesh->getMesh(0)->getMeshBufferCount() > 0;
 }
 
+// The folder may come as the game writes its paths, with backslashes and in any case.
+static irr::core::stringc fileIn(const irr::core::stringc& folder, const char* name)
+{
+    return nativePath((folder + name).c_str()).c_str();
+}
+
 void Map::load3DSMap(const irr::core::stringc& folder)
 {
-    const irr::core::stringc file = folder + "map.3DS";
+    const irr::core::stringc file = fileIn(folder, "map.3DS");
     irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh(file);
     if (!hasGeometry(mesh))
         levelNotLoaded(file);
@@ -38,7 +45,7 @@ void Map::load3DSMap(const irr::core::stringc& folder)
 
 void Map::loadQ3Map(const irr::core::stringc& folder)
 {
-    const irr::core::stringc archive = folder + "map.pk3";
+    const irr::core::stringc archive = fileIn(folder, "map.pk3");
     if (!GSmgr->getFileSystem()->addFileArchive(archive, true, true, irr::io::EFAT_ZIP))
         levelNotLoaded(archive);
     irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh("20kdm2.bsp");

@@ -11,7 +11,7 @@ public:
     irr::scene::ISceneNode* getNode() override { return _node; }
     void collided(Collidable*) override {}
 
-    // `folder` ends with a path separator; the level's file names are appended to it.
+    // `folder` ends with a path separator, / or \; the level's file names are appended to it.
     void load3DSMap(const irr::core::stringc& folder);
     void loadQ3Map(const irr::core::stringc& folder);
     void startSound(const irr::core::stringc& file);
