@@ -35,6 +35,16 @@ void expectFigures(video::IImage* shot, int bands)
     }
 }
 
+// Draws the scene, keeps the picture under the given name, and expects one figure per band.
+void expectFiguresShot(OpenGLShot& shot, const char* name, int bands)
+{
+    video::IImage* picture = shot.capture(Background);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_TRUE(shot.save(picture, name));
+    expectFigures(picture, bands);
+    picture->drop();
+}
+
 }  // namespace
 
 TEST(Screenshot, NinjaFourPosesSideBySide)
@@ -58,11 +68,7 @@ TEST(Screenshot, NinjaFourPosesSideBySide)
     smgr->addLightSceneNode(nullptr, core::vector3df(30, 60, 80), video::SColorf(1, 1, 1), 400);
     smgr->setAmbientLight(video::SColorf(0.35f, 0.35f, 0.4f));
 
-    video::IImage* picture = shot.capture(Background);
-    ASSERT_NE(picture, nullptr);
-    EXPECT_TRUE(shot.save(picture, "ninja_poses.png"));
-    expectFigures(picture, 4);
-    picture->drop();
+    expectFiguresShot(shot, "ninja_poses.png", 4);
 }
 
 TEST(Screenshot, PropsAndWeaponsUnlit)
@@ -98,11 +104,7 @@ TEST(Screenshot, PropsAndWeaponsUnlit)
     }
     smgr->addCameraSceneNode(nullptr, core::vector3df(0, 16, 52), core::vector3df(0, 10, 0));
 
-    video::IImage* picture = shot.capture(Background);
-    ASSERT_NE(picture, nullptr);
-    EXPECT_TRUE(shot.save(picture, "props_and_weapons.png"));
-    expectFigures(picture, 6);
-    picture->drop();
+    expectFiguresShot(shot, "props_and_weapons.png", 6);
 }
 
 TEST(Screenshot, FontsAsTheGameDrawsThem)

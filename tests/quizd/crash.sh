@@ -1,8 +1,7 @@
 # kill -9 in the middle of a burst of answers: after a restart every acknowledged answer is there.
 set -euo pipefail
 source "$SATLINK_SOURCE_DIR/tests/support/quizd.bash"
-dir=$(mktemp -d)
-trap 'kill -9 $QUIZD_PID 2>/dev/null || true; rm -rf "$dir"' EXIT
+quizd_workdir
 quizd_prepare "$dir"
 quizd_start "$dir"
 

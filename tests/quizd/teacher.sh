@@ -1,8 +1,7 @@
 # The teacher's command line: init twice, import (and a broken bank), class list, results and CSV export.
 set -euo pipefail
 source "$SATLINK_SOURCE_DIR/tests/support/quizd.bash"
-dir=$(mktemp -d)
-trap 'kill -9 $QUIZD_PID 2>/dev/null || true; rm -rf "$dir"' EXIT
+quizd_workdir
 db="$dir/quiz.db"
 "$QUIZD" init "$db" >/dev/null
 "$QUIZD" init "$db" >/dev/null

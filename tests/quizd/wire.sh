@@ -1,8 +1,7 @@
 # The real quizd with the game's exact bytes, curl, a slow client and garbage, while others are served.
 set -euo pipefail
 source "$SATLINK_SOURCE_DIR/tests/support/quizd.bash"
-dir=$(mktemp -d)
-trap 'kill -9 $QUIZD_PID 2>/dev/null || true; rm -rf "$dir"' EXIT
+quizd_workdir
 quizd_prepare "$dir"
 quizd_start "$dir"
 

@@ -4,6 +4,12 @@
 QUIZD="$SATLINK_BUILD_DIR/quizd"
 SAMPLE_BANK="$SATLINK_SOURCE_DIR/quizd/sample/satlink.gift"
 
+# quizd_workdir: a fresh folder in $dir, removed (and any quizd started killed) when the test ends.
+quizd_workdir() {
+  dir=$(mktemp -d)
+  trap 'kill -9 ${QUIZD_PID:-} 2>/dev/null || true; rm -rf "$dir"' EXIT
+}
+
 # quizd_prepare DIR: DIR/quiz.db with the sample bank and user "ana" / password "s3 nh&a".
 quizd_prepare() {
   "$QUIZD" init "$1/quiz.db" >/dev/null
