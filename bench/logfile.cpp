@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/nativepath.h"
-#include "shell/LogFile.h"
+#include "platform/LogFile.h"
 
 int main()
 {

@@ -7,8 +7,8 @@
 #include <string>
 #include <thread>
 
-#include "mission/Server.h"
-#include "mission/SocketServer.h"
+#include "net/Server.h"
+#include "support/SocketServer.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
 

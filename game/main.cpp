@@ -7,9 +7,9 @@
 #include "platform/startkeys.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
-#include "shell/LogFile.h"
-#include "shell/MainLoop.h"
-#include "shell/Startup.h"
+#include "platform/LogFile.h"
+#include "app/MainLoop.h"
+#include "app/Startup.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "shell/Global.h"
-#include "shell/LogFile.h"
+#include "platform/LogFile.h"
 
 void Blackboard::signal(Interactive* obj, const irr::core::stringc& name, irr::s32 msg,
                         const irr::core::stringc& parm)

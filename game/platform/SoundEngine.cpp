@@ -6,7 +6,7 @@
 
 #include "platform/nativepath.h"
 #include "shell/Global.h"
-#include "shell/LogFile.h"
+#include "platform/LogFile.h"
 
 namespace {
 

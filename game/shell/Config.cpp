@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "shell/Global.h"
-#include "shell/LogFile.h"
+#include "platform/LogFile.h"
 #include "shell/XmlElements.h"
 
 namespace {

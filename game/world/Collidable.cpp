@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "shell/Global.h"
-#include "shell/LogFile.h"
-#include "shell/Startup.h"
+#include "platform/LogFile.h"
+#include "app/Startup.h"
 #include "world/Map.h"
 
 using irr::scene::ISceneNode;

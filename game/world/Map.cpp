@@ -6,7 +6,7 @@
 
 #include "platform/nativepath.h"
 #include "shell/Global.h"
-#include "shell/LogFile.h"
+#include "platform/LogFile.h"
 
 // Without its level the game cannot be played: say which file failed, on the console and in the log.
 [[noreturn]] static void levelNotLoaded(const irr::core::stringc& what)

@@ -1,7 +1,7 @@
 // Named signals: oldest first, exact names, replacement, numbered take-off, and the log lines.
 #include "messaging/Blackboard.h"
 #include "messaging/Interactive.h"
-#include "shell/LogFile.h"
+#include "platform/LogFile.h"
 #include "support/EngineTest.h"
 #include "support/ReadFile.h"
 

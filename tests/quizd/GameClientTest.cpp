@@ -2,7 +2,7 @@
 #include "QuizdTest.h"
 
 #include "HttpServer.h"
-#include "mission/Server.h"
+#include "net/Server.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
 

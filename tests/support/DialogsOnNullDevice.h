@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "mission/Dialogs.h"
+#include "ui/Dialogs.h"
 
 // Builds the dialogs for an 800x600 screen from the build's fonts; onFirstDraw runs inside the first
 // GUI drawing, where a player would type and click.

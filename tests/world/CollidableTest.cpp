@@ -3,8 +3,8 @@
 #include <utility>
 #include <vector>
 
-#include "shell/LogFile.h"
-#include "shell/Startup.h"
+#include "platform/LogFile.h"
+#include "app/Startup.h"
 #include "support/EngineTest.h"
 #include "support/ReadFile.h"
 #include "support/Tiny3DS.h"

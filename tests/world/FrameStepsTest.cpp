@@ -3,7 +3,7 @@
 
 #include "messaging/Agenda.h"
 #include "shell/Executable.h"
-#include "shell/MainLoop.h"
+#include "app/MainLoop.h"
 #include "support/DialogsOnNullDevice.h"
 #include "support/EngineTest.h"
 #include "world/Collidable.h"

@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "shell/LogFile.h"
+#include "platform/LogFile.h"
 #include "support/EngineTest.h"
 #include "support/ReadFile.h"
 #include "support/Tiny3DS.h"

@@ -1,0 +1,115 @@
+// Start-up and shutdown of the engine and the sound engine.
+#include "app/Startup.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/stat.h>
+
+#include "ui/Dialogs.h"
+#include "platform/SoundEngine.h"
+#include "platform/nativepath.h"
+#include "shell/Config.h"
+#include "shell/Global.h"
+#include "platform/LogFile.h"
+
+namespace {
+
+irr::SIrrlichtCreationParameters creationParameters()
+{
+    irr::SIrrlichtCreationParameters parameters;
+    parameters.DriverType = irr::video::EDT_OPENGL;
+    parameters.WindowSize = Gresolucao;
+    parameters.Fullscreen = Gconfig.fullscreen;
+    parameters.AntiAlias = 8;
+    return parameters;
+}
+
+// Larger windows are more than OpenGL drivers draw into (16384 is the common limit), and the
+// window system ends the process outright for sizes past 32767.
+const irr::u32 largestWindowSide = 16384;
+
+void failStartup(const char* reason)
+{
+    char line[200];
+    std::snprintf(line, sizeof line, "could not open a %d x %d window: %s",
+                  static_cast<int>(Gresolucao.Width), static_cast<int>(Gresolucao.Height), reason);
+    std::puts(line);
+    std::fflush(stdout);
+    GLog.writelf(line);
+    std::exit(0);
+}
+
+bool isFolder(const std::string& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Media files are then found by bare name, whatever their case and folder.
+void mountMedia()
+{
+    std::vector<std::string> folders;
+    for (const char* folder : {"\\media", "\\media\\sound"}) {
+        std::string path = nativePath((Gexepath + folder).c_str());
+        if (isFolder(path))
+            folders.push_back(path);
+        else
+            GLog.writelf(("no media folder " + path).c_str());
+    }
+    irr::io::IFileSystem* files = GDevice->getFileSystem();
+    for (const std::string& folder : folders)
+        files->addFileArchive(folder.c_str(), true, true);
+    for (const std::string& folder : folders)
+        files->addFileArchive(folder.c_str(), true, true, irr::io::EFAT_FOLDER);
+}
+
+}
+
+void StartupEngine()
+{
+    GLog.writelf("StartupEngine");
+    if (Gresolucao.Width > largestWindowSide || Gresolucao.Height > largestWindowSide ||
+        Gresolucao.Height == 0)
+        failStartup("size out of range (1 to 16384 pixels a side)");
+    irr::SIrrlichtCreationParameters parameters = creationParameters();
+    GDevice = irr::createDeviceEx(parameters);
+    if (!GDevice)
+        failStartup("no OpenGL display");
+    GDriver = GDevice->getVideoDriver();
+    GEnvironment = GDevice->getGUIEnvironment();
+    GSmgr = GDevice->getSceneManager();
+    Gconfig.res_x = static_cast<int>(GDriver->getScreenSize().Width);
+    Gconfig.res_y = static_cast<int>(GDriver->getScreenSize().Height);
+    Gcolisao.clear();
+    GTimer = GDevice->getTimer();
+    mountMedia();
+    GDialogs.createDialogs();
+}
+
+void initSound()
+{
+    GLog.writelf("initSound");
+    GSound = SoundEngine::create();
+    if (!GSound)
+        GLog.writelf("no sound device: the game runs silent");
+}
+
+void drop()
+{
+    GLog.writelf("drop");
+    Gcolisao.clear();
+    if (GSound)
+        GSound->drop();
+    GSound = nullptr;
+    if (GDevice)
+        GDevice->drop();
+    GDevice = nullptr;
+}
+
+void removeCollision(Collidable* who)
+{
+    auto found = std::find(Gcolisao.begin(), Gcolisao.end(), who);
+    if (found != Gcolisao.end())
+        Gcolisao.erase(found);
+}

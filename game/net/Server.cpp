@@ -1,0 +1,234 @@
+// The quiz protocol: one HTTP/1.0 GET of /play.php per TCP connection, direct or through a CONNECT proxy.
+#include "net/Server.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
+
+#include "net/SocketClient.h"
+#include "net/tokenize.h"
+#include "net/urlencode.h"
+#include "shell/Config.h"
+#include "shell/Global.h"
+#include "platform/LogFile.h"
+
+namespace {
+
+const size_t maxQuestionText = 1024;
+// Far above any reply of the protocol; a peer sending more is not the quiz server.
+const size_t maxReply = 65536;
+const char* readFailure = "problema com sockets (read)";
+
+struct ServerAddress {
+    std::string host;
+    int port = 80;
+};
+
+// "host" or "host:port", from GUser.endereco.
+ServerAddress serverAddress()
+{
+    ServerAddress address;
+    address.host = GUser.endereco;
+    if (address.host.empty())
+        throw std::string("no quiz server address in config.xml");
+    std::string::size_type colon = address.host.rfind(':');
+    if (colon == std::string::npos)
+        return address;
+    std::string digits = address.host.substr(colon + 1);
+    char* end = nullptr;
+    long port = std::strtol(digits.c_str(), &end, 10);
+    if (digits.empty() || *end != 0 || port < 1 || port > 65535)
+        throw std::string("bad port in the server address: ") + GUser.endereco;
+    address.host.erase(colon);
+    address.port = static_cast<int>(port);
+    return address;
+}
+
+std::unique_ptr<SocketClient> openConnection(bool allowProxy)
+{
+    if (allowProxy && GproxyInternet) {
+        auto client = std::make_unique<SocketClient>(GproxyIP.c_str(), GproxyPort);
+        if (!proxy_conexion(client.get()))
+            throw std::string("proxy tunnel refused");
+        return client;
+    }
+    ServerAddress address = serverAddress();
+    return std::make_unique<SocketClient>(address.host, address.port);
+}
+
+template <typename... Args>
+std::string formatLine(const char* format, Args... args)
+{
+    static char _buf[12384];
+    int written = std::snprintf(_buf, sizeof _buf, format, args...);
+    if (written < 0 || static_cast<size_t>(written) >= sizeof _buf)
+        throw std::string("request line too long");
+    return _buf;
+}
+
+void sendRequest(SocketClient& client, const std::string& requestLine)
+{
+    client.SendLine(requestLine);
+    client.SendLine("Host: " + serverAddress().host);
+    client.SendLine("");
+}
+
+std::string readToClose(Socket& client)
+{
+    std::string text;
+    for (std::string line = client.ReceiveLine(); !line.empty(); line = client.ReceiveLine()) {
+        text += line;
+        if (text.size() > maxReply)
+            throw std::string("reply too long");
+    }
+    return text;
+}
+
+void skipHeaders(Socket& client)
+{
+    for (std::string line = client.ReceiveLine(); !line.empty() && line != "\r\n" && line != "\n";
+         line = client.ReceiveLine()) {
+    }
+}
+
+// The user name and the password travel encoded, so that a space, '&' or '#' in them stays in its key.
+std::string user() { return urlencode(GUser.usuario); }
+std::string password() { return urlencode(GUser.senha); }
+
+// The socket layer raises texts of two kinds; the log gets the reason, whatever its kind.
+void logFailure(const char* where)
+{
+    std::string reason;
+    try {
+        throw;
+    } catch (const std::string& text) {
+        reason = text;
+    } catch (const char* text) {
+        reason = text;
+    } catch (const std::exception& error) {
+        reason = error.what();
+    } catch (...) {
+        reason = "unknown failure";
+    }
+    GLog.writelf((std::string(where) + ": " + reason).c_str());
+}
+
+// The console messages of a failure end without a line feed.
+void say(const char* text)
+{
+    std::fputs(text, stdout);
+    std::fflush(stdout);
+}
+
+[[noreturn]] void failFetch(const char* why)
+{
+    say(readFailure);
+    throw std::runtime_error(why);
+}
+
+}
+
+bool proxy_conexion(SocketClient* client)
+{
+    try {
+        ServerAddress address = serverAddress();
+        client->SendLine(formatLine("CONNECT %s:%d HTTP/1.0 \r\n", address.host.c_str(), address.port));
+        if (client->ReceiveLine().find("200") == std::string::npos)
+            return false;
+        skipHeaders(*client);
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+std::string loginServer()
+{
+    try {
+        std::unique_ptr<SocketClient> client = openConnection(true);
+        sendRequest(*client, formatLine("GET /play.php?msg=l&username=%s&password=%s HTTP/1.0",
+                                        user().c_str(), password().c_str()));
+        return readToClose(*client);
+    } catch (...) {
+        logFailure("loginServer");
+        say("login problem (socket)");
+        return "";
+    }
+}
+
+std::string getQuestion(int id)
+{
+    try {
+        std::unique_ptr<SocketClient> client = openConnection(true);
+        if (id < 0)
+            sendRequest(*client, formatLine("GET /play.php?msg=p&username=%s&password=%s HTTP/1.0",
+                                            user().c_str(), password().c_str()));
+        else
+            sendRequest(*client, formatLine("GET /play.php?msg=p&id=%d&username=%s&password=%s HTTP/1.0",
+                                            id, user().c_str(), password().c_str()));
+        skipHeaders(*client);
+        return readToClose(*client);
+    } catch (...) {
+        logFailure("getQuestion");
+        failFetch(readFailure);
+    }
+}
+
+std::vector<std::string> askQuestion(int id)
+{
+    std::vector<std::string> fields;
+    tokenize(getQuestion(id), fields, "\t");
+    // type, four bytes of id, then the text: anything shorter is not a question, and neither is a kind
+    // the windows cannot show, such as the error page of a web server that is not the quiz server
+    if (fields.empty() || fields[0].size() < 5 || fields[0][0] < '1' || fields[0][0] > '4') {
+        GLog.writelf("askQuestion: malformed question reply");
+        failFetch("malformed question reply");
+    }
+    GquestionType = fields[0][0];
+    GquestionID = fields[0].substr(1, 4);
+    GquestionText = fields[0].substr(5, maxQuestionText);
+    return fields;
+}
+
+std::string sendAnswer(const std::string& id, const std::string& resposta)
+{
+    try {
+        std::unique_ptr<SocketClient> client = openConnection(true);
+        sendRequest(*client,
+                    formatLine("GET /play.php?msg=r&username=%s&password=%s&id=%s&resposta=%s HTTP/1.0",
+                               user().c_str(), password().c_str(), urlencode(id).c_str(),
+                               _urlencode(resposta)));
+        skipHeaders(*client);
+        std::string verdict = client->ReceiveLine();
+        // a reply without a body is no verdict
+        return verdict.empty() ? "outch" : verdict;
+    } catch (...) {
+        logFailure("sendAnswer");
+        return "outch";
+    }
+}
+
+std::vector<std::string> sayAnswer(const std::string& resposta)
+{
+    std::vector<std::string> fields;
+    tokenize(sendAnswer(GquestionID, resposta), fields, "\t");
+    // a body of tabs alone would leave the caller no field 0 to read
+    if (fields.empty())
+        fields.push_back("outch");
+    return fields;
+}
+
+std::string changeLevel(int n)
+{
+    try {
+        std::unique_ptr<SocketClient> client = openConnection(false);
+        sendRequest(*client, formatLine("GET /play.php?msg=n&username=%s&password=%s&n=%d HTTP/1.0",
+                                        user().c_str(), password().c_str(), n));
+        return readToClose(*client);
+    } catch (...) {
+        logFailure("changeLevel");
+        say("level change problem (socket)");
+        return "";
+    }
+}

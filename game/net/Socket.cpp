@@ -1,0 +1,118 @@
+// BSD socket implementation of the shared stream socket: counting, line and byte I/O.
+#include "net/Socket.h"
+
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+std::atomic<int> Socket::nofSockets_{0};
+int Socket::timeoutMs_ = 10000;
+
+void Socket::Start()
+{
+    ++nofSockets_;
+}
+
+Socket::Socket() : s_(-1), refCounter_(nullptr)
+{
+    Start();
+    s_ = socket(AF_INET, SOCK_STREAM, 0);
+    if (s_ < 0) {
+        // the destructor will not run for a half-built object, so undo the count here
+        --nofSockets_;
+        throw "INVALID_SOCKET";
+    }
+    refCounter_ = new int(1);
+}
+
+Socket::Socket(int s) : s_(s), refCounter_(new int(1))
+{
+    Start();
+}
+
+Socket::Socket(const Socket& other) : s_(other.s_), refCounter_(other.refCounter_), deadline_(other.deadline_)
+{
+    ++*refCounter_;
+    ++nofSockets_;
+}
+
+Socket& Socket::operator=(const Socket& other)
+{
+    if (refCounter_ == other.refCounter_)
+        return *this;
+    ++*other.refCounter_;
+    release();
+    s_ = other.s_;
+    refCounter_ = other.refCounter_;
+    deadline_ = other.deadline_;
+    return *this;
+}
+
+Socket::~Socket()
+{
+    release();
+    --nofSockets_;
+}
+
+void Socket::release()
+{
+    if (--*refCounter_ == 0) {
+        Close();
+        delete refCounter_;
+    }
+}
+
+void Socket::Close()
+{
+    // a closed number may be handed to another file at once, so never close it twice
+    if (s_ >= 0)
+        close(s_);
+    s_ = -1;
+}
+
+std::string Socket::ReceiveLine()
+{
+    std::string line;
+    for (;;) {
+        char c;
+        ssize_t got = recv(s_, &c, 1, 0);
+        if (got < 0)
+            return "";
+        if (got == 0)
+            return line;
+        if (std::chrono::steady_clock::now() > deadline_)
+            return "";
+        line += c;
+        if (c == '\n')
+            return line;
+        if (line.size() >= maxLine)
+            return "";
+    }
+}
+
+std::string Socket::ReceiveBytes()
+{
+    std::string bytes;
+    char buffer[1024];
+    for (;;) {
+        int waiting = 0;
+        if (ioctl(s_, FIONREAD, &waiting) != 0 || waiting == 0)
+            return bytes;
+        ssize_t got = recv(s_, buffer, sizeof buffer, 0);
+        if (got <= 0)
+            return bytes;
+        bytes.append(buffer, static_cast<size_t>(got));
+    }
+}
+
+void Socket::SendLine(std::string line)
+{
+    line += '\n';
+    SendBytes(line);
+}
+
+void Socket::SendBytes(const std::string& bytes)
+{
+    // a peer that has gone must not kill the game with SIGPIPE
+    send(s_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+}

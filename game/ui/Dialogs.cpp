@@ -1,0 +1,321 @@
+// The dialog windows on the engine's GUI: created once, shown and hidden around each question.
+#include "ui/Dialogs.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "ui/DialogCodeEventReceiver.h"
+#include "ui/conv.h"
+#include "platform/nativepath.h"
+#include "shell/Config.h"
+#include "shell/EventReceiver.h"
+#include "shell/Global.h"
+#include "platform/LogFile.h"
+
+using namespace irr;
+
+const wchar_t* _Mensagem = nullptr;
+bool _ClosedMessage = true;
+bool _TenirMessage = false;
+
+namespace {
+
+const int alternatives = 5;
+
+void setCameraInput(bool enabled)
+{
+    if (scene::ICameraSceneNode* camera = GSmgr->getActiveCamera())
+        camera->setInputReceiverEnabled(enabled);
+}
+
+void showCursor(bool visible)
+{
+    if (gui::ICursorControl* cursor = GDevice->getCursorControl())
+        cursor->setVisible(visible);
+}
+
+// Key releases for the arrows, so that a player walking when the dialog opens stops walking.
+void releaseArrowKeys()
+{
+    for (EKEY_CODE key : {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT}) {
+        SEvent release;
+        release.EventType = EET_KEY_INPUT_EVENT;
+        release.KeyInput.Key = key;
+        release.KeyInput.Char = 0;
+        release.KeyInput.PressedDown = false;
+        release.KeyInput.Shift = false;
+        release.KeyInput.Control = false;
+        GDevice->postEventFromUser(release);
+    }
+}
+
+bool isChoice(char type)
+{
+    return type == '2' || type == '3';
+}
+
+bool isFreeText(char type)
+{
+    return type == '1' || type == '4';
+}
+
+void copyBox(gui::IGUIEditBox* box, char* field, size_t size)
+{
+    core::stringc text(box->getText());
+    std::strncpy(field, text.c_str(), size - 1);
+    field[size - 1] = 0;
+}
+
+}
+
+Dialogs::Dialogs()
+    : _answer(99), _questionType(0), _dialogTalk(nullptr), _dialogCode(nullptr), _dialogAlternative(nullptr),
+      _dialogLogon(nullptr), _editBox(nullptr), _userEditBox(nullptr), _passEditBox(nullptr),
+      _staticTalk(nullptr), _staticText(nullptr), _staticTextLogon(nullptr), _staticText2(nullptr), _option{}
+{
+}
+
+void Dialogs::createDialogs()
+{
+    gui::IGUISkin* skin = GEnvironment->getSkin();
+    for (int i = 0; i < 21; ++i) {
+        video::SColor colour = skin->getColor(static_cast<gui::EGUI_DEFAULT_COLOR>(i));
+        colour.setAlpha(230);
+        skin->setColor(static_cast<gui::EGUI_DEFAULT_COLOR>(i), colour);
+    }
+    setWindowColour(video::SColor(230, 255, 255, 255));
+    DialogGeometry g = DialogGeometry::forScreen(Gconfig.res_x, Gconfig.res_y);
+    createTalk(g);
+    createCode(g);
+    createAlternative(g);
+    createLogon(g);
+}
+
+void Dialogs::setWindowColour(video::SColor colour)
+{
+    GEnvironment->getSkin()->setColor(gui::EGDC_WINDOW, colour);
+}
+
+// The dialogs cannot be read without their font, so the game cannot go on without it.
+void Dialogs::useDialogFont()
+{
+    std::string path = nativePath((Gexepath + "\\media\\fontcalibri10.png").c_str());
+    gui::IGUIFont* font = GEnvironment->getFont(path.c_str());
+    if (!font) {
+        std::string line = "font not found: " + path;
+        std::puts(line.c_str());
+        GLog.writelf(line.c_str());
+        std::exit(0);
+    }
+    GEnvironment->getSkin()->setFont(font);
+}
+
+gui::IGUIWindow* Dialogs::addWindow(const DialogGeometry& g, int height, const char* name)
+{
+    useDialogFont();
+    gui::IGUIWindow* window =
+        GEnvironment->addWindow(core::recti(0, 0, g.janelaH, height), false, L"Mensagem", nullptr, -1);
+    if (!window) {
+        std::printf("panic in dialog %s creation\n", name);
+        std::exit(0);
+    }
+    // the engine's close button would delete the window under our pointers
+    window->getCloseButton()->setVisible(false);
+    return window;
+}
+
+void Dialogs::addOkCancel(gui::IGUIWindow* window, const DialogGeometry& g, int top, int bottom)
+{
+    GEnvironment->addButton(core::recti(g.spaceH / 2, top, g.spaceH / 2 + 100, bottom), window, okButton, L"ok");
+    GEnvironment->addButton(core::recti(g.spaceH / 2 + 110, top, g.spaceH / 2 + 210, bottom), window,
+                            cancelButton, L"cancelar");
+}
+
+void Dialogs::createTalk(const DialogGeometry& g)
+{
+    setWindowColour(video::SColor(255, 255, 255, 255));
+    _dialogTalk = addWindow(g, g.janelaV, "talk");
+    _staticTalk = GEnvironment->addStaticText(L"no text", core::recti(g.bordaH, 20, g.spaceH, g.spaceV + 20),
+                                              false, true, _dialogTalk, 0, true);
+    GEnvironment->addButton(core::recti(g.spaceH / 2, g.janelaV - 21, g.spaceH / 2 + 100, g.janelaV - 2),
+                            _dialogTalk, okButton, L"ok");
+    _dialogTalk->setVisible(false);
+}
+
+void Dialogs::createCode(const DialogGeometry& g)
+{
+    setWindowColour(video::SColor(255, 255, 255, 255));
+    _dialogCode = addWindow(g, g.janelaV, "code");
+    _staticText = GEnvironment->addStaticText(L"no text", core::recti(g.bordaH, 20, g.spaceH, g.spaceV1 + 20),
+                                              false, true, _dialogCode, 0, true);
+    _editBox = GEnvironment->addEditBox(
+        L"?", core::recti(g.bordaH, g.spaceV1 + 25, g.spaceH, g.spaceV1 + g.spaceV2 + 25), true, _dialogCode, -1);
+    _editBox->setMultiLine(true);
+    // a long answer reads from the top and wraps, as in any text area
+    _editBox->setWordWrap(true);
+    _editBox->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_UPPERLEFT);
+    addOkCancel(_dialogCode, g, g.janelaV - 21, g.janelaV - 2);
+    _dialogCode->setVisible(false);
+}
+
+void Dialogs::createAlternative(const DialogGeometry& g)
+{
+    _dialogAlternative = addWindow(g, g.janelaV, "alternative");
+    _staticText2 = GEnvironment->addStaticText(L"no text", core::recti(g.bordaH, 20, g.spaceH, g.spaceV1 + 20),
+                                               false, true, _dialogAlternative, 0, true);
+    int q = g.spaceV2 / alternatives;
+    for (int k = 0; k < alternatives; ++k)
+        _option[k] = GEnvironment->addCheckBox(
+            false, core::recti(g.bordaH, g.spaceV1 + k * q + 25, g.spaceH, g.spaceV1 + (k + 1) * q + 23),
+            _dialogAlternative, 0, L" ");
+    addOkCancel(_dialogAlternative, g, g.janelaV - 21, g.janelaV - 2);
+    _dialogAlternative->setVisible(false);
+}
+
+void Dialogs::createLogon(const DialogGeometry& g)
+{
+    // the skin is shared: from here on every window is drawn in this colour
+    setWindowColour(video::SColor(255, 255, 155, 155));
+    _dialogLogon = addWindow(g, 195, "logon");
+    _staticTextLogon = GEnvironment->addStaticText(conv("Digite usu\xe1rio e senha!"),
+                                                   core::recti(g.bordaH, 20, g.spaceH, 40), false, true,
+                                                   _dialogLogon, 0, true);
+    _userEditBox = GEnvironment->addEditBox(L"user?", core::recti(g.bordaH, 45, g.spaceH, 70), true, _dialogLogon, -1);
+    _userEditBox->setMultiLine(false);
+    _passEditBox =
+        GEnvironment->addEditBox(L"password?", core::recti(g.bordaH, 95, g.spaceH, 120), true, _dialogLogon, -1);
+    _passEditBox->setMultiLine(false);
+    _passEditBox->setPasswordBox(true);
+    addOkCancel(_dialogLogon, g, 145, 170);
+    _dialogLogon->setVisible(false);
+    _dialogLogon->setRelativePosition(core::position2di(0, 30));
+}
+
+void Dialogs::ShowDialogLogon()
+{
+    _dialogLogon->setVisible(true);
+    setCameraInput(false);
+    GDevice->setEventReceiver(&_receiverDialogCode);
+    showCursor(true);
+}
+
+void Dialogs::fillLogon()
+{
+    _userEditBox->setText(conv(GUser.usuario));
+    _passEditBox->setText(conv(GUser.senha));
+}
+
+void Dialogs::copyLogonToUser()
+{
+    copyBox(_userEditBox, GUser.usuario, sizeof GUser.usuario);
+    copyBox(_passEditBox, GUser.senha, sizeof GUser.senha);
+}
+
+void Dialogs::showProblem(std::vector<std::string> strvector)
+{
+    GLog.writelf("Dialog::showPrblm");
+    GEventReceiver.clear_input();
+    setQuestionType(GquestionType);
+    setQuestion(GquestionText);
+    if (isChoice(_questionType)) {
+        size_t i = 1;
+        for (; i < strvector.size() && i <= alternatives; ++i)
+            setAlternative(static_cast<int>(i - 1), strvector[i]);
+        for (; i <= alternatives; ++i)
+            setAlternative(static_cast<int>(i - 1), "");
+    } else if (isFreeText(_questionType)) {
+        setText(strvector.size() >= 2 ? strvector[1] : "");
+    }
+    ShowDialog();
+}
+
+void Dialogs::ShowDialog()
+{
+    releaseArrowKeys();
+    _answer = 0;
+    GEventReceiver.clear_input();
+    setCameraInput(false);
+    if (isChoice(_questionType))
+        _dialogAlternative->setVisible(true);
+    else
+        _dialogCode->setVisible(true);
+    GDevice->setEventReceiver(&_receiverDialogCode);
+    showCursor(true);
+}
+
+std::string Dialogs::getAnswer()
+{
+    if (isFreeText(_questionType))
+        return core::stringc(_editBox->getText()).c_str();
+    if (!isChoice(_questionType)) {
+        std::puts("panic in getAnswer");
+        std::getchar();
+        std::exit(0);
+    }
+    std::string answer;
+    for (int k = 0; k < alternatives; ++k) {
+        if (!_option[k]->isChecked())
+            continue;
+        if (!answer.empty())
+            answer += '\t';
+        answer += static_cast<char>('0' + k);
+    }
+    return answer;
+}
+
+void Dialogs::CloseDialog()
+{
+    GEventReceiver.clear_input();
+    _dialogCode->setVisible(false);
+    _dialogAlternative->setVisible(false);
+    _dialogLogon->setVisible(false);
+    setCameraInput(true);
+    showCursor(false);
+    GDevice->setEventReceiver(&GEventReceiver);
+}
+
+void Dialogs::setQuestion(const std::string& text)
+{
+    const wchar_t* wide = conv(text.c_str());
+    _staticText->setText(wide);
+    _staticText2->setText(wide);
+    _staticTalk->setText(wide);
+}
+
+void Dialogs::setText(const std::string& text)
+{
+    _editBox->setText(conv(text.c_str()));
+}
+
+void Dialogs::setAlternative(int index, const std::string& text)
+{
+    _option[index]->setText(conv(text.c_str()));
+    _option[index]->setChecked(false);
+}
+
+// The caption has no place on screen: the status bar draws the message alone.
+void Dialogs::showMessageBox(const wchar_t*, const wchar_t* msg)
+{
+    GLog.writelf("showMessageBox");
+    releaseArrowKeys();
+    showCursor(true);
+    _answer = 0;
+    _Mensagem = msg;
+    _ClosedMessage = false;
+    _TenirMessage = true;
+    setCameraInput(false);
+}
+
+bool Dialogs::closedMessageBox() const
+{
+    return _ClosedMessage;
+}
+
+void closeMessageBox()
+{
+    _Mensagem = nullptr;
+    _ClosedMessage = true;
+    _TenirMessage = false;
+    setCameraInput(true);
+}

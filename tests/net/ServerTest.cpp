@@ -1,0 +1,231 @@
+// The quiz protocol against a local server that records the raw request bytes.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "net/RecordingServer.h"
+#include "net/Server.h"
+#include "net/urlencode.h"
+#include "shell/Config.h"
+#include "shell/Global.h"
+#include "platform/LogFile.h"
+
+namespace {
+
+const std::string okHeaders = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n";
+
+class ServerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetGlobalContext();
+        std::strcpy(GUser.usuario, "ana");
+        std::strcpy(GUser.senha, "segredo");
+    }
+    void TearDown() override { resetGlobalContext(); }
+
+    void pointAt(const RecordingServer& server)
+    {
+        std::snprintf(GUser.endereco, sizeof GUser.endereco, "127.0.0.1:%d", server.port());
+    }
+
+    std::string answerRequest(const std::string& resposta)
+    {
+        RecordingServer server(okHeaders + "1\n");
+        pointAt(server);
+        GquestionID = "Q007";
+        sayAnswer(resposta);
+        return server.requests().at(0);
+    }
+};
+
+std::string request(const std::string& line)
+{
+    return line + "\nHost: 127.0.0.1\n\n";
+}
+
+}
+
+TEST_F(ServerTest, LoginSendsEncodedNamesAndReturnsTheWholeReply)
+{
+    RecordingServer server(okHeaders + "ok\n");
+    pointAt(server);
+    std::strcpy(GUser.senha, "p w&#");
+    EXPECT_EQ(loginServer(), okHeaders + "ok\n");
+    ASSERT_EQ(server.requests().size(), 1u);
+    EXPECT_EQ(server.requests()[0],
+              request("GET /play.php?msg=l&username=ana&password=p%20w%26%23 HTTP/1.0"));
+}
+
+TEST_F(ServerTest, QuestionRequestCarriesTheIdOnlyWhenNotNegative)
+{
+    RecordingServer server(okHeaders + "1ABCDpergunta");
+    pointAt(server);
+    getQuestion(-1);
+    getQuestion(7);
+    ASSERT_EQ(server.requests().size(), 2u);
+    EXPECT_EQ(server.requests()[0], request("GET /play.php?msg=p&username=ana&password=segredo HTTP/1.0"));
+    EXPECT_EQ(server.requests()[1],
+              request("GET /play.php?msg=p&id=7&username=ana&password=segredo HTTP/1.0"));
+}
+
+TEST_F(ServerTest, ChoiceQuestionIsSplitIntoHeaderAndAlternatives)
+{
+    RecordingServer server("HTTP/1.0 200 OK\r\nX-Quiz: 1\r\n\r\n2WXYZQual planeta?\tMarte\tVenus\tTerra\n");
+    pointAt(server);
+    std::vector<std::string> fields = askQuestion(-1);
+    EXPECT_EQ(GquestionType, '2');
+    EXPECT_EQ(GquestionID, "WXYZ");
+    EXPECT_EQ(GquestionText, "Qual planeta?");
+    ASSERT_EQ(fields.size(), 4u);
+    EXPECT_EQ(fields[1], "Marte");
+    EXPECT_EQ(fields[3], "Terra\n");
+}
+
+TEST_F(ServerTest, LongQuestionTextIsCutAndAnEmptyTextIsAllowed)
+{
+    RecordingServer server([](const std::string& request) {
+        return okHeaders + (request.find("id=1&") != std::string::npos ? "4ABCD" + std::string(2000, 'x') : "1ABCD");
+    });
+    pointAt(server);
+    askQuestion(1);
+    EXPECT_EQ(GquestionText.size(), 1024u);
+    askQuestion(2);
+    EXPECT_EQ(GquestionType, '1');
+    EXPECT_EQ(GquestionText, "");
+}
+
+TEST_F(ServerTest, MalformedQuestionFailsAndKeepsTheLastQuestion)
+{
+    GquestionType = '1';
+    GquestionID = "OLD1";
+    for (const std::string& body : {std::string(""), std::string("2ABC"), std::string("\t\t"),
+                                    std::string("<html><body>Not Found</body></html>\n")}) {
+        RecordingServer server(okHeaders + body);
+        pointAt(server);
+        EXPECT_THROW(askQuestion(-1), std::runtime_error) << body;
+    }
+    RecordingServer headersOnly("HTTP/1.0 200 OK\r\n");
+    pointAt(headersOnly);
+    EXPECT_THROW(askQuestion(-1), std::runtime_error);
+    EXPECT_EQ(GquestionType, '1');
+    EXPECT_EQ(GquestionID, "OLD1");
+}
+
+TEST_F(ServerTest, EndlessReplyIsAFailure)
+{
+    std::string lines;
+    for (int i = 0; i < 2000; ++i)
+        lines += std::string(99, 'x') + "\n";
+    RecordingServer server(okHeaders + "1ABCD" + lines);
+    pointAt(server);
+    EXPECT_EQ(loginServer(), "");
+    EXPECT_THROW(askQuestion(-1), std::runtime_error);
+}
+
+TEST_F(ServerTest, AnswerIsPercentEncoded)
+{
+    const std::string prefix = "GET /play.php?msg=r&username=ana&password=segredo&id=Q007&resposta=";
+    EXPECT_EQ(answerRequest("a b"), request(prefix + "a%20b HTTP/1.0"));
+    EXPECT_EQ(answerRequest("x-y.z"), request(prefix + "x%2dy%2ez HTTP/1.0"));
+    EXPECT_EQ(answerRequest("1\t3"), request(prefix + "1%093 HTTP/1.0"));
+    EXPECT_EQ(answerRequest("\xe7\xe3\xe9"), request(prefix + "%e7%e3%e9 HTTP/1.0"));
+}
+
+TEST_F(ServerTest, VerdictFieldsFollowTheFirstBodyLine)
+{
+    for (const auto& [body, field0] : std::vector<std::pair<std::string, std::string>>{
+             {"1\n", "1\n"}, {"1", "1"}, {"1\tparabens\n", "1"}, {"0\tresposta: 3\n", "0"}, {"", "outch"}}) {
+        bool wholeLine = !body.empty() && body.back() == '\n';
+        RecordingServer server(okHeaders + body + (wholeLine ? "mais uma linha\n" : ""));
+        pointAt(server);
+        EXPECT_EQ(sayAnswer("x").at(0), field0) << body;
+    }
+}
+
+TEST_F(ServerTest, AnswerToAClosedPortIsOutch)
+{
+    int closedPort;
+    {
+        SocketServer probe(0, 1);
+        closedPort = probe.port();
+    }
+    std::snprintf(GUser.endereco, sizeof GUser.endereco, "127.0.0.1:%d", closedPort);
+    EXPECT_EQ(sayAnswer("x"), std::vector<std::string>{"outch"});
+    EXPECT_EQ(loginServer(), "");
+    EXPECT_THROW(getQuestion(-1), std::runtime_error);
+}
+
+TEST_F(ServerTest, LevelChangeGoesStraightToTheServer)
+{
+    RecordingServer server(okHeaders + "ok\n");
+    pointAt(server);
+    GproxyInternet = true;
+    GproxyIP = "127.0.0.1";
+    GproxyPort = 1;
+    EXPECT_EQ(changeLevel(3), okHeaders + "ok\n");
+    EXPECT_EQ(server.requests().at(0), request("GET /play.php?msg=n&username=ana&password=segredo&n=3 HTTP/1.0"));
+}
+
+TEST_F(ServerTest, ProxyRefusalFailsEveryRequest)
+{
+    RecordingServer proxy("HTTP/1.0 407 Proxy Authentication Required\r\n\r\n");
+    GproxyInternet = true;
+    GproxyIP = "127.0.0.1";
+    GproxyPort = proxy.port();
+    std::strcpy(GUser.endereco, "quiz.example");
+    EXPECT_EQ(loginServer(), "");
+    EXPECT_THROW(getQuestion(-1), std::runtime_error);
+    EXPECT_EQ(sendAnswer("Q007", "x"), "outch");
+    ASSERT_EQ(proxy.requests().size(), 3u);
+    EXPECT_EQ(proxy.requests()[0], "CONNECT quiz.example:80 HTTP/1.0 \r\n\n");
+}
+
+TEST_F(ServerTest, BadOrMissingServerAddressFailsWithItsReasonInTheLog)
+{
+    std::string log = (std::filesystem::temp_directory_path() / "satlink-server-test-log.txt").string();
+    GLog.clear(log.c_str());
+    std::strcpy(GUser.endereco, "127.0.0.1:8o");
+    EXPECT_EQ(loginServer(), "");
+    EXPECT_EQ(sendAnswer("Q007", "x"), "outch");
+    GUser.endereco[0] = 0;
+    EXPECT_THROW(askQuestion(-1), std::runtime_error);
+    std::stringstream text;
+    text << std::ifstream(log).rdbuf();
+    EXPECT_EQ(text.str(), "loginServer: bad port in the server address: 127.0.0.1:8o\n"
+                          "sendAnswer: bad port in the server address: 127.0.0.1:8o\n"
+                          "getQuestion: no quiz server address in config.xml\n");
+    std::filesystem::remove(log);
+}
+
+TEST_F(ServerTest, ServerThatNeverAnswersIsAFailure)
+{
+    SocketServer silent(0, 5);
+    std::snprintf(GUser.endereco, sizeof GUser.endereco, "127.0.0.1:%d", silent.port());
+    Socket::setTimeout(300);
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(loginServer(), "");
+    EXPECT_THROW(askQuestion(-1), std::runtime_error);
+    EXPECT_EQ(sendAnswer("Q007", "x"), "outch");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    Socket::setTimeout(10000);
+}
+
+TEST(UrlencodeTest, KeepsOnlyLettersDigitsAndTheSixMarks)
+{
+    EXPECT_EQ(urlencode("Az09~!*()'"), "Az09~!*()'");
+    EXPECT_EQ(urlencode("-_. +%&\x01\xff"), "%2d%5f%2e%20%2b%25%26%01%ff");
+    EXPECT_EQ(char2hex('\n'), "0a");
+}
+
+TEST(UrlencodeTest, StaticBufferIsCutAtAWholeEscape)
+{
+    std::string encoded = _urlencode(std::string(3000, ' '));
+    EXPECT_EQ(encoded.size(), 8190u);
+    EXPECT_EQ(encoded.substr(encoded.size() - 3), "%20");
+}

@@ -1,0 +1,149 @@
+// The socket layer over real loopback connections.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+#include "net/SocketClient.h"
+#include "support/SocketSelect.h"
+#include "support/SocketServer.h"
+
+namespace {
+
+struct Pair {
+    SocketServer server{0, 5};
+    SocketClient client{"127.0.0.1", server.port()};
+    std::unique_ptr<Socket> peer{server.Accept()};
+};
+
+}
+
+TEST(SocketTest, LineWithoutFeedBeforeCloseIsReturnedThenEmpty)
+{
+    Pair pair;
+    pair.peer->SendBytes("abc");
+    pair.peer.reset();
+    EXPECT_EQ(pair.client.ReceiveLine(), "abc");
+    EXPECT_EQ(pair.client.ReceiveLine(), "");
+}
+
+TEST(SocketTest, LinesKeepTheirTerminators)
+{
+    Pair pair;
+    pair.peer->SendBytes("one\r\n\r\ntwo\n");
+    EXPECT_EQ(pair.client.ReceiveLine(), "one\r\n");
+    EXPECT_EQ(pair.client.ReceiveLine(), "\r\n");
+    EXPECT_EQ(pair.client.ReceiveLine(), "two\n");
+}
+
+TEST(SocketTest, EndlessLineIsAFailure)
+{
+    Pair pair;
+    pair.peer->SendBytes(std::string(Socket::maxLine, 'x') + "\n");
+    EXPECT_EQ(pair.client.ReceiveLine(), "");
+}
+
+TEST(SocketTest, SendLineAddsOneBareLineFeed)
+{
+    Pair pair;
+    std::string line = "GET /";
+    pair.client.SendLine(line);
+    EXPECT_EQ(line, "GET /");
+    EXPECT_EQ(pair.peer->ReceiveLine(), "GET /\n");
+}
+
+TEST(SocketTest, CopyKeepsTheConnectionOpenUntilTheLastHolderGoes)
+{
+    int before = Socket::liveSockets();
+    Pair pair;
+    auto first = std::make_unique<SocketClient>("127.0.0.1", pair.server.port());
+    std::unique_ptr<Socket> peer(pair.server.Accept());
+    auto copy = std::make_unique<Socket>(*first);
+    EXPECT_EQ(Socket::liveSockets(), before + 6);
+
+    first.reset();
+    copy->SendLine("still open");
+    EXPECT_EQ(peer->ReceiveLine(), "still open\n");
+
+    copy.reset();
+    EXPECT_EQ(peer->ReceiveLine(), "");
+    EXPECT_EQ(Socket::liveSockets(), before + 4);
+}
+
+TEST(SocketTest, AssignmentSharesTheHandleAndReleasesTheOldOne)
+{
+    Pair pair;
+    SocketClient other("127.0.0.1", pair.server.port());
+    std::unique_ptr<Socket> otherPeer(pair.server.Accept());
+    other = pair.client;
+    EXPECT_EQ(otherPeer->ReceiveLine(), "");
+    other.SendLine("via the copy");
+    EXPECT_EQ(pair.peer->ReceiveLine(), "via the copy\n");
+}
+
+TEST(SocketTest, ReceiveBytesReturnsAtOnceWhenNothingWaits)
+{
+    Pair pair;
+    EXPECT_EQ(pair.client.ReceiveBytes(), "");
+    pair.peer->SendBytes("xyz");
+    SocketSelect wait(&pair.client, nullptr);
+    EXPECT_EQ(pair.client.ReceiveBytes(), "xyz");
+}
+
+TEST(SocketTest, NonBlockingAcceptWithNothingPendingGivesNull)
+{
+    SocketServer server(0, 5, NonBlockingSocket);
+    EXPECT_EQ(server.Accept(), nullptr);
+}
+
+TEST(SocketTest, SelectWatchesOnlyTheGivenSockets)
+{
+    Pair pair;
+    SocketSelect idle(&pair.client, nullptr, NonBlockingSocket);
+    EXPECT_FALSE(idle.Readable(&pair.client));
+
+    pair.peer->SendBytes("x\n");
+    SocketSelect ready(&pair.client, nullptr, NonBlockingSocket);
+    EXPECT_TRUE(ready.Readable(&pair.client));
+    EXPECT_FALSE(ready.Readable(pair.peer.get()));
+}
+
+TEST(SocketTest, RefusedConnectionAndUnknownHostRaiseTheSystemText)
+{
+    int closedPort;
+    {
+        SocketServer probe(0, 1);
+        closedPort = probe.port();
+    }
+    EXPECT_THROW(SocketClient("127.0.0.1", closedPort), std::string);
+    EXPECT_THROW(SocketClient("no-such-host.invalid", 80), std::string);
+}
+
+TEST(SocketTest, ServerThatNeverAnswersTimesOut)
+{
+    SocketServer silent(0, 5);
+    Socket::setTimeout(300);
+    SocketClient client("127.0.0.1", silent.port());
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(client.ReceiveLine(), "");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    Socket::setTimeout(10000);
+}
+
+TEST(SocketTest, ServerDrippingBytesIsCutOffAfterThreeTimeouts)
+{
+    Socket::setTimeout(200);
+    Pair pair;
+    std::thread drip([&pair] {
+        for (int i = 0; i < 30; ++i) {
+            pair.peer->SendBytes("x");
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    });
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(pair.client.ReceiveLine(), "");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1200));
+    drip.join();
+    Socket::setTimeout(10000);
+}

@@ -1,0 +1,14 @@
+// A listening TCP socket on every local address that hands out one Socket per connection.
+#pragma once
+
+#include "net/Socket.h"
+
+class SocketServer : public Socket {
+public:
+    // Port 0 lets the system choose; port() tells which.
+    SocketServer(int port, int connections, TypeSocket type = BlockingSocket);
+
+    // The caller owns the result; null on a non-blocking server with nothing pending.
+    Socket* Accept();
+    int port() const;
+};

@@ -1,0 +1,80 @@
+// Shows one quiz question in the game's dialog in a real window and prints the answer read back,
+// for the dialog window tests. Argument: "choice" or "text".
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "ui/Dialogs.h"
+#include "shell/Config.h"
+#include "shell/EventReceiver.h"
+#include "shell/Global.h"
+
+namespace {
+
+// Tabs as \t and bytes above 127 as \xNN, so the test can compare the bytes.
+std::string visible(const std::string& answer)
+{
+    std::string shown;
+    for (unsigned char c : answer) {
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
+        if (c == '\t')
+            shown += "\\t";
+        else if (c > 127)
+            shown += escaped;
+        else
+            shown += static_cast<char>(c);
+    }
+    return shown;
+}
+
+void startEngine()
+{
+    GDevice = irr::createDevice(irr::video::EDT_OPENGL, irr::core::dimension2d<irr::u32>(800, 600));
+    GDriver = GDevice->getVideoDriver();
+    GSmgr = GDevice->getSceneManager();
+    GEnvironment = GDevice->getGUIEnvironment();
+    GTimer = GDevice->getTimer();
+    Gexepath = SATLINK_BUILD_DIR;
+    Gconfig.res_x = 800;
+    Gconfig.res_y = 600;
+}
+
+std::vector<std::string> question(bool choice)
+{
+    if (choice) {
+        GquestionType = '2';
+        GquestionText = "Qual \xe9 a fun\xe7\xe3o de um sat\xe9lite de comunica\xe7\xe3o?";
+        return {"2Q001" + GquestionText, "Medir a \xf3rbita", "Retransmitir sinais", "Gerar energia",
+                "Ligar ant\xeanas distantes", "Nenhuma"};
+    }
+    GquestionType = '4';
+    GquestionText = "Escreva a palavra que falta: a ___ do usu\xe1rio.";
+    return {"4Q002" + GquestionText};
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    if (argc != 2 || (std::strcmp(argv[1], "choice") != 0 && std::strcmp(argv[1], "text") != 0)) {
+        std::fputs("usage: question_window choice|text\n", stderr);
+        return 2;
+    }
+    startEngine();
+    if (!GDevice)
+        return 1;
+    GDialogs.createDialogs();
+    GDevice->setEventReceiver(&GEventReceiver);
+    GDialogs.showProblem(question(std::strcmp(argv[1], "choice") == 0));
+    while (GDevice->run() && GDialogs.isDialogOpened()) {
+        GDriver->beginScene(true, true, irr::video::SColor(0, 80, 80, 80));
+        GEnvironment->drawAll();
+        GDriver->endScene();
+    }
+    std::printf("answer %d: %s\n", GDialogs.answer(), visible(GDialogs.getAnswer()).c_str());
+    GDialogs.CloseDialog();
+    GDevice->drop();
+    return 0;
+}
