@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/nativepath.h"
 #include "platform/LogFile.h"
+#include "platform/nativepath.h"
 
 int main()
 {

@@ -8,9 +8,9 @@
 #include <thread>
 
 #include "net/Server.h"
-#include "support/SocketServer.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
+#include "support/SocketServer.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 // satlink: starts the engine and the sound, runs the game loop, and shuts down.
 #include <cstdio>
 
+#include "app/MainLoop.h"
+#include "app/Startup.h"
 #include "platform/CommandLine.h"
+#include "platform/LogFile.h"
 #include "platform/exepath.h"
 #include "platform/nativepath.h"
 #include "platform/startkeys.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
-#include "platform/LogFile.h"
-#include "app/MainLoop.h"
-#include "app/Startup.h"
 
 namespace {
 

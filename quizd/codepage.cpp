@@ -3,15 +3,10 @@
 
 #include <cctype>
 
+#include "windows1252.h"
+
 namespace quizd {
 namespace {
-
-// Code points of the bytes 0x80..0x9F; the five holes of the code page map to the C1 controls, as
-// Windows itself converts them.
-const char32_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Base letters of U+00C0..U+00FF; '.' keeps the character.
 const char kBaseLetters[] = "AAAAAA.CEEEEIIIIDNOOOOO.OUUUUY..aaaaaa.ceeeeiiiidnooooo.ouuuuy.y";
@@ -54,10 +49,7 @@ long decodeUtf8(const std::string& s, std::size_t& i)
 
 int cp1252Byte(long c)
 {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return int(c);
-    for (int k = 0; k < 32; ++k)
-        if (kHigh[k] == char32_t(c)) return 0x80 + k;
-    return -1;
+    return c < 0 ? -1 : windows1252::fromUnicode(char32_t(c));
 }
 
 }
@@ -81,7 +73,7 @@ std::string cp1252ToUtf8(const std::string& bytes)
 {
     std::string out;
     for (unsigned char b : bytes)
-        appendUtf8(out, b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char32_t(b));
+        appendUtf8(out, windows1252::toUnicode(b));
     return out;
 }
 

@@ -1,12 +1,14 @@
-// Definitions of the global context; the order of the object rows is their order of construction.
+// Definitions of the global context, kept at the top because its objects come from every folder; the order
+// of the object rows is their order of construction.
 #include "shell/Global.h"
 
-#include "ui/Dialogs.h"
-#include "shell/Config.h"
-#include "shell/EventReceiver.h"
-#include "platform/LogFile.h"
+#include "app/CollisionCadence.h"
 #include "messaging/Agenda.h"
 #include "messaging/Blackboard.h"
+#include "platform/LogFile.h"
+#include "shell/Config.h"
+#include "shell/EventReceiver.h"
+#include "ui/Dialogs.h"
 
 tp_LogFile GLog;
 irr::core::stringc Gexepath;
@@ -44,6 +46,9 @@ int GproxyPort = 0;
 SConfig Gconfig;
 Usuario GUser;
 char GquestionType = 0;
+
+bool GcontinuarLaco = false;
+CollisionCadence GcollisionCadence;
 
 void resetGlobalContext()
 {
@@ -83,4 +88,6 @@ void resetGlobalContext()
     Gconfig = SConfig();
     GUser = Usuario();
     GquestionType = 0;
+    GcontinuarLaco = false;
+    GcollisionCadence = CollisionCadence();
 }

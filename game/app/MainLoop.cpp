@@ -3,34 +3,40 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <string>
 
-#include "ui/Dialogs.h"
 #include "app/CollisionCadence.h"
+#include "app/teclado.h"
+#include "messaging/Agenda.h"
+#include "platform/LogFile.h"
 #include "shell/Config.h"
 #include "shell/EventReceiver.h"
 #include "shell/Executable.h"
 #include "shell/Global.h"
-#include "platform/LogFile.h"
-#include "app/teclado.h"
-#include "messaging/Agenda.h"
+#include "shell/fatal.h"
+#include "ui/Dialogs.h"
 #include "world/Collidable.h"
 
 namespace {
-
-bool continuarLaco = false;
-CollisionCadence collisionCadence;
 
 void prepare()
 {
     GDevice->setEventReceiver(&GEventReceiver);
     GSmgr->setAmbientLight(irr::video::SColorf(irr::video::SColor(255, 255, 255, 255)));
-    continuarLaco = true;
+    GcontinuarLaco = true;
 }
 
 void beginScene()
 {
     GDriver->beginScene(true, true, irr::video::SColor(0, 80, 80, 80));
+}
+
+void reportFailedPass(const char* what)
+{
+    std::puts("bad index at Gexecucao[iii]");
+    std::fflush(stdout);
+    GLog.writelf((std::string("execution pass: ") + what).c_str());
 }
 
 // Runs every object of the list, reading its size again after each call so that an object
@@ -40,9 +46,10 @@ void runExecutionPass()
     try {
         for (size_t i = 0; i < Gexecucao.size(); ++i)
             Gexecucao[i]->exec();
+    } catch (const std::exception& error) {
+        reportFailedPass(error.what());
     } catch (...) {
-        std::puts("bad index at Gexecucao[iii]");
-        std::fflush(stdout);
+        reportFailedPass("unknown failure");
     }
 }
 
@@ -64,7 +71,7 @@ void logonPhase()
         drawLogonFrame();
     GDialogs.CloseDialog();
     if (GDialogs.answer() == Dialogs::cancelButton)
-        std::exit(0);
+        endGame();
     GDialogs.copyLogonToUser();
     GLog.writelf(("logon as " + std::string(GUser.usuario)).c_str());
 }
@@ -76,7 +83,7 @@ void showFrameRate()
 
 void collisionStep()
 {
-    if (collisionCadence.due())
+    if (GcollisionCadence.due())
         updateCollision();
 }
 
@@ -100,12 +107,12 @@ int gameLoop()
     GLog.writelf("gameLoop");
     prepare();
     logonPhase();
-    while (GDevice->run() && continuarLaco)
+    while (GDevice->run() && GcontinuarLaco)
         runFrame();
     return 1;
 }
 
 void stopGame()
 {
-    continuarLaco = false;
+    GcontinuarLaco = false;
 }

@@ -1,17 +1,17 @@
 // Start-up and shutdown of the engine and the sound engine.
 #include "app/Startup.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/stat.h>
 
-#include "ui/Dialogs.h"
+#include "platform/LogFile.h"
 #include "platform/SoundEngine.h"
 #include "platform/nativepath.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
-#include "platform/LogFile.h"
+#include "shell/fatal.h"
+#include "ui/Dialogs.h"
 
 namespace {
 
@@ -34,10 +34,7 @@ void failStartup(const char* reason)
     char line[200];
     std::snprintf(line, sizeof line, "could not open a %d x %d window: %s",
                   static_cast<int>(Gresolucao.Width), static_cast<int>(Gresolucao.Height), reason);
-    std::puts(line);
-    std::fflush(stdout);
-    GLog.writelf(line);
-    std::exit(0);
+    fatal(line);
 }
 
 bool isFolder(const std::string& path)
@@ -105,11 +102,4 @@ void drop()
     if (GDevice)
         GDevice->drop();
     GDevice = nullptr;
-}
-
-void removeCollision(Collidable* who)
-{
-    auto found = std::find(Gcolisao.begin(), Gcolisao.end(), who);
-    if (found != Gcolisao.end())
-        Gcolisao.erase(found);
 }

@@ -1,8 +1,6 @@
 // Start-up and shutdown of the engine and the sound engine.
 #pragma once
 
-class Collidable;
-
 // Creates the window and the engine globals and mounts the media folders; ends the process with
 // status 0 when no window can be opened.
 void StartupEngine();
@@ -10,5 +8,3 @@ void StartupEngine();
 void initSound();
 // Releases the collision registry, the sound engine and the device.
 void drop();
-// Takes the first entry equal to who out of Gcolisao, if there is one.
-void removeCollision(Collidable* who);

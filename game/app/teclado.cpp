@@ -4,10 +4,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/Dialogs.h"
+#include "platform/LogFile.h"
 #include "shell/EventReceiver.h"
 #include "shell/Global.h"
-#include "platform/LogFile.h"
+#include "shell/fatal.h"
+#include "ui/Dialogs.h"
 
 namespace {
 
@@ -23,8 +24,7 @@ void quitOnO(EventReceiver* evRec)
     if (!evRec->keyDown(KEY_O))
         return;
     std::puts("bye");
-    std::fflush(stdout);
-    std::exit(0);
+    endGame();
 }
 
 void closeMessageOnKeys(EventReceiver* evRec)
@@ -52,15 +52,7 @@ void process_input(EventReceiver* evRec)
 
 int weaponSwitchesAsked(EventReceiver* evRec)
 {
-    // True while A is up, so that holding A switches only once.
-    static bool _flag = true;
-    int asked = 0;
-    if (evRec->keyDown(KEY_A) && _flag) {
-        _flag = false;
-        ++asked;
-    }
-    if (evRec->keyUp(KEY_A))
-        _flag = true;
+    int asked = evRec->takeKeyPress(KEY_A) ? 1 : 0;
     if (evRec->takeMouseWheel() != 0.0f)
         ++asked;
     return asked;

@@ -1,18 +1,15 @@
 // Timed message delivery driven by the device timer's real time.
 #include "messaging/Agenda.h"
 
-#include <cstdio>
-#include <cstdlib>
 
 #include "messaging/Interactive.h"
 #include "shell/Global.h"
+#include "shell/fatal.h"
 
 void Agenda::schedule(irr::u32 when, Interactive* who, irr::u32 id)
 {
     if (!who) {
-        puts("NULL inside of Agenda");
-        getchar();
-        exit(0);
+        fatal("NULL inside of Agenda", FatalWait::forKey);
     }
     insertOrdered(AgendaEvent{when, id, who});
 }

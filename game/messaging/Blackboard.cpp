@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "shell/Global.h"
 #include "platform/LogFile.h"
+#include "shell/Global.h"
 
 void Blackboard::signal(Interactive* obj, const irr::core::stringc& name, irr::s32 msg,
                         const irr::core::stringc& parm)
@@ -74,4 +74,9 @@ void Blackboard::clear()
 {
     GLog.writelf("Blackboard::clear");
     _list.clear();
+}
+
+void Blackboard::cancel(Interactive* who)
+{
+    _list.remove_if([who](const std::unique_ptr<BlackboardEvent>& e) { return e->obj == who; });
 }

@@ -18,6 +18,8 @@ public:
     Interactive* queryAndDelete(const irr::core::stringc& name, irr::s32& msg, irr::core::stringc& parm);
     // Here `msg` is an input: only a signal of that name carrying that number is taken.
     Interactive* queryAndDelete(const irr::core::stringc& name, irr::s32& msg);
+    // Takes back every signal `who` posted, so no reader is handed an object that is gone.
+    void cancel(Interactive* who);
     void clear();
     size_t size() const { return _list.size(); }
 

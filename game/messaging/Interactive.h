@@ -6,7 +6,8 @@
 class Interactive {
 public:
     virtual void rcvMessage(int id) = 0;
-    // Takes back every timed message still pending for this object, so none reaches it once gone.
+    // Takes back every timed message still pending for this object and every signal it posted, so none
+    // reaches it or names it once it is gone.
     virtual ~Interactive();
 
     const irr::core::stringc& getName() const { return _name; }

@@ -4,14 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <stdexcept>
 
 #include "net/SocketClient.h"
 #include "net/tokenize.h"
 #include "net/urlencode.h"
+#include "platform/LogFile.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
-#include "platform/LogFile.h"
+#include "shell/fatal.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ ServerAddress serverAddress()
     ServerAddress address;
     address.host = GUser.endereco;
     if (address.host.empty())
-        throw std::string("no quiz server address in config.xml");
+        throw GameError("no quiz server address in config.xml");
     std::string::size_type colon = address.host.rfind(':');
     if (colon == std::string::npos)
         return address;
@@ -39,7 +39,7 @@ ServerAddress serverAddress()
     char* end = nullptr;
     long port = std::strtol(digits.c_str(), &end, 10);
     if (digits.empty() || *end != 0 || port < 1 || port > 65535)
-        throw std::string("bad port in the server address: ") + GUser.endereco;
+        throw GameError(std::string("bad port in the server address: ") + GUser.endereco);
     address.host.erase(colon);
     address.port = static_cast<int>(port);
     return address;
@@ -50,7 +50,7 @@ std::unique_ptr<SocketClient> openConnection(bool allowProxy)
     if (allowProxy && GproxyInternet) {
         auto client = std::make_unique<SocketClient>(GproxyIP.c_str(), GproxyPort);
         if (!proxy_conexion(client.get()))
-            throw std::string("proxy tunnel refused");
+            throw GameError("proxy tunnel refused");
         return client;
     }
     ServerAddress address = serverAddress();
@@ -60,11 +60,11 @@ std::unique_ptr<SocketClient> openConnection(bool allowProxy)
 template <typename... Args>
 std::string formatLine(const char* format, Args... args)
 {
-    static char _buf[12384];
-    int written = std::snprintf(_buf, sizeof _buf, format, args...);
-    if (written < 0 || static_cast<size_t>(written) >= sizeof _buf)
-        throw std::string("request line too long");
-    return _buf;
+    char line[12384];
+    int written = std::snprintf(line, sizeof line, format, args...);
+    if (written < 0 || static_cast<size_t>(written) >= sizeof line)
+        throw GameError("request line too long");
+    return line;
 }
 
 void sendRequest(SocketClient& client, const std::string& requestLine)
@@ -80,7 +80,7 @@ std::string readToClose(Socket& client)
     for (std::string line = client.ReceiveLine(); !line.empty(); line = client.ReceiveLine()) {
         text += line;
         if (text.size() > maxReply)
-            throw std::string("reply too long");
+            throw GameError("reply too long");
     }
     return text;
 }
@@ -96,22 +96,9 @@ void skipHeaders(Socket& client)
 std::string user() { return urlencode(GUser.usuario); }
 std::string password() { return urlencode(GUser.senha); }
 
-// The socket layer raises texts of two kinds; the log gets the reason, whatever its kind.
-void logFailure(const char* where)
+void logFailure(const char* where, const GameError& error)
 {
-    std::string reason;
-    try {
-        throw;
-    } catch (const std::string& text) {
-        reason = text;
-    } catch (const char* text) {
-        reason = text;
-    } catch (const std::exception& error) {
-        reason = error.what();
-    } catch (...) {
-        reason = "unknown failure";
-    }
-    GLog.writelf((std::string(where) + ": " + reason).c_str());
+    GLog.writelf((std::string(where) + ": " + error.what()).c_str());
 }
 
 // The console messages of a failure end without a line feed.
@@ -124,7 +111,7 @@ void say(const char* text)
 [[noreturn]] void failFetch(const char* why)
 {
     say(readFailure);
-    throw std::runtime_error(why);
+    throw GameError(why);
 }
 
 }
@@ -138,7 +125,7 @@ bool proxy_conexion(SocketClient* client)
             return false;
         skipHeaders(*client);
         return true;
-    } catch (...) {
+    } catch (const GameError&) {
         return false;
     }
 }
@@ -150,8 +137,8 @@ std::string loginServer()
         sendRequest(*client, formatLine("GET /play.php?msg=l&username=%s&password=%s HTTP/1.0",
                                         user().c_str(), password().c_str()));
         return readToClose(*client);
-    } catch (...) {
-        logFailure("loginServer");
+    } catch (const GameError& error) {
+        logFailure("loginServer", error);
         say("login problem (socket)");
         return "";
     }
@@ -169,8 +156,8 @@ std::string getQuestion(int id)
                                             id, user().c_str(), password().c_str()));
         skipHeaders(*client);
         return readToClose(*client);
-    } catch (...) {
-        logFailure("getQuestion");
+    } catch (const GameError& error) {
+        logFailure("getQuestion", error);
         failFetch(readFailure);
     }
 }
@@ -198,13 +185,13 @@ std::string sendAnswer(const std::string& id, const std::string& resposta)
         sendRequest(*client,
                     formatLine("GET /play.php?msg=r&username=%s&password=%s&id=%s&resposta=%s HTTP/1.0",
                                user().c_str(), password().c_str(), urlencode(id).c_str(),
-                               _urlencode(resposta)));
+                               _urlencode(resposta).c_str()));
         skipHeaders(*client);
         std::string verdict = client->ReceiveLine();
         // a reply without a body is no verdict
         return verdict.empty() ? "outch" : verdict;
-    } catch (...) {
-        logFailure("sendAnswer");
+    } catch (const GameError& error) {
+        logFailure("sendAnswer", error);
         return "outch";
     }
 }
@@ -226,8 +213,8 @@ std::string changeLevel(int n)
         sendRequest(*client, formatLine("GET /play.php?msg=n&username=%s&password=%s&n=%d HTTP/1.0",
                                         user().c_str(), password().c_str(), n));
         return readToClose(*client);
-    } catch (...) {
-        logFailure("changeLevel");
+    } catch (const GameError& error) {
+        logFailure("changeLevel", error);
         say("level change problem (socket)");
         return "";
     }

@@ -1,9 +1,11 @@
-// BSD socket implementation of the shared stream socket: counting, line and byte I/O.
+// BSD socket implementation of the stream socket: counting, line and byte I/O.
 #include "net/Socket.h"
 
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include "shell/fatal.h"
 
 std::atomic<int> Socket::nofSockets_{0};
 int Socket::timeoutMs_ = 10000;
@@ -13,53 +15,43 @@ void Socket::Start()
     ++nofSockets_;
 }
 
-Socket::Socket() : s_(-1), refCounter_(nullptr)
+Socket::Socket() : s_(-1)
 {
     Start();
     s_ = socket(AF_INET, SOCK_STREAM, 0);
     if (s_ < 0) {
         // the destructor will not run for a half-built object, so undo the count here
         --nofSockets_;
-        throw "INVALID_SOCKET";
+        throw GameError("INVALID_SOCKET");
     }
-    refCounter_ = new int(1);
 }
 
-Socket::Socket(int s) : s_(s), refCounter_(new int(1))
+Socket::Socket(int s) : s_(s)
 {
     Start();
 }
 
-Socket::Socket(const Socket& other) : s_(other.s_), refCounter_(other.refCounter_), deadline_(other.deadline_)
+Socket::Socket(Socket&& other) noexcept : s_(other.s_), deadline_(other.deadline_)
 {
-    ++*refCounter_;
-    ++nofSockets_;
+    other.s_ = -1;
+    Start();
 }
 
-Socket& Socket::operator=(const Socket& other)
+Socket& Socket::operator=(Socket&& other) noexcept
 {
-    if (refCounter_ == other.refCounter_)
+    if (this == &other)
         return *this;
-    ++*other.refCounter_;
-    release();
+    Close();
     s_ = other.s_;
-    refCounter_ = other.refCounter_;
     deadline_ = other.deadline_;
+    other.s_ = -1;
     return *this;
 }
 
 Socket::~Socket()
 {
-    release();
+    Close();
     --nofSockets_;
-}
-
-void Socket::release()
-{
-    if (--*refCounter_ == 0) {
-        Close();
-        delete refCounter_;
-    }
 }
 
 void Socket::Close()

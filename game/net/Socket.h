@@ -1,4 +1,4 @@
-// A TCP stream socket shared by copies: the handle closes when the last holder goes.
+// A TCP stream socket that owns its handle alone: it moves, never copies, and closes on destruction.
 #pragma once
 
 #include <atomic>
@@ -14,8 +14,11 @@ public:
     // Takes over an open handle.
     explicit Socket(int s);
     virtual ~Socket();
-    Socket(const Socket& other);
-    Socket& operator=(const Socket& other);
+    // The moved-from socket holds no handle any more.
+    Socket(Socket&& other) noexcept;
+    Socket& operator=(Socket&& other) noexcept;
+    Socket(const Socket&) = delete;
+    Socket& operator=(const Socket&) = delete;
 
     // One line up to and including its line feed; what came before a close; empty on a failure.
     // A line of maxLine bytes without a line feed is a failure, so a runaway peer cannot exhaust memory.
@@ -39,13 +42,11 @@ protected:
     friend class SocketSelect;
 
     int s_;
-    int* refCounter_;
     // Reads fail once it has passed.
     std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
 
 private:
     static void Start();
-    void release();
 
     // atomic because a server in a thread may open sockets while the game does
     static std::atomic<int> nofSockets_;

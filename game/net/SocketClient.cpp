@@ -9,6 +9,8 @@
 #include <poll.h>
 #include <sys/socket.h>
 
+#include "shell/fatal.h"
+
 namespace {
 
 std::string lookupError(int code)
@@ -26,7 +28,7 @@ SocketClient::SocketClient(const std::string& host, int port)
     addrinfo* found = nullptr;
     int code = getaddrinfo(host.c_str(), nullptr, &hints, &found);
     if (code != 0)
-        throw lookupError(code);
+        throw GameError(lookupError(code));
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<uint16_t>(port));
@@ -58,5 +60,5 @@ void SocketClient::connectWithin(const void* address, unsigned length)
     }
     fcntl(s_, F_SETFL, flags);
     if (error != 0)
-        throw std::string(strerror(error));
+        throw GameError(strerror(error));
 }

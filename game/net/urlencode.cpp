@@ -33,19 +33,17 @@ std::string urlencode(const std::string& text)
     return encoded;
 }
 
-char* _urlencode(const std::string& text)
+std::string _urlencode(const std::string& text)
 {
-    static char _buf[8192];
     std::string encoded = urlencode(text);
     size_t length = encoded.size();
-    if (length >= sizeof _buf) {
-        length = sizeof _buf - 1;
+    if (length > maxEncodedLength) {
+        length = maxEncodedLength;
         // never leave half an escape at the cut
         size_t lastEscape = encoded.rfind('%', length - 1);
         if (lastEscape != std::string::npos && lastEscape + 3 > length)
             length = lastEscape;
     }
-    std::memcpy(_buf, encoded.data(), length);
-    _buf[length] = 0;
-    return _buf;
+    encoded.resize(length);
+    return encoded;
 }

@@ -48,3 +48,6 @@ private:
     FILE* _file;
     char _msg[300];
 };
+
+// The game's log, defined with the rest of the global context.
+extern tp_LogFile GLog;

@@ -4,9 +4,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/nativepath.h"
-#include "shell/Global.h"
 #include "platform/LogFile.h"
+#include "platform/nativepath.h"
 
 namespace {
 

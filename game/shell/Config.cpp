@@ -9,8 +9,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/Global.h"
 #include "platform/LogFile.h"
+#include "shell/Global.h"
 #include "shell/XmlElements.h"
 
 namespace {

@@ -90,6 +90,18 @@ void EventReceiver::clear_input()
     for (keyStatesENUM& state : mouseButtonState)
         state = UP;
     mouse = mouseData();
+    for (bool& taken : _pressTaken)
+        taken = false;
+}
+
+bool EventReceiver::takeKeyPress(irr::u8 key)
+{
+    const bool fresh = keyDown(key) && !_pressTaken[key];
+    if (fresh)
+        _pressTaken[key] = true;
+    if (keyUp(key))
+        _pressTaken[key] = false;
+    return fresh;
 }
 
 bool EventReceiver::keyDown(irr::u8 key) const { return isDown(keyState[key]); }

@@ -41,6 +41,9 @@ public:
     int mouseX() const;
     int mouseY() const;
     float mouseWheel() const;
+    // True once for each press of key: on the first call that finds it down, and again only after a
+    // call has found it up.
+    bool takeKeyPress(irr::u8 key);
     // Returns the wheel sum and sets it back to 0, so that each movement is acted on once.
     float takeMouseWheel();
 
@@ -54,4 +57,6 @@ private:
     void onMouse(const irr::SEvent::SMouseInput& input);
     static void buttonDown(keyStatesENUM& state);
     static void buttonUp(keyStatesENUM& state);
+
+    bool _pressTaken[256];
 };

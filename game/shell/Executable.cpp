@@ -2,17 +2,21 @@
 #include "shell/Executable.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 #include "shell/Global.h"
+#include "shell/fatal.h"
 
 Executable::Executable()
 {
     Gexecucao.push_back(this);
 }
 
-Executable::~Executable() = default;
+Executable::~Executable()
+{
+    auto found = std::find(Gexecucao.begin(), Gexecucao.end(), this);
+    if (found != Gexecucao.end())
+        Gexecucao.erase(found);
+}
 
 void Executable::msg(irr::u32) {}
 
@@ -20,10 +24,7 @@ void Executable::drop()
 {
     auto found = std::find(Gexecucao.begin(), Gexecucao.end(), this);
     if (found == Gexecucao.end()) {
-        std::puts("Executable::drop ERROR");
-        std::fflush(stdout);
-        std::getchar();
-        std::exit(0);
+        fatal("Executable::drop ERROR", FatalWait::forKey);
     }
     Gexecucao.erase(found);
 }

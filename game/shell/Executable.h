@@ -7,7 +7,7 @@ class Executable {
 public:
     // Joins the end of Gexecucao.
     Executable();
-    // Leaves the list alone: an object leaves through drop() before it is deleted.
+    // Leaves Gexecucao if still there, so the next pass never runs a deleted object.
     virtual ~Executable();
 
     virtual void exec() = 0;

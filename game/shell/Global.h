@@ -21,6 +21,7 @@ class Story;
 class Graph;
 class GraphEditor;
 class Map;
+class CollisionCadence;
 struct SConfig;
 struct Usuario;
 
@@ -65,6 +66,10 @@ extern int GproxyPort;
 extern SConfig Gconfig;
 extern Usuario GUser;
 extern char GquestionType;
+
+// The frame loop: runs while set; the rhythm of its collision sweep.
+extern bool GcontinuarLaco;
+extern CollisionCadence GcollisionCadence;
 
 // Puts every global back to its start value; the engine pointers are only forgotten, not released.
 // Tests call it between cases so that no state leaks from one case into the next.

@@ -1,8 +1,8 @@
 // Button presses of the dialogs become the answer code of GDialogs.
 #include "ui/DialogCodeEventReceiver.h"
 
-#include "ui/Dialogs.h"
 #include "shell/Global.h"
+#include "ui/Dialogs.h"
 
 DialogCodeEventReceiver _receiverDialogCode;
 

@@ -5,13 +5,14 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "ui/DialogCodeEventReceiver.h"
-#include "ui/conv.h"
+#include "platform/LogFile.h"
 #include "platform/nativepath.h"
 #include "shell/Config.h"
 #include "shell/EventReceiver.h"
 #include "shell/Global.h"
-#include "platform/LogFile.h"
+#include "shell/fatal.h"
+#include "ui/DialogCodeEventReceiver.h"
+#include "ui/conv.h"
 
 using namespace irr;
 
@@ -103,10 +104,7 @@ void Dialogs::useDialogFont()
     std::string path = nativePath((Gexepath + "\\media\\fontcalibri10.png").c_str());
     gui::IGUIFont* font = GEnvironment->getFont(path.c_str());
     if (!font) {
-        std::string line = "font not found: " + path;
-        std::puts(line.c_str());
-        GLog.writelf(line.c_str());
-        std::exit(0);
+        fatal("font not found: " + path);
     }
     GEnvironment->getSkin()->setFont(font);
 }
@@ -117,8 +115,7 @@ gui::IGUIWindow* Dialogs::addWindow(const DialogGeometry& g, int height, const c
     gui::IGUIWindow* window =
         GEnvironment->addWindow(core::recti(0, 0, g.janelaH, height), false, L"Mensagem", nullptr, -1);
     if (!window) {
-        std::printf("panic in dialog %s creation\n", name);
-        std::exit(0);
+        fatal(std::string("panic in dialog ") + name + " creation");
     }
     // the engine's close button would delete the window under our pointers
     window->getCloseButton()->setVisible(false);
@@ -178,7 +175,7 @@ void Dialogs::createLogon(const DialogGeometry& g)
     // the skin is shared: from here on every window is drawn in this colour
     setWindowColour(video::SColor(255, 255, 155, 155));
     _dialogLogon = addWindow(g, 195, "logon");
-    _staticTextLogon = GEnvironment->addStaticText(conv("Digite usu\xe1rio e senha!"),
+    _staticTextLogon = GEnvironment->addStaticText(conv("Digite usu\xe1rio e senha!").c_str(),
                                                    core::recti(g.bordaH, 20, g.spaceH, 40), false, true,
                                                    _dialogLogon, 0, true);
     _userEditBox = GEnvironment->addEditBox(L"user?", core::recti(g.bordaH, 45, g.spaceH, 70), true, _dialogLogon, -1);
@@ -202,8 +199,8 @@ void Dialogs::ShowDialogLogon()
 
 void Dialogs::fillLogon()
 {
-    _userEditBox->setText(conv(GUser.usuario));
-    _passEditBox->setText(conv(GUser.senha));
+    _userEditBox->setText(conv(GUser.usuario).c_str());
+    _passEditBox->setText(conv(GUser.senha).c_str());
 }
 
 void Dialogs::copyLogonToUser()
@@ -249,9 +246,7 @@ std::string Dialogs::getAnswer()
     if (isFreeText(_questionType))
         return core::stringc(_editBox->getText()).c_str();
     if (!isChoice(_questionType)) {
-        std::puts("panic in getAnswer");
-        std::getchar();
-        std::exit(0);
+        fatal("panic in getAnswer", FatalWait::forKey);
     }
     std::string answer;
     for (int k = 0; k < alternatives; ++k) {
@@ -277,20 +272,20 @@ void Dialogs::CloseDialog()
 
 void Dialogs::setQuestion(const std::string& text)
 {
-    const wchar_t* wide = conv(text.c_str());
-    _staticText->setText(wide);
-    _staticText2->setText(wide);
-    _staticTalk->setText(wide);
+    const std::wstring wide = conv(text.c_str());
+    _staticText->setText(wide.c_str());
+    _staticText2->setText(wide.c_str());
+    _staticTalk->setText(wide.c_str());
 }
 
 void Dialogs::setText(const std::string& text)
 {
-    _editBox->setText(conv(text.c_str()));
+    _editBox->setText(conv(text.c_str()).c_str());
 }
 
 void Dialogs::setAlternative(int index, const std::string& text)
 {
-    _option[index]->setText(conv(text.c_str()));
+    _option[index]->setText(conv(text.c_str()).c_str());
     _option[index]->setChecked(false);
 }
 

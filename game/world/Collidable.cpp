@@ -2,13 +2,10 @@
 #include "world/Collidable.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
-#include "shell/Global.h"
 #include "platform/LogFile.h"
-#include "app/Startup.h"
-#include "world/Map.h"
+#include "shell/Global.h"
+#include "shell/fatal.h"
 
 using irr::scene::ISceneNode;
 using irr::scene::ITriangleSelector;
@@ -34,15 +31,13 @@ void Collidable::turnOnCollision(irr::f32 range, bool camera, irr::scene::IMeshS
 {
     GLog.writelf("Collidable::turnOnCollision");
     if (!node) {
-        GLog.write("null node in Collidable::turnOn");
-        exit(0);
+        fatal("null node in Collidable::turnOn");
     }
     _collisionRange = range;
     _collisionCamera = camera;
     ITriangleSelector* selector = GSmgr->createTriangleSelector(node->getMesh(), node);
     if (!selector) {
-        puts("null selector in Collidable::turnOn");
-        exit(0);
+        fatal("null selector in Collidable::turnOn");
     }
     attachSelector(selector, node);
     GLog.writelf("} //Collidable::turnOnCollision");
@@ -53,15 +48,12 @@ void Collidable::turnOnCollision(irr::f32 range, bool, irr::scene::IAnimatedMesh
     // Animated bodies never block the player, so the camera flag is not taken over.
     GLog.writelf("Collidable::turnOnCollision2");
     if (!node) {
-        GLog.write("null node in Collidable::turnOn");
-        exit(0);
+        fatal("null node in Collidable::turnOn");
     }
     _collisionRange = range;
     ITriangleSelector* selector = GSmgr->createTriangleSelector(node);
     if (!selector) {
-        GLog.write("null selector in Collidable::turnOn");
-        GLog.writelf("null selector in Collidable::turnOn");
-        exit(0);
+        fatal("null selector in Collidable::turnOn");
     }
     attachSelector(selector, node);
     GLog.writelf("} //Collidable::turnOnCollision2");
@@ -89,13 +81,26 @@ void Collidable::setSelectorFromCamera(irr::scene::ICameraSceneNode* cam)
 void Collidable::turnOffCollision()
 {
     GLog.writelf("Collidable::turnOffCollision");
+    leaveRegistry();
+}
+
+void Collidable::leaveRegistry()
+{
     removeCollision(this);
 }
 
+// The same act under its other name, with its own log line.
 void Collidable::drop()
 {
     GLog.writelf("Collidable::drop");
-    removeCollision(this);
+    leaveRegistry();
+}
+
+void removeCollision(Collidable* who)
+{
+    auto found = std::find(Gcolisao.begin(), Gcolisao.end(), who);
+    if (found != Gcolisao.end())
+        Gcolisao.erase(found);
 }
 
 bool collidableCompare(Collidable* a, Collidable* b)
@@ -119,7 +124,8 @@ static bool isPlayer(Collidable* c)
 
 static bool isLevel(Collidable* c)
 {
-    return GcurrentMap && GcurrentMap->getNode() && c->getNode() == GcurrentMap->getNode();
+    Collidable* level = currentLevel();
+    return level && level->getNode() && c->getNode() == level->getNode();
 }
 
 // The player always stands inside the level's bounds; that contact is the collision response's business.
@@ -156,8 +162,9 @@ Collidable* getFirstCollision(irr::core::line3df ray, irr::core::vector3df* inte
         ray, *intersection, *hitTriangle, 0, nullptr, false);
     if (!hit)
         return nullptr;
-    if (GcurrentMap && hit == GcurrentMap->getNode())
-        return GcurrentMap;
+    Collidable* level = currentLevel();
+    if (level && hit == level->getNode())
+        return level;
     auto owner =
         std::find_if(Gcolisao.begin(), Gcolisao.end(), [hit](Collidable* c) { return c->getNode() == hit; });
     return owner == Gcolisao.end() ? nullptr : *owner;

@@ -36,8 +36,16 @@ protected:
     irr::scene::ITriangleSelector* _selector = nullptr;
     irr::f32 _collisionRange = 10.0f;
     bool _collisionCamera = false;
+
+private:
+    // What turnOffCollision and drop both do.
+    void leaveRegistry();
 };
 
+// Takes the first entry equal to who out of Gcolisao, if there is one.
+void removeCollision(Collidable* who);
+// The level on show as a collidable, or null; the level's own file answers, so this one needs no map.
+Collidable* currentLevel();
 bool collidableCompare(Collidable* a, Collidable* b);
 void updateVector();
 void updateCollision();

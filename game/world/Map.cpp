@@ -1,20 +1,16 @@
 // Loading the level from a 3D Studio file or a Quake 3 archive.
 #include "world/Map.h"
 
-#include <cstdio>
-#include <cstdlib>
 
+#include "platform/LogFile.h"
 #include "platform/nativepath.h"
 #include "shell/Global.h"
-#include "platform/LogFile.h"
+#include "shell/fatal.h"
 
 // Without its level the game cannot be played: say which file failed, on the console and in the log.
 [[noreturn]] static void levelNotLoaded(const irr::core::stringc& what)
 {
-    const irr::core::stringc line = irr::core::stringc("cannot load the level: ") + what;
-    puts(line.c_str());
-    GLog.writelf(line.c_str());
-    exit(0);
+    fatal(std::string("cannot load the level: ") + what.c_str());
 }
 
 // A damaged file can still load as a mesh with nothing in it, which would leave the player falling forever.
@@ -66,4 +62,9 @@ void Map::finishNode(const irr::core::stringc& name)
 // The level has no sound of its own; the loaders still name their file here.
 void Map::startSound(const irr::core::stringc&)
 {
+}
+
+Collidable* currentLevel()
+{
+    return GcurrentMap;
 }

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <memory>
 
+#include "app/MainLoop.h"
 #include "shell/Config.h"
 #include "shell/Executable.h"
-#include "app/MainLoop.h"
 #include "support/DialogsOnNullDevice.h"
 #include "support/EngineTest.h"
 

@@ -1,13 +1,16 @@
 // Tests of the frame loop's execution pass over Gexecucao, on the null device.
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "shell/Executable.h"
 #include "app/MainLoop.h"
+#include "platform/LogFile.h"
+#include "shell/Executable.h"
 #include "support/DialogsOnNullDevice.h"
 #include "support/EngineTest.h"
+#include "support/ReadFile.h"
 
 namespace {
 
@@ -98,10 +101,13 @@ TEST_F(MainLoopTest, ExceptionEndsThePassForThisFrameOnly)
     });
     Probe after("after", trace);
     stopAfter(1);
+    const std::string log = makeTempDir() + "/log.txt";
+    GLog.setpath(log.c_str());
     testing::internal::CaptureStdout();
     gameLoop();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "bad index at Gexecucao[iii]\n");
     EXPECT_EQ(trace, (std::vector<std::string>{"thrower", "thrower", "after", "stop"}));
+    EXPECT_NE(readFile(log).find("execution pass: boom\n"), std::string::npos);
 }
 
 TEST_F(MainLoopTest, DeviceStoppingEndsTheLoop)
@@ -109,6 +115,20 @@ TEST_F(MainLoopTest, DeviceStoppingEndsTheLoop)
     Probe closer("closer", trace, [] { GDevice->closeDevice(); });
     EXPECT_EQ(gameLoop(), 1);
     EXPECT_EQ(trace, (std::vector<std::string>{"closer"}));
+}
+
+TEST_F(MainLoopTest, DeletedObjectLeavesTheListWithoutADrop)
+{
+    Probe kept("kept", trace);
+    auto gone = std::make_unique<Probe>("gone", trace);
+    Probe last("last", trace);
+    gone.reset();
+    EXPECT_EQ(Gexecucao, (std::vector<Executable*>{&kept, &last}));
+    // dropped first and deleted after: the second leaving finds nothing and is no error
+    auto dropped = std::make_unique<Probe>("dropped", trace);
+    dropped->drop();
+    dropped.reset();
+    EXPECT_EQ(Gexecucao, (std::vector<Executable*>{&kept, &last}));
 }
 
 TEST_F(MainLoopTest, DroppingAnObjectNotInTheListIsFatal)

@@ -1,20 +1,10 @@
-// Tests of the sound start-up, the shutdown and the collision registry's removal.
-#include "platform/SoundEngine.h"
+// Tests of the sound start-up and the shutdown.
 #include "app/Startup.h"
+#include "platform/SoundEngine.h"
 #include "support/EngineTest.h"
+#include "world/Collidable.h"
 
 using StartupTest = EngineTest;
-
-TEST_F(StartupTest, RemoveCollisionTakesOutTheFirstEqualEntryOnly)
-{
-    Collidable* a = reinterpret_cast<Collidable*>(0x10);
-    Collidable* b = reinterpret_cast<Collidable*>(0x20);
-    Gcolisao = {a, b, a};
-    removeCollision(a);
-    EXPECT_EQ(Gcolisao, (std::vector<Collidable*>{b, a}));
-    removeCollision(reinterpret_cast<Collidable*>(0x30));
-    EXPECT_EQ(Gcolisao.size(), 2u);
-}
 
 TEST_F(StartupTest, SoundStartsOnTheNullDeviceAndDropReleasesAll)
 {

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <unistd.h>
 
-#include "shell/EventReceiver.h"
 #include "app/teclado.h"
+#include "shell/EventReceiver.h"
 #include "support/EngineTest.h"
 
 namespace {
@@ -29,13 +29,6 @@ void turnWheel(EventReceiver& receiver, float amount)
 
 class tecladoTest : public EngineTest {
 protected:
-    void SetUp() override
-    {
-        EngineTest::SetUp();
-        // The switch's own memory of A starts from A up.
-        weaponSwitchesAsked(&receiver);
-    }
-
     EventReceiver receiver;
 };
 

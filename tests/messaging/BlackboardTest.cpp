@@ -1,4 +1,6 @@
 // Named signals: oldest first, exact names, replacement, numbered take-off, and the log lines.
+#include <memory>
+
 #include "messaging/Blackboard.h"
 #include "messaging/Interactive.h"
 #include "platform/LogFile.h"
@@ -96,4 +98,16 @@ TEST_F(BlackboardTest, WritesItsLogLines)
                              "Blackboard::clear\n");
 }
 
+}
+
+TEST_F(BlackboardTest, DeletedPosterTakesItsSignalsOffTheGameBoard)
+{
+    auto gone = std::make_unique<Poster>();
+    GBlackboard.signal(gone.get(), "Ninja0", 1, "");
+    GBlackboard.signal(&first, "Ninja0", 2, "");
+    GBlackboard.signal(gone.get(), "Pendrive", 3, "");
+    gone.reset();
+    EXPECT_EQ(GBlackboard.size(), 1u);
+    EXPECT_EQ(GBlackboard.queryAndDelete("Ninja0", msg, parm), &first);
+    EXPECT_EQ(msg, 2);
 }

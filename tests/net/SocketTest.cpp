@@ -4,8 +4,10 @@
 #include <chrono>
 #include <memory>
 #include <thread>
+#include <utility>
 
 #include "net/SocketClient.h"
+#include "shell/fatal.h"
 #include "support/SocketSelect.h"
 #include "support/SocketServer.h"
 
@@ -53,33 +55,37 @@ TEST(SocketTest, SendLineAddsOneBareLineFeed)
     EXPECT_EQ(pair.peer->ReceiveLine(), "GET /\n");
 }
 
-TEST(SocketTest, CopyKeepsTheConnectionOpenUntilTheLastHolderGoes)
+TEST(SocketTest, MoveHandsTheConnectionOnAndLeavesNothingToClose)
 {
     int before = Socket::liveSockets();
     Pair pair;
     auto first = std::make_unique<SocketClient>("127.0.0.1", pair.server.port());
     std::unique_ptr<Socket> peer(pair.server.Accept());
-    auto copy = std::make_unique<Socket>(*first);
+    auto moved = std::make_unique<Socket>(std::move(*first));
     EXPECT_EQ(Socket::liveSockets(), before + 6);
 
     first.reset();
-    copy->SendLine("still open");
+    moved->SendLine("still open");
     EXPECT_EQ(peer->ReceiveLine(), "still open\n");
 
-    copy.reset();
+    moved.reset();
     EXPECT_EQ(peer->ReceiveLine(), "");
     EXPECT_EQ(Socket::liveSockets(), before + 4);
 }
 
-TEST(SocketTest, AssignmentSharesTheHandleAndReleasesTheOldOne)
+TEST(SocketTest, MoveAssignmentClosesTheOldConnection)
 {
     Pair pair;
     SocketClient other("127.0.0.1", pair.server.port());
     std::unique_ptr<Socket> otherPeer(pair.server.Accept());
-    other = pair.client;
+    other = std::move(pair.client);
     EXPECT_EQ(otherPeer->ReceiveLine(), "");
-    other.SendLine("via the copy");
-    EXPECT_EQ(pair.peer->ReceiveLine(), "via the copy\n");
+    other.SendLine("via the new owner");
+    EXPECT_EQ(pair.peer->ReceiveLine(), "via the new owner\n");
+    // the old owner holds no handle: closing it touches nothing
+    pair.client.Close();
+    other.SendLine("after the close");
+    EXPECT_EQ(pair.peer->ReceiveLine(), "after the close\n");
 }
 
 TEST(SocketTest, ReceiveBytesReturnsAtOnceWhenNothingWaits)
@@ -116,8 +122,8 @@ TEST(SocketTest, RefusedConnectionAndUnknownHostRaiseTheSystemText)
         SocketServer probe(0, 1);
         closedPort = probe.port();
     }
-    EXPECT_THROW(SocketClient("127.0.0.1", closedPort), std::string);
-    EXPECT_THROW(SocketClient("no-such-host.invalid", 80), std::string);
+    EXPECT_THROW(SocketClient("127.0.0.1", closedPort), GameError);
+    EXPECT_THROW(SocketClient("no-such-host.invalid", 80), GameError);
 }
 
 TEST(SocketTest, ServerThatNeverAnswersTimesOut)

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "net/SocketClient.h"
+#include "shell/fatal.h"
 #include "support/SocketServer.h"
 
 namespace {
@@ -57,7 +58,7 @@ void TinyProxy::waitUntilListening()
         try {
             SocketClient probe("127.0.0.1", _port);
             _ready = true;
-        } catch (const std::string&) {
+        } catch (const GameError&) {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
     }

@@ -111,3 +111,19 @@ TEST(EventReceiverTest, OtherEventsAreIgnored)
     EXPECT_FALSE(receiver.OnEvent(event));
     EXPECT_TRUE(receiver.keyUp(0));
 }
+
+TEST(EventReceiverTest, APressIsTakenOnceAndEachKeyApart)
+{
+    EventReceiver receiver;
+    receiver.OnEvent(keyEvent(irr::KEY_KEY_A, true));
+    receiver.OnEvent(keyEvent(irr::KEY_KEY_B, true));
+    EXPECT_TRUE(receiver.takeKeyPress(0x41));
+    EXPECT_FALSE(receiver.takeKeyPress(0x41));
+    EXPECT_TRUE(receiver.takeKeyPress(0x42));
+    // a key never seen up since its last take stays taken, even across many calls
+    EXPECT_FALSE(receiver.takeKeyPress(0x41));
+    // clearing the input forgets the takes: a key held through it counts as a new press
+    receiver.clear_input();
+    receiver.OnEvent(keyEvent(irr::KEY_KEY_A, true));
+    EXPECT_TRUE(receiver.takeKeyPress(0x41));
+}

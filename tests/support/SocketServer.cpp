@@ -6,6 +6,8 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 
+#include "shell/fatal.h"
+
 SocketServer::SocketServer(int port, int connections, TypeSocket type)
 {
     if (type == NonBlockingSocket)
@@ -18,20 +20,20 @@ SocketServer::SocketServer(int port, int connections, TypeSocket type)
     address.sin_addr.s_addr = htonl(INADDR_ANY);
     if (bind(s_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
         Close();
-        throw "INVALID_SOCKET";
+        throw GameError("INVALID_SOCKET");
     }
     listen(s_, connections);
 }
 
-Socket* SocketServer::Accept()
+std::unique_ptr<Socket> SocketServer::Accept()
 {
     int accepted = accept(s_, nullptr, nullptr);
     if (accepted < 0) {
         if (errno == EWOULDBLOCK || errno == EAGAIN)
             return nullptr;
-        throw "Invalid Socket";
+        throw GameError("Invalid Socket");
     }
-    return new Socket(accepted);
+    return std::make_unique<Socket>(accepted);
 }
 
 int SocketServer::port() const

@@ -1,6 +1,8 @@
 // A listening TCP socket on every local address that hands out one Socket per connection.
 #pragma once
 
+#include <memory>
+
 #include "net/Socket.h"
 
 class SocketServer : public Socket {
@@ -8,7 +10,7 @@ public:
     // Port 0 lets the system choose; port() tells which.
     SocketServer(int port, int connections, TypeSocket type = BlockingSocket);
 
-    // The caller owns the result; null on a non-blocking server with nothing pending.
-    Socket* Accept();
+    // Null on a non-blocking server with nothing pending.
+    std::unique_ptr<Socket> Accept();
     int port() const;
 };

@@ -5,13 +5,12 @@
 #include <cstring>
 #include <unistd.h>
 
-#include "ui/DialogCodeEventReceiver.h"
-#include "ui/Dialogs.h"
-#include "ui/conv.h"
+#include "app/teclado.h"
 #include "shell/Config.h"
 #include "shell/EventReceiver.h"
-#include "app/teclado.h"
 #include "support/EngineTest.h"
+#include "ui/DialogCodeEventReceiver.h"
+#include "ui/Dialogs.h"
 
 using namespace irr;
 
@@ -202,11 +201,6 @@ TEST_F(DialogsTest, MessageBoxHoldsTheScreenUntilEscapeSpaceOrReturn)
     }
 }
 
-TEST(ConvTest, DecodesWindows1252AndCutsAtTheBuffer)
-{
-    EXPECT_EQ(std::wstring(conv("\xe7\xe3\xe9\x80")), L"\u00e7\u00e3\u00e9\u20ac");
-    EXPECT_EQ(std::wstring(conv(std::string(600, 'a').c_str())).size(), 511u);
-}
 class DialogsFontTest : public EngineTest {
 };
 

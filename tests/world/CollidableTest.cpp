@@ -3,8 +3,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/LogFile.h"
 #include "app/Startup.h"
+#include "platform/LogFile.h"
 #include "support/EngineTest.h"
 #include "support/ReadFile.h"
 #include "support/Tiny3DS.h"
@@ -150,7 +150,7 @@ TEST_F(CollidableTest, MissingNodeEndsTheGame)
     Prop nothing(nullptr, &touches);
     EXPECT_EXIT(nothing.turnOnCollision(10, true, static_cast<irr::scene::IMeshSceneNode*>(nullptr)),
                 ::testing::ExitedWithCode(0), "");
-    EXPECT_EQ(readFile(log), "Collidable::turnOnCollision\nnull node in Collidable::turnOn");
+    EXPECT_EQ(readFile(log), "Collidable::turnOnCollision\nnull node in Collidable::turnOn\n");
 }
 
 TEST_F(CollidableTest, RangesMustOverlapStrictly)
@@ -263,4 +263,15 @@ TEST_F(CollidableTest, DeletedObjectLeavesTheRegistry)
     EXPECT_TRUE(Gcolisao.empty());
 }
 
+}
+
+TEST_F(CollidableTest, RemoveCollisionTakesOutTheFirstEqualEntryOnly)
+{
+    Collidable* a = reinterpret_cast<Collidable*>(0x10);
+    Collidable* b = reinterpret_cast<Collidable*>(0x20);
+    Gcolisao = {a, b, a};
+    removeCollision(a);
+    EXPECT_EQ(Gcolisao, (std::vector<Collidable*>{b, a}));
+    removeCollision(reinterpret_cast<Collidable*>(0x30));
+    EXPECT_EQ(Gcolisao.size(), 2u);
 }

@@ -1,9 +1,9 @@
 // The world's steps in the frame loop: the agenda before the execution pass, the sweep on its cadence.
 #include <vector>
 
+#include "app/MainLoop.h"
 #include "messaging/Agenda.h"
 #include "shell/Executable.h"
-#include "app/MainLoop.h"
 #include "support/DialogsOnNullDevice.h"
 #include "support/EngineTest.h"
 #include "world/Collidable.h"

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/Dialogs.h"
 #include "shell/Config.h"
 #include "shell/EventReceiver.h"
 #include "shell/Global.h"
+#include "ui/Dialogs.h"
 
 namespace {
 
