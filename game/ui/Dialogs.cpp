@@ -22,8 +22,6 @@ bool _TenirMessage = false;
 
 namespace {
 
-const int alternatives = 5;
-
 void setCameraInput(bool enabled)
 {
     if (scene::ICameraSceneNode* camera = GSmgr->getActiveCamera())
@@ -80,7 +78,7 @@ Dialogs::Dialogs()
 void Dialogs::createDialogs()
 {
     gui::IGUISkin* skin = GEnvironment->getSkin();
-    for (int i = 0; i < 21; ++i) {
+    for (int i = 0; i < gui::EGDC_COUNT; ++i) {
         video::SColor colour = skin->getColor(static_cast<gui::EGUI_DEFAULT_COLOR>(i));
         colour.setAlpha(230);
         skin->setColor(static_cast<gui::EGUI_DEFAULT_COLOR>(i), colour);

@@ -12,6 +12,8 @@ public:
     static constexpr int okButton = 666;
     static constexpr int cancelButton = 777;
     static constexpr int messageBoxOk = 15;
+    // The most answers a question of choice offers.
+    static constexpr int alternatives = 5;
 
     Dialogs();
 
@@ -60,7 +62,7 @@ private:
     irr::gui::IGUIStaticText* _staticText;
     irr::gui::IGUIStaticText* _staticTextLogon;
     irr::gui::IGUIStaticText* _staticText2;
-    irr::gui::IGUICheckBox* _option[6];
+    irr::gui::IGUICheckBox* _option[alternatives];
 };
 
 // The message box: the text on show (null when none), whether it is closed, whether it holds the game.
