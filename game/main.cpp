@@ -43,7 +43,6 @@ int main(int argc, char** argv)
     Gexepath = executableFolder();
     openLog();
     readConfig(nativePath((Gexepath + "\\config.xml").c_str()).c_str());
-    GcheatTests = false;
     Gresolucao = irr::core::dimension2d<irr::u32>(Gconfig.res_x, Gconfig.res_y);
     Gblood = true;
     StartupEngine();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 #include "net/SocketClient.h"
 #include "net/tokenize.h"
@@ -45,18 +46,6 @@ ServerAddress serverAddress()
     return address;
 }
 
-std::unique_ptr<SocketClient> openConnection(bool allowProxy)
-{
-    if (allowProxy && GproxyInternet) {
-        auto client = std::make_unique<SocketClient>(GproxyIP.c_str(), GproxyPort);
-        if (!proxy_conexion(client.get()))
-            throw GameError("proxy tunnel refused");
-        return client;
-    }
-    ServerAddress address = serverAddress();
-    return std::make_unique<SocketClient>(address.host, address.port);
-}
-
 template <typename... Args>
 std::string formatLine(const char* format, Args... args)
 {
@@ -67,11 +56,52 @@ std::string formatLine(const char* format, Args... args)
     return line;
 }
 
-void sendRequest(SocketClient& client, const std::string& requestLine)
+void skipHeaders(Socket& client)
 {
-    client.SendLine(requestLine);
-    client.SendLine("Host: " + serverAddress().host);
-    client.SendLine("");
+    for (std::string line = client.ReceiveLine(); !line.empty() && line != "\r\n" && line != "\n";
+         line = client.ReceiveLine()) {
+    }
+}
+
+// Asks the proxy on `client` for a tunnel to the quiz server, whose address it reads once into `address`.
+bool tunnel(SocketClient& client, ServerAddress& address)
+{
+    try {
+        address = serverAddress();
+        client.SendLine(formatLine("CONNECT %s:%d HTTP/1.0 \r\n", address.host.c_str(), address.port));
+        if (client.ReceiveLine().find("200") == std::string::npos)
+            return false;
+        skipHeaders(client);
+        return true;
+    } catch (const GameError&) {
+        return false;
+    }
+}
+
+// One request's connection and the host its Host line names: the address is read once per request.
+struct Connection {
+    std::unique_ptr<SocketClient> client;
+    std::string host;
+};
+
+Connection openConnection(bool allowProxy)
+{
+    ServerAddress address;
+    if (allowProxy && GproxyInternet) {
+        auto client = std::make_unique<SocketClient>(GproxyIP.c_str(), GproxyPort);
+        if (!tunnel(*client, address))
+            throw GameError("proxy tunnel refused");
+        return {std::move(client), address.host};
+    }
+    address = serverAddress();
+    return {std::make_unique<SocketClient>(address.host, address.port), address.host};
+}
+
+void sendRequest(Connection& connection, const std::string& requestLine)
+{
+    connection.client->SendLine(requestLine);
+    connection.client->SendLine("Host: " + connection.host);
+    connection.client->SendLine("");
 }
 
 std::string readToClose(Socket& client)
@@ -83,13 +113,6 @@ std::string readToClose(Socket& client)
             throw GameError("reply too long");
     }
     return text;
-}
-
-void skipHeaders(Socket& client)
-{
-    for (std::string line = client.ReceiveLine(); !line.empty() && line != "\r\n" && line != "\n";
-         line = client.ReceiveLine()) {
-    }
 }
 
 // The user name and the password travel encoded, so that a space, '&' or '#' in them stays in its key.
@@ -118,25 +141,17 @@ void say(const char* text)
 
 bool proxy_conexion(SocketClient* client)
 {
-    try {
-        ServerAddress address = serverAddress();
-        client->SendLine(formatLine("CONNECT %s:%d HTTP/1.0 \r\n", address.host.c_str(), address.port));
-        if (client->ReceiveLine().find("200") == std::string::npos)
-            return false;
-        skipHeaders(*client);
-        return true;
-    } catch (const GameError&) {
-        return false;
-    }
+    ServerAddress address;
+    return tunnel(*client, address);
 }
 
 std::string loginServer()
 {
     try {
-        std::unique_ptr<SocketClient> client = openConnection(true);
-        sendRequest(*client, formatLine("GET /play.php?msg=l&username=%s&password=%s HTTP/1.0",
+        Connection connection = openConnection(true);
+        sendRequest(connection, formatLine("GET /play.php?msg=l&username=%s&password=%s HTTP/1.0",
                                         user().c_str(), password().c_str()));
-        return readToClose(*client);
+        return readToClose(*connection.client);
     } catch (const GameError& error) {
         logFailure("loginServer", error);
         say("login problem (socket)");
@@ -147,15 +162,15 @@ std::string loginServer()
 std::string getQuestion(int id)
 {
     try {
-        std::unique_ptr<SocketClient> client = openConnection(true);
+        Connection connection = openConnection(true);
         if (id < 0)
-            sendRequest(*client, formatLine("GET /play.php?msg=p&username=%s&password=%s HTTP/1.0",
+            sendRequest(connection, formatLine("GET /play.php?msg=p&username=%s&password=%s HTTP/1.0",
                                             user().c_str(), password().c_str()));
         else
-            sendRequest(*client, formatLine("GET /play.php?msg=p&id=%d&username=%s&password=%s HTTP/1.0",
+            sendRequest(connection, formatLine("GET /play.php?msg=p&id=%d&username=%s&password=%s HTTP/1.0",
                                             id, user().c_str(), password().c_str()));
-        skipHeaders(*client);
-        return readToClose(*client);
+        skipHeaders(*connection.client);
+        return readToClose(*connection.client);
     } catch (const GameError& error) {
         logFailure("getQuestion", error);
         failFetch(readFailure);
@@ -181,13 +196,13 @@ std::vector<std::string> askQuestion(int id)
 std::string sendAnswer(const std::string& id, const std::string& resposta)
 {
     try {
-        std::unique_ptr<SocketClient> client = openConnection(true);
-        sendRequest(*client,
+        Connection connection = openConnection(true);
+        sendRequest(connection,
                     formatLine("GET /play.php?msg=r&username=%s&password=%s&id=%s&resposta=%s HTTP/1.0",
                                user().c_str(), password().c_str(), urlencode(id).c_str(),
                                _urlencode(resposta).c_str()));
-        skipHeaders(*client);
-        std::string verdict = client->ReceiveLine();
+        skipHeaders(*connection.client);
+        std::string verdict = connection.client->ReceiveLine();
         // a reply without a body is no verdict
         return verdict.empty() ? "outch" : verdict;
     } catch (const GameError& error) {
@@ -209,10 +224,10 @@ std::vector<std::string> sayAnswer(const std::string& resposta)
 std::string changeLevel(int n)
 {
     try {
-        std::unique_ptr<SocketClient> client = openConnection(false);
-        sendRequest(*client, formatLine("GET /play.php?msg=n&username=%s&password=%s&n=%d HTTP/1.0",
+        Connection connection = openConnection(false);
+        sendRequest(connection, formatLine("GET /play.php?msg=n&username=%s&password=%s&n=%d HTTP/1.0",
                                         user().c_str(), password().c_str(), n));
-        return readToClose(*client);
+        return readToClose(*connection.client);
     } catch (const GameError& error) {
         logFailure("changeLevel", error);
         say("level change problem (socket)");

@@ -57,7 +57,7 @@ void readParameters(const XmlElement& element)
     readFlag(element, "wireframe", Gconfig.wireframe);
     readFlag(element, "killall", Gconfig.killall);
     readFlag(element, "music", Gconfig.music);
-    readFlag(element, "cheating", GcheatTests);
+    readFlag(element, "cheating", Gconfig.cheating);
 }
 
 void readScreenResolution(const XmlElement& element)

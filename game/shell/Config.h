@@ -9,6 +9,8 @@ struct SConfig {
     bool wireframe = false;
     bool killall = false;
     bool music = false;
+    // Asked for in the file; whether test mode is on is the start-up's decision, not this setting's.
+    bool cheating = false;
 };
 
 struct Usuario {

@@ -42,7 +42,8 @@ TEST_F(ConfigTest, EveryAttributeIsRead)
     EXPECT_TRUE(Gconfig.wireframe);
     EXPECT_TRUE(Gconfig.killall);
     EXPECT_TRUE(Gconfig.music);
-    EXPECT_TRUE(GcheatTests);
+    EXPECT_TRUE(Gconfig.cheating);
+    EXPECT_FALSE(GcheatTests);
     EXPECT_TRUE(Gconfig.fullscreen);
     EXPECT_EQ(Gconfig.res_x, 1024);
     EXPECT_EQ(Gconfig.res_y, 768);
@@ -81,7 +82,7 @@ TEST_F(ConfigTest, FlagsAreTrueOnlyForLowerCaseTrue)
     EXPECT_FALSE(Gconfig.wireframe);
     EXPECT_FALSE(Gconfig.killall);
     EXPECT_FALSE(Gconfig.music);
-    EXPECT_FALSE(GcheatTests);
+    EXPECT_FALSE(Gconfig.cheating);
 }
 
 TEST_F(ConfigTest, LastElementWins)
