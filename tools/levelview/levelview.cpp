@@ -3,12 +3,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include <irrlicht.h>
 
 #include "level/LevelPlan.h"
 #include "level/sceneryListReader.h"
+#include "shell/Global.h"
+#include "world/Map.h"
 
 using namespace irr;
 
@@ -21,16 +24,11 @@ struct Shot {
 
 bool exists(const std::string& path) { return std::filesystem::exists(path); }
 
-void addMap(scene::ISceneManager* smgr, const std::string& media)
+// The game's own loader builds the level, so what is seen here is what the game shows.
+void addMap(Map& map, scene::ISceneManager* smgr, const std::string& media)
 {
-    scene::IAnimatedMesh* mesh = smgr->getMesh((media + "/OrvendMap/map.3DS").c_str());
-    if (!mesh) {
-        std::fprintf(stderr, "levelview: map.3DS does not load\n");
-        std::exit(1);
-    }
-    scene::ISceneNode* node = smgr->addOctreeSceneNode(mesh->getMesh(0), nullptr, -1, 512);
-    node->setScale({17, 17, 17});
-    node->setMaterialFlag(video::EMF_LIGHTING, false);
+    GSmgr = smgr;
+    map.load3DSMap((media + "/OrvendMap/").c_str());
 }
 
 void addSky(scene::ISceneManager* smgr, video::IVideoDriver* driver, const std::string& media)
@@ -125,7 +123,8 @@ int main(int argc, char** argv)
     scene::ISceneManager* smgr = device->getSceneManager();
     video::IVideoDriver* driver = device->getVideoDriver();
     smgr->setAmbientLight(video::SColorf(1, 1, 1, 1));
-    addMap(smgr, media);
+    auto map = std::make_unique<Map>();
+    addMap(*map, smgr, media);
     addSky(smgr, driver, media);
     addListed(smgr, driver, media);
     addTablesAndPicture(smgr, driver, media);
@@ -138,6 +137,7 @@ int main(int argc, char** argv)
         auto f = [&](int k) { return static_cast<float>(std::atof(argv[i + k])); };
         saveShot(device, camera, target, {{f(1), f(2), f(3)}, {f(4), f(5), f(6)}, argv[i]});
     }
+    map.reset();
     device->drop();
     return 0;
 }
