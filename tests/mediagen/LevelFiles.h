@@ -8,7 +8,7 @@
 
 #include <irrlicht.h>
 
-#include "level/sceneryListReader.h"
+#include "world/sceneryListReader.h"
 
 const std::string LevelMedia = std::string(SATLINK_BUILD_DIR) + "/media/";
 

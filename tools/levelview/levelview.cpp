@@ -9,9 +9,9 @@
 #include <irrlicht.h>
 
 #include "level/LevelPlan.h"
-#include "level/sceneryListReader.h"
 #include "shell/Global.h"
 #include "world/Map.h"
+#include "world/sceneryListReader.h"
 
 using namespace irr;
 

@@ -1,5 +1,5 @@
 // Reads a scenery list back as the game's loader does.
-#include "level/sceneryListReader.h"
+#include "world/sceneryListReader.h"
 
 #include <cstdlib>
 #include <cstring>
