@@ -1,5 +1,5 @@
-// Reads a scenery list back the way the game's loader does, so the generator's tools and tests can
-// check what it wrote: six lines per entry, '#' lines skipped anywhere, line 5 split at commas.
+// The game's reader of the scenery list, which the generator's tests and levelview use too: six lines per
+// entry, '#' lines skipped anywhere, line 5 split at commas.
 #pragma once
 
 #include <cstdio>
