@@ -84,6 +84,7 @@ void Dialogs::createDialogs()
         skin->setColor(static_cast<gui::EGUI_DEFAULT_COLOR>(i), colour);
     }
     setWindowColour(video::SColor(230, 255, 255, 255));
+    useDialogFont();
     DialogGeometry g = DialogGeometry::forScreen(Gconfig.res_x, Gconfig.res_y);
     createTalk(g);
     createCode(g);
@@ -109,7 +110,6 @@ void Dialogs::useDialogFont()
 
 gui::IGUIWindow* Dialogs::addWindow(const DialogGeometry& g, int height, const char* name)
 {
-    useDialogFont();
     gui::IGUIWindow* window =
         GEnvironment->addWindow(core::recti(0, 0, g.janelaH, height), false, L"Mensagem", nullptr, -1);
     if (!window) {
