@@ -3,10 +3,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 
 #include "platform/nativepath.h"
 #include "shell/Global.h"
 #include "shell/LogFile.h"
+#include "world/Graph.h"
 
 // Without its level the game cannot be played: say which file failed, on the console and in the log.
 [[noreturn]] static void levelNotLoaded(const irr::core::stringc& what)
@@ -55,6 +57,20 @@ void Map::loadQ3Map(const irr::core::stringc& folder)
     _node->setPosition(irr::core::vector3df(-1350, -130, -1400));
     finishNode("map");
     startSound("map.pk3");
+}
+
+bool Map::loadGraph(const irr::core::stringc& folder)
+{
+    const irr::core::stringc file = fileIn(folder, "wayPoint.wpn");
+    try {
+        return !GGraph->load(file.c_str()).empty();
+    } catch (const std::runtime_error& error) {
+        const irr::core::stringc line =
+            irr::core::stringc(error.what()) + " " + file + ": the monsters walk straight routes";
+        puts(line.c_str());
+        GLog.writelf(line.c_str());
+        return false;
+    }
 }
 
 void Map::finishNode(const irr::core::stringc& name)
