@@ -33,24 +33,15 @@ TEST_F(LaserBeamTest, TargetAngleUsesTheDegreeFactorOf3_14)
     }
 }
 
-TEST_F(LaserBeamTest, NewBeamJoinsItsPoints)
-{
-    LaserBeam beam(GSmgr, "no-such-texture.bmp");
-    beam.newLine({0, 3, 0}, {0, 3, 100}, 100);
-    irr::scene::ISceneNode* node = lastChild();
-    EXPECT_EQ(node->getPosition(), vector3df(0, 3, 50));
-    EXPECT_EQ(node->getScale(), vector3df(0.2f, 0.2f, 10));
-    EXPECT_TRUE(node->getRotation().equals({0.0456f, 0, 0}, 1e-3f));
-    EXPECT_EQ(node->getMaterial(0).MaterialType, irr::video::EMT_TRANSPARENT_ADD_COLOR);
-    EXPECT_FALSE(node->getMaterial(0).Lighting);
-    EXPECT_TRUE(node->isVisible());
-}
-
-TEST_F(LaserBeamTest, DeletionTakesTheFirstBeamOnTheMidpointInEitherOrder)
+TEST_F(LaserBeamTest, BeamJoinsItsPointsAndDeletionTakesTheFirstOnTheMidpointInEitherOrder)
 {
     LaserBeam beam(GSmgr, "no-such-texture.bmp");
     beam.newLine({0, 0, 0}, {10, 0, 0}, 10);
     irr::scene::ISceneNode* first = lastChild();
+    EXPECT_EQ(first->getPosition(), vector3df(5, 0, 0));
+    EXPECT_EQ(first->getScale(), vector3df(0.2f, 0.2f, 1));
+    EXPECT_TRUE(first->getRotation().equals({0.0456f, 90.0456f, 0}, 1e-3f));
+    EXPECT_EQ(first->getMaterial(0).MaterialType, irr::video::EMT_TRANSPARENT_ADD_COLOR);
     beam.newLine({5, 5, 0}, {5, -5, 0}, 10);
     irr::scene::ISceneNode* second = lastChild();
     beam.newLine({0, 0, 0}, {0, 0, 30}, 30);

@@ -97,13 +97,4 @@ TEST_F(SplineAnimatorTest, FacesBackAlongItsStepPlusTheCorrection)
     }
 }
 
-TEST_F(SplineAnimatorTest, ClampsIndexIntoThePoints)
-{
-    SplineAnimator spline(0, square, 1);
-    EXPECT_EQ(spline.clamp(-1, 4), 0);
-    EXPECT_EQ(spline.clamp(3, 4), 3);
-    EXPECT_EQ(spline.clamp(5, 4), 3);
-    EXPECT_EQ(spline.createClone(node), nullptr);
-}
-
 }  // namespace

@@ -1,6 +1,7 @@
 // Route finding: the search's tie-breaks and failures, and the routes the planner lays around a wall.
 #include <stdexcept>
 
+#include "support/BoxSelector.h"
 #include "support/EngineTest.h"
 #include "support/WpnBytes.h"
 #include "world/Graph.h"
@@ -62,6 +63,16 @@ TEST_F(DijkstraTest, TieBetweenCopiesGoesToTheEarlierCopy)
     EXPECT_EQ(dijkstra(all, &a, &d), (std::vector<Node*>{&d, &b, &a}));
 }
 
+// Costs add in 32 bits: a path whose sum wraps past the largest value looks cheap.
+TEST_F(DijkstraTest, CostsAddAsUnsigned32Bits)
+{
+    a.setDistanciaAte(&b, 10);
+    b.setDistanciaAte(&c, 4294967290u);
+    a.setDistanciaAte(&c, 100);
+    EXPECT_EQ(dijkstra(all, &a, &c), (std::vector<Node*>{&c, &b, &a}));
+    EXPECT_EQ(c.distanciaAte, 4u);
+}
+
 TEST_F(DijkstraTest, UnreachableEndsFail)
 {
     const struct {
@@ -89,29 +100,8 @@ TEST_F(DijkstraTest, UnreachableEndsFail)
     }
 }
 
-// Costs add in 32 bits: a path whose sum wraps past the largest value looks cheap.
-TEST_F(DijkstraTest, CostsAddAsUnsigned32Bits)
-{
-    a.setDistanciaAte(&b, 10);
-    b.setDistanciaAte(&c, 4294967290u);
-    a.setDistanciaAte(&c, 100);
-    EXPECT_EQ(dijkstra(all, &a, &c), (std::vector<Node*>{&c, &b, &a}));
-    EXPECT_EQ(c.distanciaAte, 4u);
-}
-
 class CalcRouteTest : public EngineTest {
 protected:
-    // The triangles of a box centred at `at`, `size` wide along each axis.
-    irr::scene::ITriangleSelector* box(const vector3df& at, const vector3df& size)
-    {
-        irr::scene::IMeshSceneNode* node = GSmgr->addCubeSceneNode(1, nullptr, -1, at, {0, 0, 0}, size);
-        node->updateAbsolutePosition();
-        irr::scene::ITriangleSelector* selector = GSmgr->createTriangleSelector(node->getMesh(), node);
-        node->setTriangleSelector(selector);
-        selector->drop();
-        return selector;
-    }
-
     // Four waypoints around the north end of a wall at x = 50, linked both ways in a chain.
     void loadChain()
     {
@@ -149,29 +139,24 @@ TEST_F(CalcRouteTest, EmptyGraphGivesSixStraightPointsEndingShortOfTheTarget)
 TEST_F(CalcRouteTest, RouteGoesAroundTheWallThroughTheWaypoints)
 {
     loadChain();
-    irr::scene::ITriangleSelector* wall = box({50, 0, 0}, {2, 100, 100});
+    irr::scene::ITriangleSelector* wall = boxSelector({50, 0, 0}, {2, 100, 100});
     // The start sees the second waypoint, so the first is cut.
     expectPoints(calcRoute({0, 0, 0}, {100, 0, 0}, &graph, wall), {{0, 0}, {0, 80}, {100, 80}, {100, 30}, {100, 0}});
-    irr::scene::ITriangleSelector* block = box({0, 0, 55}, {10, 100, 10});
+    irr::scene::ITriangleSelector* block = boxSelector({0, 0, 55}, {10, 100, 10});
     expectPoints(calcRoute({0, 0, 0}, {100, 0, 0}, &graph, block),
                  {{0, 0}, {0, 30}, {0, 80}, {100, 80}, {100, 30}, {100, 0}});
 }
 
-TEST_F(CalcRouteTest, ShortGraphRouteOrNoWaypointInSightGoesStraight)
+TEST_F(CalcRouteTest, ShortGraphRouteOrNoWaypointInSightGoesStraightAndACutGraphFails)
 {
     loadChain();
-    irr::scene::ITriangleSelector* wall = box({50, 0, 0}, {2, 100, 100});
+    irr::scene::ITriangleSelector* wall = boxSelector({50, 0, 0}, {2, 100, 100});
     expectPoints(calcRoute({0, 0, 40}, {0, 0, 140}, &graph, wall),
                  {{0, 40}, {0, 56}, {0, 72}, {0, 88}, {0, 104}, {0, 120}});
-    irr::scene::ITriangleSelector* cell = box({0, 0, 0}, {20, 20, 20});
+    irr::scene::ITriangleSelector* cell = boxSelector({0, 0, 0}, {20, 20, 20});
     expectPoints(calcRoute({0, 0, 0}, {100, 0, 0}, &graph, cell), {{0, 0}, {16, 0}, {32, 0}, {48, 0}, {64, 0}, {80, 0}});
-}
-
-TEST_F(CalcRouteTest, CutGraphFailsAsUnreachable)
-{
-    loadChain();
     graph.setEdgeState(graph.getNodes()[1], graph.getNodes()[2], true, true);
-    EXPECT_THROW(calcRoute({0, 0, 0}, {100, 0, 0}, &graph, box({50, 0, 0}, {2, 100, 100})), std::runtime_error);
+    EXPECT_THROW(calcRoute({0, 0, 0}, {100, 0, 0}, &graph, boxSelector({50, 0, 0}, {2, 100, 100})), std::runtime_error);
 }
 
 }  // namespace
