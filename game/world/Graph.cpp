@@ -1,11 +1,11 @@
 // The waypoint graph: reading and writing the ".wpn" file, the text dump, nearest waypoint, edge switches.
 #include "world/Graph.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <limits>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -195,19 +195,20 @@ bool Graph::saveTxt(const char* path) const
     return std::fclose(file) == 0;
 }
 
-// The ray is cast only for a node that would beat the best distance so far: rays cost far more.
+// Rays cost far more than distances: nodes are tried nearest first, so the first one in sight is the
+// answer and usually few rays are cast. The stable sort keeps list order among equal distances.
 Node* Graph::getNearestNode(const irr::core::vector3df& v, irr::scene::ITriangleSelector* selector) const
 {
-    irr::f32 best = std::numeric_limits<irr::f32>::max();
-    Node* nearest = nullptr;
-    for (Node* n : _node) {
-        const irr::f32 distance = v.getDistanceFrom(n->pos);
-        if (distance < best && lineOfSight(v, n->pos, selector)) {
-            best = distance;
-            nearest = n;
-        }
-    }
-    return nearest;
+    std::vector<std::pair<irr::f32, Node*>> byDistance;
+    byDistance.reserve(_node.size());
+    for (Node* n : _node)
+        byDistance.push_back({v.getDistanceFrom(n->pos), n});
+    std::stable_sort(byDistance.begin(), byDistance.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [distance, n] : byDistance)
+        if (lineOfSight(v, n->pos, selector))
+            return n;
+    return nullptr;
 }
 
 void Graph::setEdgeState(Node* p1, Node* p2, bool estado, bool bidirecional)
