@@ -1,11 +1,14 @@
 // Loading the level from a 3D Studio file or a Quake 3 archive.
 #include "world/Map.h"
 
+#include <cstdio>
+#include <stdexcept>
 
 #include "platform/LogFile.h"
 #include "platform/nativepath.h"
 #include "shell/Global.h"
 #include "shell/fatal.h"
+#include "world/Graph.h"
 
 // Without its level the game cannot be played: say which file failed, on the console and in the log.
 [[noreturn]] static void levelNotLoaded(const irr::core::stringc& what)
@@ -51,6 +54,20 @@ void Map::loadQ3Map(const irr::core::stringc& folder)
     _node->setPosition(irr::core::vector3df(-1350, -130, -1400));
     finishNode("map");
     startSound("map.pk3");
+}
+
+bool Map::loadGraph(const irr::core::stringc& folder)
+{
+    const irr::core::stringc file = fileIn(folder, "wayPoint.wpn");
+    try {
+        return !GGraph->load(file.c_str()).empty();
+    } catch (const GameError& error) {
+        const irr::core::stringc line =
+            irr::core::stringc(error.what()) + " " + file + ": the monsters walk straight routes";
+        puts(line.c_str());
+        GLog.writelf(line.c_str());
+        return false;
+    }
 }
 
 void Map::finishNode(const irr::core::stringc& name)

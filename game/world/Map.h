@@ -14,6 +14,9 @@ public:
     // `folder` ends with a path separator, / or \; the level's file names are appended to it.
     void load3DSMap(const irr::core::stringc& folder);
     void loadQ3Map(const irr::core::stringc& folder);
+    // Fills GGraph from the folder's waypoint file; false when it holds no waypoint. A corrupt file is
+    // reported and leaves the graph empty, so the monsters walk straight routes.
+    bool loadGraph(const irr::core::stringc& folder);
     void startSound(const irr::core::stringc& file);
 
 private:

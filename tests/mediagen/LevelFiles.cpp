@@ -1,62 +1,23 @@
 // The level's files read back for the tests.
 #include "mediagen/LevelFiles.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <iterator>
+#include <algorithm>
 #include <stdexcept>
 
-namespace {
-
-template <typename T>
-T take(const std::vector<char>& bytes, std::size_t& at)
-{
-    if (at + sizeof(T) > bytes.size())
-        throw std::runtime_error("waypoint record cut short");
-    T value;
-    std::memcpy(&value, bytes.data() + at, sizeof(T));
-    at += sizeof(T);
-    return value;
-}
-
-}  // namespace
+#include "world/Graph.h"
 
 std::vector<WpnNode> readWaypointFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::size_t at = 0;
-    const std::uint32_t count = take<std::uint32_t>(bytes, at);
+    Graph graph;
+    const std::vector<Node*> read = graph.load(path.c_str());
     std::vector<WpnNode> nodes;
-    std::vector<std::uint32_t> ids;
-    std::vector<std::vector<std::uint32_t>> targets;
-    while (at < bytes.size()) {
-        WpnNode node;
-        const std::uint8_t tot = take<std::uint8_t>(bytes, at);
-        ids.push_back(take<std::uint32_t>(bytes, at));
-        node.pos.X = take<float>(bytes, at);
-        node.pos.Y = take<float>(bytes, at);
-        node.pos.Z = take<float>(bytes, at);
-        targets.emplace_back();
-        for (int i = 0; i < tot; ++i) {
-            targets.back().push_back(take<std::uint32_t>(bytes, at));
-            node.edges.push_back({0, take<std::uint32_t>(bytes, at)});
+    for (const Node* n : read) {
+        nodes.push_back({n->pos, {}});
+        for (const Edge& e : n->edge) {
+            const auto target = std::find(read.begin(), read.end(), e.proximo);
+            nodes.back().edges.push_back({static_cast<std::size_t>(target - read.begin()), e.distancia});
         }
-        nodes.push_back(node);
     }
-    if (nodes.size() != count)
-        throw std::runtime_error("Arquivo de WayPoints corrompido!!!");
-    for (std::size_t n = 0; n < nodes.size(); ++n)
-        for (std::size_t e = 0; e < nodes[n].edges.size(); ++e) {
-            std::size_t found = 0;
-            while (found < ids.size() && ids[found] != targets[n][e])
-                ++found;
-            if (found == ids.size())
-                throw std::runtime_error("edge to an unknown node");
-            nodes[n].edges[e].first = found;
-        }
     return nodes;
 }
 

@@ -1,5 +1,5 @@
-// Reads the level's files back as the game reads them: the waypoint file record by record, and the
-// map scaled by 17 in the engine with the blocking scenery boxes of the list beside it.
+// Reads the level's files back as the game reads them: the waypoint file through the game's graph, and
+// the map scaled by 17 in the engine with the blocking scenery boxes of the list beside it.
 #pragma once
 
 #include <cstdint>
@@ -19,7 +19,8 @@ struct WpnNode {
     std::vector<std::pair<std::size_t, std::uint32_t>> edges;  // target index, cost
 };
 
-// The nodes of a waypoint file with their edges resolved; throws on a file that breaks the format.
+// The nodes of a waypoint file as the game's graph reads them, edges by target index; empty for a
+// missing file, and a std::runtime_error for a corrupt one.
 std::vector<WpnNode> readWaypointFile(const std::string& path);
 
 // The level as the game builds it: the map node scaled by 17 with its octree selector, plus scenery

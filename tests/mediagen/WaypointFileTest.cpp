@@ -7,6 +7,8 @@
 #include "level/LevelPlan.h"
 #include "mediagen/LevelFiles.h"
 #include "support/EngineTest.h"
+#include "world/Graph.h"
+#include "world/pathfinding.h"
 
 namespace {
 
@@ -23,30 +25,6 @@ bool seesAWaypoint(const LevelScene& level, const std::vector<WpnNode>& nodes, c
         if (level.segmentClear(from, n.pos, false))
             return true;
     return false;
-}
-
-// Predecessors on the cheapest routes from one node over the file's edges.
-std::vector<std::size_t> cheapestRoutes(const std::vector<WpnNode>& nodes, std::size_t from)
-{
-    std::vector<std::uint64_t> cost(nodes.size(), UINT64_MAX);
-    std::vector<std::size_t> previous(nodes.size(), from);
-    std::vector<bool> done(nodes.size(), false);
-    cost[from] = 0;
-    for (std::size_t round = 0; round < nodes.size(); ++round) {
-        std::size_t best = nodes.size();
-        for (std::size_t n = 0; n < nodes.size(); ++n)
-            if (!done[n] && cost[n] != UINT64_MAX && (best == nodes.size() || cost[n] < cost[best]))
-                best = n;
-        if (best == nodes.size())
-            break;
-        done[best] = true;
-        for (const auto& edge : nodes[best].edges)
-            if (cost[best] + edge.second < cost[edge.first]) {
-                cost[edge.first] = cost[best] + edge.second;
-                previous[edge.first] = best;
-            }
-    }
-    return previous;
 }
 
 }  // namespace
@@ -118,32 +96,33 @@ TEST_F(WaypointFileTest, CoversEveryAreaAndDoorway)
 }
 
 // Monsters follow the cheapest route whatever stands in the way, so a route between two places the
-// player can already reach must not cut through an area still shut.
+// player can already reach must not cut through an area still shut. The routes are the game's own
+// searches, run as it runs them: from the waypoint near the target back to the one near the monster.
 TEST_F(WaypointFileTest, RoutesBetweenOpenAreasNeverCrossAClosedOne)
 {
     const LevelPlan plan = orvendPlan();
+    Graph graph;
+    const std::vector<Node*> all = graph.load(WpnPath.c_str());
+    auto areaOf = [&](const Node* n) {
+        const Area* a = plan.areaAt(n->pos.X, n->pos.Z);
+        return a ? a->name : std::string();  // doorway nodes sit on the line between two areas
+    };
     const std::vector<std::vector<std::string>> openByStage = {
         {"Saguao", "Laboratorio"}, {"Patio leste"}, {"Sala B"}, {"Sala G"}};
     std::set<std::string> open;
     for (const auto& opened : openByStage) {
         open.insert(opened.begin(), opened.end());
-        auto areaOf = [&](std::size_t n) {
-            const Area* a = plan.areaAt(nodes[n].pos.X, nodes[n].pos.Z);
-            return a ? a->name : std::string();  // doorway nodes sit on the line between two areas
-        };
-        for (std::size_t from = 0; from < nodes.size(); ++from) {
-            if (!open.count(areaOf(from)))
-                continue;
-            const std::vector<std::size_t> previous = cheapestRoutes(nodes, from);
-            for (std::size_t to = 0; to < nodes.size(); ++to) {
-                if (!open.count(areaOf(to)))
+        for (Node* monster : all)
+            for (Node* target : all) {
+                if (!open.count(areaOf(monster)) || !open.count(areaOf(target)))
                     continue;
-                for (std::size_t n = to; n != from; n = previous[n]) {
+                for (const Node* n : dijkstra(all, target, monster)) {
                     const std::string area = areaOf(n);
-                    EXPECT_TRUE(area.empty() || open.count(area)) << "route " << from << " -> " << to << " via " << area;
+                    EXPECT_TRUE(area.empty() || open.count(area))
+                        << "route " << monster->pos.X << "," << monster->pos.Z << " -> " << target->pos.X << ","
+                        << target->pos.Z << " via " << area;
                 }
             }
-        }
     }
 }
 

@@ -6,6 +6,8 @@
 #include "support/EngineTest.h"
 #include "support/ReadFile.h"
 #include "support/Tiny3DS.h"
+#include "support/WpnBytes.h"
+#include "world/Graph.h"
 #include "world/Map.h"
 
 using irr::core::vector3df;
@@ -103,6 +105,32 @@ TEST_F(MapTest, Quake3ArchiveWithoutTheLevelEndsTheGame)
     zip.close();
     EXPECT_EXIT(map.loadQ3Map(folder.c_str()), ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(readFile(folder + "log.txt"), "cannot load the level: 20kdm2.bsp in " + folder + "map.pk3\n");
+}
+
+// A corrupt waypoint file must not end the game: it is reported and the monsters walk straight routes.
+TEST_F(MapTest, WaypointFileFillsTheGraphAndACorruptOneLeavesItEmptyWithANotice)
+{
+    Graph graph;
+    GGraph = &graph;
+    WpnBytes two;
+    two.u32(2).node(1, 1, {0, 3, 0}).edge(2, 10).node(1, 2, {10, 3, 0}).edge(1, 10);
+    two.writeTo(folder + "wayPoint.wpn");
+    EXPECT_TRUE(map.loadGraph(folder.c_str()));
+    EXPECT_EQ(graph.getNodes().size(), 2u);
+
+    two.u32(0).writeTo(folder + "wayPoint.wpn");
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(map.loadGraph(folder.c_str()));
+    const std::string notice =
+        "Arquivo de WayPoints corrompido!!! " + folder + "wayPoint.wpn: the monsters walk straight routes\n";
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), notice);
+    EXPECT_EQ(readFile(folder + "log.txt"), notice);
+    EXPECT_TRUE(graph.getNodes().empty());
+
+    std::filesystem::remove(folder + "wayPoint.wpn");
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(map.loadGraph(folder.c_str()));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
 }
 
 }
