@@ -38,6 +38,8 @@ protected:
     bool _collisionCamera = false;
 };
 
+// True for the player's own registration: the one test that tells him apart from every other collidable.
+bool isPlayer(Collidable* c);
 bool collidableCompare(Collidable* a, Collidable* b);
 void updateVector();
 void updateCollision();
