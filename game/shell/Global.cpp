@@ -7,12 +7,14 @@
 #include "shell/LogFile.h"
 #include "messaging/Agenda.h"
 #include "messaging/Blackboard.h"
+#include "world/Inventory.h"
 
 tp_LogFile GLog;
 irr::core::stringc Gexepath;
 Agenda GAgenda;
 Blackboard GBlackboard;
 EventReceiver GEventReceiver;
+Inventory GInventory;
 std::vector<Collidable*> Gcolisao;
 std::vector<Executable*> Gexecucao;
 std::vector<GenericObj*> GgenericObj;
@@ -52,6 +54,7 @@ void resetGlobalContext()
     GAgenda = Agenda();
     GBlackboard = Blackboard();
     GEventReceiver.clear_input();
+    GInventory = Inventory();
     Gcolisao.clear();
     Gexecucao.clear();
     GgenericObj.clear();
