@@ -193,6 +193,21 @@ TEST_F(GenericObjTest, UseSignalsCodeEightAndNothingElseSignals)
     EXPECT_EQ(code, 8);
 }
 
+TEST_F(GenericObjTest, TheHandsRayMeetsOnlyRegisteredScenery)
+{
+    make("Antena*box", "40,40,40,collision=30", vector3df(0, 50, 0));
+    make("Vidro*box", "40,40,40", vector3df(0, 50, -100));
+    settle();
+    vector3df hit;
+    irr::core::triangle3df triangle;
+    const irr::core::line3df reach(vector3df(0, 50, -300), vector3df(0, 50, 300));
+    Collidable* pointed = getFirstCollision(reach, &hit, &triangle);
+    ASSERT_NE(pointed, nullptr);
+    pointed->rcvMessage(8);
+    EXPECT_EQ(takeSignal("Antena"), 8);
+    EXPECT_EQ(takeSignal("Vidro"), -1);
+}
+
 TEST_F(GenericObjTest, OnlyThePlayersTouchSignalsCodeNine)
 {
     GenericObj* terminal = make("Computador*box", "10,10,10,collision=20", vector3df(0, 0, 0));
