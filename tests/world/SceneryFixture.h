@@ -1,9 +1,9 @@
-// Shared ground of the scenery, collectable and sign tests: the null device with the generated media,
-// a log in a temporary folder, and stand-ins for the player and a monster.
+// Shared ground of the world object tests: the null device with the generated media, a log in a
+// temporary folder, and bodies standing in for the player and a monster.
 #pragma once
 
+#include <algorithm>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "shell/LogFile.h"
@@ -11,17 +11,14 @@
 #include "support/ReadFile.h"
 #include "world/Collidable.h"
 
-// A body that only stands somewhere and takes part in the sweep; it records nothing.
 class Body : public Collidable {
 public:
-    explicit Body(irr::scene::ISceneNode* node) : _node(node) {}
+    Body(irr::scene::ISceneNode* node, irr::f32 range) : _node(node) { _collisionRange = range; }
     void rcvMessage(int) override {}
     void gotShoot(int, irr::core::vector3df, irr::core::vector3df) override {}
     irr::core::vector3df getPosition() override { return _node->getPosition(); }
     irr::scene::ISceneNode* getNode() override { return _node; }
     void collided(Collidable*) override {}
-
-    void setRange(irr::f32 range) { _collisionRange = range; }
 
 private:
     irr::scene::ISceneNode* _node;
@@ -33,8 +30,7 @@ protected:
     {
         EngineTest::SetUp();
         Gexepath = SATLINK_BUILD_DIR;
-        logPath = makeTempDir() + "/log.txt";
-        GLog.setpath(logPath.c_str());
+        GLog.setpath((makeTempDir() + "/log.txt").c_str());
     }
 
     void TearDown() override
@@ -47,31 +43,47 @@ protected:
     Body* player(irr::core::vector3df at)
     {
         irr::scene::ICameraSceneNode* cam = GSmgr->addCameraSceneNode(nullptr, at);
-        bodies.push_back(std::make_unique<Body>(cam));
-        bodies.back()->setRange(75);
+        bodies.push_back(std::make_unique<Body>(cam, 75));
         bodies.back()->setSelectorFromCamera(cam);
         return bodies.back().get();
     }
 
-    // A monster's body: any other registered object, range 100 as the monsters take.
+    // Any other registered body, with the monsters' range of 100.
     Body* monster(irr::core::vector3df at)
     {
         irr::scene::IMeshSceneNode* node = GSmgr->addCubeSceneNode(20, nullptr, -1, at);
-        bodies.push_back(std::make_unique<Body>(node));
+        bodies.push_back(std::make_unique<Body>(node, 100));
         bodies.back()->turnOnCollision(100, false, node);
         return bodies.back().get();
     }
 
-    bool registered(Collidable* c) const
-    {
-        return std::find(Gcolisao.begin(), Gcolisao.end(), c) != Gcolisao.end();
-    }
+    static bool registered(Collidable* c) { return std::count(Gcolisao.begin(), Gcolisao.end(), c) == 1; }
 
     // Makes new positions count for ray tests, as a drawn frame would.
     void settle() { GSmgr->getRootSceneNode()->OnAnimate(0); }
 
-    std::string log() const { return readFile(logPath); }
+    // The first object a ray along Z at `at` meets, as the hand and the weapons ask.
+    static Collidable* pointedAt(irr::core::vector3df at)
+    {
+        irr::core::vector3df hit;
+        irr::core::triangle3df triangle;
+        const irr::core::line3df ray(at - irr::core::vector3df(0, 0, 500), at + irr::core::vector3df(0, 0, 500));
+        return getFirstCollision(ray, &hit, &triangle);
+    }
 
-    std::string logPath;
+    // Runs `make` in a child process that has no console input; what it printed before it ended.
+    std::string consoleOfFatalEnd(const std::function<void()>& make)
+    {
+        const std::string console = makeTempDir() + "/console.txt";
+        EXPECT_EXIT(
+            {
+                std::freopen("/dev/null", "r", stdin);
+                std::freopen(console.c_str(), "w", stdout);
+                make();
+            },
+            ::testing::ExitedWithCode(0), "");
+        return readFile(console);
+    }
+
     std::vector<std::unique_ptr<Body>> bodies;
 };
