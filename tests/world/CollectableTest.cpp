@@ -1,6 +1,7 @@
 // Collectables on the null device: pick-up by touch and by message 8, and asking for them by name.
 #include <functional>
 
+#include "platform/SoundEngine.h"
 #include "world/Collectable.h"
 #include "world/Inventory.h"
 #include "world/SceneryFixture.h"
@@ -15,12 +16,15 @@ protected:
     void TearDown() override
     {
         items.clear();
+        if (GSound)
+            GSound->drop();
         SceneryFixture::TearDown();
     }
 
-    Collectable* make(const stringc& name, const stringc& parameters, vector3df pos = vector3df(0, 0, 0))
+    Collectable* make(const stringc& name, const stringc& parameters, vector3df pos = vector3df(0, 0, 0),
+                      const stringc& sound = "")
     {
-        items.push_back(std::make_unique<Collectable>(name, Gexepath + "\\media\\pendrive.3DS", "-", "",
+        items.push_back(std::make_unique<Collectable>(name, Gexepath + "\\media\\pendrive.3DS", "-", sound,
                                                       parameters, pos, vector3df(0, 0, 0), vector3df(1, 1, 1)));
         return items.back().get();
     }
@@ -59,6 +63,21 @@ TEST_F(CollectableTest, ContainsIsExactAndHoldsAnItemPickedTwice)
     for (const auto& [name, held] : cases)
         EXPECT_EQ(GInventory.contains(name), held) << name;
     EXPECT_EQ(findCollectable("Pendrive"), pen);
+}
+
+TEST_F(CollectableTest, PickUpSoundPlaysWhenItCanAndThePickUpHappensAnyway)
+{
+    GSound = SoundEngine::create();
+    ASSERT_NE(GSound, nullptr) << "ALSOFT_DRIVERS=null gives a silent device";
+    const std::pair<stringc, size_t> cases[] = {
+        {Gexepath + "\\media\\Sound\\magic.wav", 1}, {"", 0}, {Gexepath + "\\media\\none.wav", 0}};
+    for (const auto& [sound, voices] : cases) {
+        const size_t before = GSound->voiceCount();
+        make("Arma", "", vector3df(), sound)->rcvMessage(8);
+        EXPECT_EQ(GSound->voiceCount() - before, voices) << sound.c_str();
+        EXPECT_FALSE(items.back()->getNode()->isVisible());
+    }
+    EXPECT_EQ(GInventory.size(), 3u);
 }
 
 TEST_F(CollectableTest, PickedUpItemNoLongerStopsTheHandsRay)
