@@ -9,12 +9,14 @@
 #include "shell/Config.h"
 #include "shell/EventReceiver.h"
 #include "ui/Dialogs.h"
+#include "world/Inventory.h"
 
 tp_LogFile GLog;
 irr::core::stringc Gexepath;
 Agenda GAgenda;
 Blackboard GBlackboard;
 EventReceiver GEventReceiver;
+Inventory GInventory;
 std::vector<Collidable*> Gcolisao;
 std::vector<Executable*> Gexecucao;
 std::vector<GenericObj*> GgenericObj;
@@ -57,6 +59,7 @@ void resetGlobalContext()
     GAgenda = Agenda();
     GBlackboard = Blackboard();
     GEventReceiver.clear_input();
+    GInventory = Inventory();
     Gcolisao.clear();
     Gexecucao.clear();
     GgenericObj.clear();

@@ -117,7 +117,7 @@ void updateVector()
 // of the player's class and gives the same answer before GmainCamera is set. That is sound because a camera
 // node can enter the registry only through setSelectorFromCamera, which the player alone calls: the other
 // turn-on operations take mesh nodes or make an octree node.
-static bool isPlayer(Collidable* c)
+bool isPlayer(Collidable* c)
 {
     return c->getNode()->getType() == irr::scene::ESNT_CAMERA;
 }

@@ -46,6 +46,8 @@ private:
 void removeCollision(Collidable* who);
 // The level on show as a collidable, or null; the level's own file answers, so this one needs no map.
 Collidable* currentLevel();
+// True for the player's own registration: the one test that tells him apart from every other collidable.
+bool isPlayer(Collidable* c);
 bool collidableCompare(Collidable* a, Collidable* b);
 void updateVector();
 void updateCollision();
