@@ -159,6 +159,6 @@ Collidable* getFirstCollision(irr::core::line3df ray, irr::core::vector3df* inte
     if (GcurrentMap && hit == GcurrentMap->getNode())
         return GcurrentMap;
     auto owner =
-        std::find_if(Gcolisao.begin(), Gcolisao.end(), [hit](Collidable* c) { return c->getNode() == hit; });
+        std::find_if(Gcolisao.begin(), Gcolisao.end(), [hit](Collidable* c) { return c->ownsNode(hit); });
     return owner == Gcolisao.end() ? nullptr : *owner;
 }
