@@ -14,6 +14,7 @@
 #include "shell/LogFile.h"
 #include "shell/teclado.h"
 #include "messaging/Agenda.h"
+#include "player/Camera.h"
 #include "world/Collidable.h"
 
 namespace {
@@ -80,11 +81,19 @@ void collisionStep()
         updateCollision();
 }
 
+// Over the scene and the GUI. The game always has a player; some tests run frames without one.
+void drawPlayerStatus()
+{
+    if (GmainCamera)
+        GmainCamera->drawStatus();
+}
+
 void runFrame()
 {
     beginScene();
     GSmgr->drawAll();
     GEnvironment->drawAll();
+    drawPlayerStatus();
     GDriver->endScene();
     process_input(&GEventReceiver);
     GAgenda.exec();

@@ -9,6 +9,7 @@
 #include "mission/Dialogs.h"
 #include "platform/SoundEngine.h"
 #include "platform/nativepath.h"
+#include "player/Camera.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
 #include "shell/LogFile.h"
@@ -82,6 +83,8 @@ void StartupEngine()
     Gconfig.res_x = static_cast<int>(GDriver->getScreenSize().Width);
     Gconfig.res_y = static_cast<int>(GDriver->getScreenSize().Height);
     Gcolisao.clear();
+    GmainCamera = new Camera();
+    GmainCamera->readMessagesFrom([] { return ScreenMessage{_Mensagem, _TenirMessage}; });
     GTimer = GDevice->getTimer();
     mountMedia();
     GDialogs.createDialogs();
@@ -98,6 +101,8 @@ void initSound()
 void drop()
 {
     GLog.writelf("drop");
+    delete GmainCamera;
+    GmainCamera = nullptr;
     Gcolisao.clear();
     if (GSound)
         GSound->drop();

@@ -8,6 +8,7 @@
 #include "shell/EventReceiver.h"
 #include "shell/Global.h"
 #include "shell/LogFile.h"
+#include "player/Camera.h"
 
 namespace {
 
@@ -25,6 +26,21 @@ void quitOnO(EventReceiver* evRec)
     std::puts("bye");
     std::fflush(stdout);
     std::exit(0);
+}
+
+// One press fires one shot: the player fires on the first frame the button is down.
+void fireOnLeftButton(EventReceiver* evRec)
+{
+    if (evRec->leftMouseDown())
+        GmainCamera->shoot();
+    if (evRec->leftMouseUp())
+        GmainCamera->trigger();
+}
+
+void switchWeaponOnAOrWheel(EventReceiver* evRec)
+{
+    for (int steps = weaponSwitchesAsked(evRec); steps > 0; --steps)
+        GmainCamera->switchArma(true);
 }
 
 void closeMessageOnKeys(EventReceiver* evRec)
@@ -46,8 +62,12 @@ void testModeOnP(EventReceiver* evRec)
 void process_input(EventReceiver* evRec)
 {
     quitOnO(evRec);
+    if (GmainCamera)
+        fireOnLeftButton(evRec);
     closeMessageOnKeys(evRec);
     testModeOnP(evRec);
+    if (GmainCamera)
+        switchWeaponOnAOrWheel(evRec);
 }
 
 int weaponSwitchesAsked(EventReceiver* evRec)
