@@ -45,10 +45,8 @@ Camera::Camera()
     _body->drop();
 }
 
-Camera::~Camera()
-{
-    armas.clear();
-}
+// The weapons stay: the mission made them and they live for the whole run.
+Camera::~Camera() = default;
 
 irr::scene::ISceneNode* Camera::getBody() const
 {

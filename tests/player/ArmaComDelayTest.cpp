@@ -122,16 +122,3 @@ TEST_F(ArmaComDelayTest, ProjectileFliesTheWholeRangeThenGoes)
     GSmgr->drawAll();
     EXPECT_TRUE(billboards().empty());
 }
-
-TEST_F(ArmaComDelayTest, MissingBulletPictureTakesTheStandardOne)
-{
-    Sniper sniper;
-    sniper.setBullet(nullptr, 2);
-    sniper.attachTo(holder());
-    settle();
-    sniper.shoot();
-    ASSERT_EQ(billboards().size(), 1u);
-    irr::video::ITexture* picture = billboards()[0]->getMaterial(0).getTexture(0);
-    ASSERT_NE(picture, nullptr);
-    EXPECT_NE(irr::core::stringc(picture->getName().getPath()).find("stdBullet.bmp"), -1);
-}
