@@ -10,6 +10,7 @@
 #include "player/Sniper.h"
 #include "player/StatusBar.h"
 #include "player/Varinha.h"
+#include "player/startLevel.h"
 #include "shell/EventReceiver.h"
 #include "shell/teclado.h"
 
@@ -228,6 +229,42 @@ TEST_F(CameraTest, HitsShortOfDeathOnlyTakeLife)
     EXPECT_EQ(player->getLife(), 1);
     EXPECT_EQ(captured, 0);
     EXPECT_EQ(GBlackboard.size(), 0u);
+}
+
+TEST_F(CameraTest, InTheStationHeStandsOnTheFloorAndTheWallAheadStopsHim)
+{
+    Camera::keyMap[0] = {irr::EKA_MOVE_FORWARD, irr::KEY_UP};
+    player = std::make_unique<Camera>();
+    GmainCamera = player.get();
+    startLevel();
+    irr::u32 now = GTimer->getTime();
+    auto frames = [&](int count, irr::u32 ms) {
+        for (int i = 0; i < count; ++i)
+            GSmgr->getRootSceneNode()->OnAnimate(now += ms);
+    };
+    frames(40, 50);
+    const vector3df standing = player->getNode()->getPosition();
+    EXPECT_NEAR(standing.X, 200, 0.01);
+    EXPECT_NEAR(standing.Y, 80, 0.1);
+    EXPECT_NEAR(standing.Z, -650, 0.01);
+    EXPECT_EQ(player->getArmas().size(), 2u);
+    // Looking straight at the wall: the null device's pointer may have turned the view.
+    stand(player->getNode()->getPosition());
+
+    irr::SEvent up = {};
+    up.EventType = irr::EET_KEY_INPUT_EVENT;
+    up.KeyInput.Key = irr::KEY_UP;
+    up.KeyInput.PressedDown = true;
+    GSmgr->postEventFromUser(up);
+    // Slow frames take long strides; the wall still holds.
+    frames(10, 50);
+    frames(10, 400);
+    const vector3df stopped = player->getNode()->getPosition();
+    EXPECT_NEAR(stopped.X, 200, 0.5);
+    EXPECT_NEAR(stopped.Z, -180, 1);
+    EXPECT_EQ(player->getBody()->getAbsolutePosition(), stopped);
+    delete GcurrentMap;
+    Camera::keyMap[0] = {};
 }
 
 TEST_F(CameraTest, MonsterRaysMeetTheBodyNotTheWholeView)
