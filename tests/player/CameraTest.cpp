@@ -127,6 +127,16 @@ TEST_F(CameraTest, StartUpPairLeavesTheHandInUseAndTheSniperOneSwitchAway)
     EXPECT_TRUE(sniper->getNode()->isVisible());
     EXPECT_FALSE(hand->getNode()->isVisible());
     EXPECT_EQ(Camera::municaoText(player->getArma()), "109");
+
+    // One notch of the wheel: one switch, the next frames none.
+    irr::SEvent wheel = {};
+    wheel.EventType = irr::EET_MOUSE_INPUT_EVENT;
+    wheel.MouseInput.Event = irr::EMIE_MOUSE_WHEEL;
+    wheel.MouseInput.Wheel = -1;
+    GEventReceiver.OnEvent(wheel);
+    process_input(&GEventReceiver);
+    process_input(&GEventReceiver);
+    EXPECT_EQ(player->getArma(), hand);
 }
 
 TEST_F(CameraTest, SameKindReplacesTheOldOneAndKeepsTheCount)
