@@ -8,6 +8,8 @@
 #include "platform/exepath.h"
 #include "platform/nativepath.h"
 #include "platform/startkeys.h"
+#include "player/Camera.h"
+#include "player/startLevel.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
 
@@ -18,6 +20,16 @@ void openLog()
     GLog.setpath(nativePath((Gexepath + "\\log.txt").c_str()).c_str());
     GLog.clear();
     GLog.writelf("main");
+}
+
+// Walking, strafing and jumping; the other four entries stay zero, a key code no key produces.
+void fillKeyMap()
+{
+    Camera::keyMap[0] = {irr::EKA_MOVE_FORWARD, irr::KEY_UP};
+    Camera::keyMap[1] = {irr::EKA_MOVE_BACKWARD, irr::KEY_DOWN};
+    Camera::keyMap[2] = {irr::EKA_STRAFE_LEFT, irr::KEY_LEFT};
+    Camera::keyMap[3] = {irr::EKA_STRAFE_RIGHT, irr::KEY_RIGHT};
+    Camera::keyMap[4] = {irr::EKA_JUMP_UP, irr::KEY_SPACE};
 }
 
 void readStartupKeys(const CommandLine& options)
@@ -45,9 +57,11 @@ int main(int argc, char** argv)
     readConfig(nativePath((Gexepath + "\\config.xml").c_str()).c_str());
     Gresolucao = irr::core::dimension2d<irr::u32>(Gconfig.res_x, Gconfig.res_y);
     Gblood = true;
+    fillKeyMap();
     StartupEngine();
     initSound();
     readStartupKeys(options);
+    startLevel();
     gameLoop();
     drop();
     return 666;

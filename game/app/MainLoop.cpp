@@ -10,6 +10,7 @@
 #include "app/teclado.h"
 #include "messaging/Agenda.h"
 #include "platform/LogFile.h"
+#include "player/Camera.h"
 #include "shell/Config.h"
 #include "shell/EventReceiver.h"
 #include "shell/Executable.h"
@@ -87,11 +88,19 @@ void collisionStep()
         updateCollision();
 }
 
+// Over the scene and the GUI. The game always has a player; some tests run frames without one.
+void drawPlayerStatus()
+{
+    if (GmainCamera)
+        GmainCamera->drawStatus();
+}
+
 void runFrame()
 {
     beginScene();
     GSmgr->drawAll();
     GEnvironment->drawAll();
+    drawPlayerStatus();
     GDriver->endScene();
     process_input(&GEventReceiver);
     GAgenda.exec();

@@ -8,6 +8,7 @@
 #include "platform/LogFile.h"
 #include "platform/SoundEngine.h"
 #include "platform/nativepath.h"
+#include "player/Camera.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
 #include "shell/fatal.h"
@@ -79,6 +80,8 @@ void StartupEngine()
     Gconfig.res_x = static_cast<int>(GDriver->getScreenSize().Width);
     Gconfig.res_y = static_cast<int>(GDriver->getScreenSize().Height);
     Gcolisao.clear();
+    GmainCamera = new Camera();
+    GmainCamera->readMessagesFrom([] { return ScreenMessage{_Mensagem, _TenirMessage}; });
     GTimer = GDevice->getTimer();
     mountMedia();
     GDialogs.createDialogs();
@@ -95,6 +98,8 @@ void initSound()
 void drop()
 {
     GLog.writelf("drop");
+    delete GmainCamera;
+    GmainCamera = nullptr;
     Gcolisao.clear();
     if (GSound)
         GSound->drop();

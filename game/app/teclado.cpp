@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/LogFile.h"
+#include "player/Camera.h"
 #include "shell/EventReceiver.h"
 #include "shell/Global.h"
 #include "shell/fatal.h"
@@ -27,6 +28,21 @@ void quitOnO(EventReceiver* evRec)
     endGame();
 }
 
+// One press fires one shot: the player fires on the first frame the button is down.
+void fireOnLeftButton(EventReceiver* evRec)
+{
+    if (evRec->leftMouseDown())
+        GmainCamera->shoot();
+    if (evRec->leftMouseUp())
+        GmainCamera->trigger();
+}
+
+void switchWeaponOnAOrWheel(EventReceiver* evRec)
+{
+    for (int steps = weaponSwitchesAsked(evRec); steps > 0; --steps)
+        GmainCamera->switchArma(true);
+}
+
 void closeMessageOnKeys(EventReceiver* evRec)
 {
     if (evRec->keyDown(KEY_ESCAPE) || evRec->keyDown(KEY_SPACE) || evRec->keyDown(KEY_RETURN))
@@ -46,8 +62,12 @@ void testModeOnP(EventReceiver* evRec)
 void process_input(EventReceiver* evRec)
 {
     quitOnO(evRec);
+    if (GmainCamera)
+        fireOnLeftButton(evRec);
     closeMessageOnKeys(evRec);
     testModeOnP(evRec);
+    if (GmainCamera)
+        switchWeaponOnAOrWheel(evRec);
 }
 
 int weaponSwitchesAsked(EventReceiver* evRec)

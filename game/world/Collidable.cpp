@@ -166,6 +166,6 @@ Collidable* getFirstCollision(irr::core::line3df ray, irr::core::vector3df* inte
     if (level && hit == level->getNode())
         return level;
     auto owner =
-        std::find_if(Gcolisao.begin(), Gcolisao.end(), [hit](Collidable* c) { return c->getNode() == hit; });
+        std::find_if(Gcolisao.begin(), Gcolisao.end(), [hit](Collidable* c) { return c->ownsNode(hit); });
     return owner == Gcolisao.end() ? nullptr : *owner;
 }

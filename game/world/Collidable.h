@@ -17,6 +17,8 @@ public:
     virtual irr::core::vector3df getPosition() = 0;
     virtual irr::scene::ISceneNode* getNode() = 0;
     virtual void collided(Collidable* who) = 0;
+    // Whether a ray that stops on `node` hit this object; an object made of more than its node says so.
+    virtual bool ownsNode(irr::scene::ISceneNode* node) { return node == getNode(); }
 
     void turnOnCollision(irr::f32 range, bool camera, irr::scene::IMeshSceneNode* node);
     void turnOnCollision(irr::f32 range, bool camera, irr::scene::IAnimatedMeshSceneNode* node);

@@ -9,8 +9,8 @@ win=$(game_window)
 pass_logon "$win"
 wait_caption_number "$win"
 screenshot window_default
-# Frames are drawn: the window is cleared to the grey of an empty scene.
-[ "$(pixel window_default 350 250)" = "gray(80)" ] || fail "window is $(pixel window_default 350 250), not grey"
+# Frames are drawn: the player's red status bar lies along the bottom of the 500 pixels.
+[ "$(pixel window_default 100 495)" = "srgb(255,0,0)" ] || fail "no status bar: $(pixel window_default 100 495)"
 expect_no_log_line "line of an earlier run"
 expect_log_line "main"
 expect_no_log_line "test mode on"

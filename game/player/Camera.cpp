@@ -1,0 +1,176 @@
+// The player: walking and looking through the engine's first-person camera, weapons, hits and status.
+#include "player/Camera.h"
+
+#include <cstdio>
+
+#include "messaging/Blackboard.h"
+#include "platform/LogFile.h"
+#include "platform/nativepath.h"
+#include "player/Arma.h"
+#include "player/PlayerBody.h"
+#include "player/StatusBar.h"
+#include "shell/Global.h"
+
+irr::SKeyMap Camera::keyMap[9];
+
+namespace {
+
+const irr::video::SColor figureColour(255, 128, 255, 0);
+
+int screenWidth()
+{
+    return static_cast<int>(Gresolucao.Width);
+}
+
+int screenHeight()
+{
+    return static_cast<int>(Gresolucao.Height);
+}
+
+}
+
+Camera::Camera()
+{
+    setLife(100.0f);
+    setDefence(1.0f);
+    _collisionRange = 75.0f;
+    _fontStatus = GEnvironment->getFont(nativePath((Gexepath + "\\media\\battlefield.bmp").c_str()).c_str());
+    mealBar = std::make_unique<StatusBar>(500, irr::core::position2di(30, screenHeight() - 10),
+                                          irr::core::dimension2di(200, 10), irr::video::SColor(255, 255, 0, 0));
+    _node = GSmgr->addCameraSceneNodeFPS(nullptr, 100.0f, 0.5f, -1, keyMap, 9, true, 10.0f, false, true);
+    _node->setName("camera");
+    // Rays and the sweep meet the body, not the camera, whose box spans everything it sees.
+    _body = new PlayerBody(_node, GSmgr);
+    attachSelector(GSmgr->createTriangleSelectorFromBoundingBox(_body), _body);
+    _body->drop();
+}
+
+// The weapons stay: the mission made them and they live for the whole run.
+Camera::~Camera() = default;
+
+irr::scene::ISceneNode* Camera::getBody() const
+{
+    return _body;
+}
+
+bool Camera::ownsNode(irr::scene::ISceneNode* node)
+{
+    return node == _node || node == _body;
+}
+
+// Called every frame while the button is down: only the first call after trigger() fires.
+void Camera::shoot()
+{
+    if (!_trigger)
+        return;
+    _trigger = false;
+    if (!armaPrincipal)
+        return;
+    // The player's own rays start inside his body; it sits out of the ray test while his weapon fires.
+    _body->setVisible(false);
+    armaPrincipal->shoot();
+    _body->setVisible(true);
+}
+
+void Camera::pegarArma(Arma* arma)
+{
+    GLog.writelf("Camera::pegarArma");
+    for (auto it = armas.begin(); it != armas.end();) {
+        if ((*it)->tipo == arma->tipo)
+            it = armas.erase(it);
+        else
+            ++it;
+    }
+    armas.push_back(arma);
+    arma->attachTo(_node);
+    armaPrincipalPos = static_cast<unsigned char>(armas.size() - 1);
+    trocarArma(armas[armaPrincipalPos]);
+}
+
+void Camera::switchArma(bool acima)
+{
+    GLog.writelf("Camera::switchArma");
+    if (armas.empty())
+        return;
+    armaPrincipalPos = static_cast<unsigned char>(armaPrincipalPos + (acima ? 1 : 255));
+    if (armaPrincipalPos == 255)
+        armaPrincipalPos = static_cast<unsigned char>(armas.size() - 1);
+    else if (armaPrincipalPos == armas.size())
+        armaPrincipalPos = 0;
+    trocarArma(armas[armaPrincipalPos]);
+}
+
+void Camera::trocarArma(Arma* a)
+{
+    GLog.writelf("Camera::trocarArma");
+    if (armaPrincipal)
+        armaPrincipal->setVisible(false);
+    armaPrincipal = a;
+    a->setVisible(true);
+}
+
+void Camera::setColision(irr::scene::ITriangleSelector* selector)
+{
+    irr::scene::ISceneNodeAnimator* response = GSmgr->createCollisionResponseAnimator(
+        selector, _node, irr::core::vector3df(20, 30, 20), irr::core::vector3df(0, -20, 0),
+        irr::core::vector3df(0, 50, 0), 0.0005f);
+    _node->addAnimator(response);
+    response->drop();
+}
+
+// The capture happens once: a dead player hit again changes nothing more.
+void Camera::die()
+{
+    if (_dead)
+        return;
+    _dead = true;
+    GLog.writelf("Camera::die");
+    GBlackboard.singleSignal(this, "Camera", 3, "");
+    if (_captured)
+        _captured();
+}
+
+void Camera::gotShoot(int dmg, irr::core::vector3df, irr::core::vector3df)
+{
+    char line[80];
+    std::snprintf(line, sizeof line, "Camera::shoot %0.6f; hit= %d", static_cast<double>(getLife()), dmg);
+    GLog.writelf(line);
+    injure(static_cast<irr::u32>(dmg));
+}
+
+// Straight back from where the player looks, level: shorter the more he looks up or down.
+void Camera::collided(Collidable*)
+{
+    irr::core::matrix4 m = _node->getAbsoluteTransformation();
+    irr::core::vector3df back(0, 0, -20);
+    m.rotateVect(back);
+    back *= irr::core::vector3df(1, 0, 1);
+    _node->setPosition(back + _node->getAbsolutePosition());
+}
+
+void Camera::drawStatus()
+{
+    const ScreenMessage message = _message ? _message() : ScreenMessage();
+    mealBar->printBar(GDriver, message);
+    if (message.text || !_fontStatus)
+        return;
+    const int h = screenHeight();
+    const irr::core::stringw life(static_cast<int>(getLife()));
+    _fontStatus->draw(life, irr::core::recti(30, h - 40, screenWidth(), h), figureColour);
+    const irr::core::stringw municao(municaoText(armaPrincipal).c_str());
+    _fontStatus->draw(municao, irr::core::recti(screenWidth() - 100, h - 40, screenWidth(), h), figureColour);
+}
+
+void Camera::feed(long n)
+{
+    mealBar->set(static_cast<float>(n));
+}
+
+std::string Camera::municaoText(const Arma* arma)
+{
+    if (!arma)
+        return "";
+    if (arma->getMunicao() < 0)
+        return "-";
+    return std::to_string(arma->getMunicao());
+}

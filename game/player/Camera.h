@@ -1,0 +1,72 @@
+// The player: a first-person camera that walks the level, carries weapons, takes hits, dies, is pushed
+// back when it bumps into things, and draws its status.
+#pragma once
+
+#include <functional>
+#include <irrlicht.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "messaging/Character.h"
+#include "player/ScreenMessage.h"
+#include "shell/Executable.h"
+#include "world/Collidable.h"
+
+class Arma;
+class PlayerBody;
+class StatusBar;
+
+class Camera : public Character, public Executable, public Collidable {
+public:
+    // Filled by start-up before the player is made; handed to the engine's first-person camera.
+    static irr::SKeyMap keyMap[9];
+
+    Camera();
+    ~Camera() override;
+
+    void shoot() override;
+    void pegarArma(Arma* arma) override;
+    void die() override;
+
+    void rcvMessage(int) override {}
+    irr::scene::ISceneNode* getNode() override { return _node; }
+    irr::core::vector3df getPosition() override { return _node->getPosition(); }
+    void gotShoot(int dmg, irr::core::vector3df pos, irr::core::vector3df angulo) override;
+    void collided(Collidable* who) override;
+    bool ownsNode(irr::scene::ISceneNode* node) override;
+    void exec() override { drawStatus(); }
+
+    void trigger() { _trigger = true; }
+    void switchArma(bool acima);
+    void trocarArma(Arma* a);
+    void setColision(irr::scene::ITriangleSelector* selector);
+    void drawStatus();
+    void feed(long n);
+    StatusBar* getMealBar() { return mealBar.get(); }
+
+    Arma* getArma() const { return armaPrincipal; }
+    const std::vector<Arma*>& getArmas() const { return armas; }
+    irr::scene::ISceneNode* getBody() const;
+
+    // What the mission does when the player is captured; it runs once, on the hit that kills him.
+    void onCaptured(std::function<void()> handler) { _captured = std::move(handler); }
+    // Where the status drawing learns which screen message the dialogs show.
+    void readMessagesFrom(std::function<ScreenMessage()> source) { _message = std::move(source); }
+
+    // The ammunition as the status shows it: the count, "-" when unlimited, nothing without a weapon.
+    static std::string municaoText(const Arma* arma);
+
+private:
+    Arma* armaPrincipal = nullptr;
+    unsigned char armaPrincipalPos = 0;
+    std::vector<Arma*> armas;
+    irr::gui::IGUIFont* _fontStatus = nullptr;
+    std::unique_ptr<StatusBar> mealBar;
+    bool _trigger = true;
+    irr::scene::ICameraSceneNode* _node = nullptr;
+    PlayerBody* _body = nullptr;
+    bool _dead = false;
+    std::function<void()> _captured;
+    std::function<ScreenMessage()> _message;
+};

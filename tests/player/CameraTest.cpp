@@ -1,0 +1,333 @@
+// The player: trigger, weapons carried and switched, push-back, hits and capture, the body that rays meet,
+// and the input that drives them.
+#include <memory>
+
+#include "app/teclado.h"
+#include "messaging/Blackboard.h"
+#include "player/Camera.h"
+#include "player/LongSword.h"
+#include "player/NoWeapon.h"
+#include "player/PlayerWorld.h"
+#include "player/Sniper.h"
+#include "player/StatusBar.h"
+#include "player/Varinha.h"
+#include "player/startLevel.h"
+#include "shell/EventReceiver.h"
+#include "world/Map.h"
+
+using irr::core::vector3df;
+
+namespace {
+
+class CameraTest : public PlayerWorld {
+protected:
+    void SetUp() override
+    {
+        PlayerWorld::SetUp();
+        player = std::make_unique<Camera>();
+        GmainCamera = player.get();
+        // The tests turn the view themselves; the null device's pointer would turn it too.
+        GSmgr->getActiveCamera()->setInputReceiverEnabled(false);
+    }
+
+    void TearDown() override
+    {
+        player.reset();
+        weapons.clear();
+        PlayerWorld::TearDown();
+    }
+
+    template <typename Weapon>
+    Weapon* give()
+    {
+        weapons.push_back(std::make_unique<Weapon>());
+        Weapon* arma = static_cast<Weapon*>(weapons.back().get());
+        player->pegarArma(arma);
+        return arma;
+    }
+
+    // The player at `at` looking along `rotation`, and the world brought up to date.
+    void stand(vector3df at, vector3df rotation = vector3df(0, 0, 0))
+    {
+        player->getNode()->setPosition(at);
+        // The camera turns its target with its rotation, from where it stands.
+        player->getNode()->updateAbsolutePosition();
+        player->getNode()->setRotation(rotation);
+        settle();
+    }
+
+    std::unique_ptr<Camera> player;
+    std::vector<std::unique_ptr<Arma>> weapons;
+};
+
+void leftButton(bool down)
+{
+    irr::SEvent event = {};
+    event.EventType = irr::EET_MOUSE_INPUT_EVENT;
+    event.MouseInput.Event = down ? irr::EMIE_LMOUSE_PRESSED_DOWN : irr::EMIE_LMOUSE_LEFT_UP;
+    GEventReceiver.OnEvent(event);
+}
+
+void keyA(bool down)
+{
+    irr::SEvent event = {};
+    event.EventType = irr::EET_KEY_INPUT_EVENT;
+    event.KeyInput.Key = irr::KEY_KEY_A;
+    event.KeyInput.PressedDown = down;
+    GEventReceiver.OnEvent(event);
+}
+
+}
+
+TEST_F(CameraTest, OnePressFiresOneShot)
+{
+    Sniper* sniper = give<Sniper>();
+    stand(vector3df(0, 0, 0));
+    player->shoot();
+    player->shoot();
+    player->shoot();
+    EXPECT_EQ(sniper->getMunicao(), 108);
+    player->trigger();
+    player->shoot();
+    EXPECT_EQ(sniper->getMunicao(), 107);
+}
+
+TEST_F(CameraTest, LeftButtonFiresOnceWhileHeldAndAgainAfterRelease)
+{
+    Sniper* sniper = give<Sniper>();
+    stand(vector3df(0, 0, 0));
+    leftButton(true);
+    for (int frame = 0; frame < 5; ++frame)
+        process_input(&GEventReceiver);
+    EXPECT_EQ(sniper->getMunicao(), 108);
+    leftButton(false);
+    process_input(&GEventReceiver);
+    leftButton(true);
+    process_input(&GEventReceiver);
+    EXPECT_EQ(sniper->getMunicao(), 107);
+}
+
+TEST_F(CameraTest, StartUpPairLeavesTheHandInUseAndTheSniperOneSwitchAway)
+{
+    Sniper* sniper = give<Sniper>();
+    NoWeapon* hand = give<NoWeapon>();
+    EXPECT_EQ(player->getArma(), hand);
+    EXPECT_TRUE(hand->getNode()->isVisible());
+    EXPECT_FALSE(sniper->getNode()->isVisible());
+    EXPECT_EQ(hand->getNode()->getParent(), player->getNode());
+    EXPECT_EQ(Camera::municaoText(player->getArma()), "-");
+    EXPECT_EQ(Camera::municaoText(nullptr), "");
+
+    // A, held over several frames, then released: one switch.
+    weaponSwitchesAsked(&GEventReceiver);
+    keyA(true);
+    for (int frame = 0; frame < 3; ++frame)
+        process_input(&GEventReceiver);
+    keyA(false);
+    process_input(&GEventReceiver);
+    EXPECT_EQ(player->getArma(), sniper);
+    EXPECT_TRUE(sniper->getNode()->isVisible());
+    EXPECT_FALSE(hand->getNode()->isVisible());
+    EXPECT_EQ(Camera::municaoText(player->getArma()), "109");
+
+    // One notch of the wheel: one switch, the next frames none.
+    irr::SEvent wheel = {};
+    wheel.EventType = irr::EET_MOUSE_INPUT_EVENT;
+    wheel.MouseInput.Event = irr::EMIE_MOUSE_WHEEL;
+    wheel.MouseInput.Wheel = -1;
+    GEventReceiver.OnEvent(wheel);
+    process_input(&GEventReceiver);
+    process_input(&GEventReceiver);
+    EXPECT_EQ(player->getArma(), hand);
+}
+
+TEST_F(CameraTest, SameKindReplacesTheOldOneAndKeepsTheCount)
+{
+    Sniper* first = give<Sniper>();
+    NoWeapon* hand = give<NoWeapon>();
+    Sniper* second = give<Sniper>();
+    EXPECT_EQ(player->getArmas(), (std::vector<Arma*>{hand, second}));
+    EXPECT_EQ(player->getArma(), second);
+    EXPECT_EQ(first->getMunicao(), 109);
+    player->switchArma(true);
+    EXPECT_EQ(player->getArma(), hand);
+}
+
+TEST_F(CameraTest, SwitchingWrapsAroundBothWays)
+{
+    struct Case {
+        const char* name;
+        int carried;
+        const char* switches;  // + forward, - backward
+        int inHand;            // index in the order of taking; -1: none
+    };
+    const Case cases[] = {
+        {"forward from the last", 3, "+", 0},
+        {"backward from the first", 3, "+-", 2},
+        {"backward from the last", 3, "-", 1},
+        {"all the way round", 3, "+++", 2},
+        {"one weapon", 1, "+", 0},
+        {"one weapon backward", 1, "-", 0},
+        {"no weapon", 0, "+-", -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        player = std::make_unique<Camera>();
+        GmainCamera = player.get();
+        weapons.clear();
+        std::vector<Arma*> taken;
+        if (c.carried > 0)
+            taken.push_back(give<Sniper>());
+        if (c.carried > 1)
+            taken.push_back(give<NoWeapon>());
+        if (c.carried > 2)
+            taken.push_back(give<Varinha>());
+        for (const char* s = c.switches; *s; ++s)
+            player->switchArma(*s == '+');
+        EXPECT_EQ(player->getArma(), c.inHand < 0 ? nullptr : taken[c.inHand]);
+    }
+}
+
+TEST_F(CameraTest, BumpingPushesStraightBackLevel)
+{
+    struct Case {
+        const char* name;
+        vector3df rotation;
+        vector3df step;
+    };
+    const Case cases[] = {
+        {"looking level", {0, 0, 0}, {0, 0, -20}},
+        {"looking 60 degrees down", {60, 0, 0}, {0, 0, -10}},
+        {"looking 60 degrees up", {-60, 0, 0}, {0, 0, -10}},
+        {"turned to +X", {0, 90, 0}, {-20, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const vector3df from(100, 50, -200);
+        stand(from, c.rotation);
+        player->collided(nullptr);
+        const vector3df step = player->getNode()->getPosition() - from;
+        EXPECT_NEAR(step.X, c.step.X, 0.01);
+        EXPECT_NEAR(step.Y, c.step.Y, 0.01);
+        EXPECT_NEAR(step.Z, c.step.Z, 0.01);
+    }
+}
+
+TEST_F(CameraTest, KillingHitCapturesThePlayerOnce)
+{
+    int captured = 0;
+    player->onCaptured([&] { ++captured; });
+    player->gotShoot(150, vector3df(), vector3df());
+    EXPECT_EQ(player->getLife(), -50);
+    EXPECT_EQ(captured, 1);
+    player->gotShoot(30, vector3df(), vector3df());
+    EXPECT_EQ(player->getLife(), -50);
+    EXPECT_EQ(captured, 1);
+    EXPECT_EQ(log().find("Camera::shoot 100.000000; hit= 150\nCamera::die\n"), 0u);
+    EXPECT_EQ(log().find("Camera::die"), log().rfind("Camera::die"));
+    EXPECT_NE(log().find("Camera::shoot -50.000000; hit= 30\n"), std::string::npos);
+
+    irr::s32 code = 3;
+    EXPECT_EQ(GBlackboard.queryAndDelete("Camera", code), player.get());
+    EXPECT_EQ(GBlackboard.size(), 0u);
+}
+
+TEST_F(CameraTest, InTheStationHeStandsOnTheFloorAndTheWallAheadStopsHim)
+{
+    Camera::keyMap[0] = {irr::EKA_MOVE_FORWARD, irr::KEY_UP};
+    player = std::make_unique<Camera>();
+    GmainCamera = player.get();
+    startLevel();
+    irr::u32 now = GTimer->getTime();
+    auto frames = [&](int count, irr::u32 ms) {
+        for (int i = 0; i < count; ++i)
+            GSmgr->getRootSceneNode()->OnAnimate(now += ms);
+    };
+    frames(40, 50);
+    const vector3df standing = player->getNode()->getPosition();
+    EXPECT_NEAR(standing.X, 200, 0.01);
+    EXPECT_NEAR(standing.Y, 80, 0.1);
+    EXPECT_NEAR(standing.Z, -650, 0.01);
+    EXPECT_EQ(player->getArmas().size(), 2u);
+    // Looking straight at the wall: the null device's pointer may have turned the view.
+    stand(player->getNode()->getPosition());
+
+    irr::SEvent up = {};
+    up.EventType = irr::EET_KEY_INPUT_EVENT;
+    up.KeyInput.Key = irr::KEY_UP;
+    up.KeyInput.PressedDown = true;
+    GSmgr->postEventFromUser(up);
+    // Slow frames take long strides; the wall still holds.
+    frames(10, 50);
+    frames(10, 400);
+    const vector3df stopped = player->getNode()->getPosition();
+    EXPECT_NEAR(stopped.X, 200, 0.5);
+    EXPECT_NEAR(stopped.Z, -180, 1);
+    EXPECT_EQ(player->getBody()->getAbsolutePosition(), stopped);
+    delete GcurrentMap;
+    Camera::keyMap[0] = {};
+}
+
+TEST_F(CameraTest, MonsterRaysMeetTheBodyNotTheWholeView)
+{
+    stand(vector3df(0, 100, 0));
+    irr::core::vector3df point;
+    irr::core::triangle3df triangle;
+    struct Case {
+        const char* name;
+        irr::core::line3df ray;
+        bool hits;
+    };
+    const Case cases[] = {
+        {"a strike at the chest from the side", {{-60, 60, 0}, {60, 60, 0}}, true},
+        {"a strike at the knees from ahead", {{0, 40, 80}, {0, 40, -80}}, true},
+        {"a spider's bite from below the eye", {{0, 30, 50}, {0, 70, 0}}, true},
+        {"a ray passing a body's width away", {{-60, 60, 40}, {60, 60, 40}}, false},
+        {"a ray over the head", {{-60, 130, 0}, {60, 130, 0}}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(getFirstCollision(c.ray, &point, &triangle), c.hits ? player.get() : nullptr);
+    }
+}
+
+TEST_F(CameraTest, OwnShotsAndHandPassThroughTheBody)
+{
+    Target* ahead = targetAhead(100);
+    Sniper* sniper = give<Sniper>();
+    stand(vector3df(0, 0, 0));
+    player->shoot();
+    EXPECT_EQ(ahead->hits, std::vector<int>{50});
+    EXPECT_EQ(sniper->getMunicao(), 108);
+    EXPECT_TRUE(player->getBody()->isVisible());
+
+    give<NoWeapon>();
+    player->getNode()->setPosition(vector3df(0, -8, 0));
+    settle();
+    player->trigger();
+    player->shoot();
+    EXPECT_EQ(ahead->messages, std::vector<int>{8});
+}
+
+TEST_F(CameraTest, SwordHurtsThePlayerItMeets)
+{
+    stand(vector3df(0, 100, 0));
+    LongSword sword;
+    irr::scene::ISceneNode* monster = holder(vector3df(0, 60, -50));
+    sword.attachTo(monster);
+    settle();
+    sword.shoot();
+    EXPECT_EQ(player->getLife(), 50);
+}
+
+TEST_F(CameraTest, StatusBarKeepsItsSizeAndTheBandIsCentred)
+{
+    StatusBar* bar = player->getMealBar();
+    EXPECT_EQ(bar->getStatus(), 500);
+    player->feed(50);
+    EXPECT_EQ(bar->getStatus(), 250);
+    player->feed(33);
+    EXPECT_EQ(bar->getStatus(), 165);
+    EXPECT_EQ(StatusBar::messageBand(irr::core::dimension2du(800, 600)), irr::core::recti(1, 200, 799, 400));
+    EXPECT_EQ(StatusBar::messageBand(irr::core::dimension2du(700, 501)), irr::core::recti(1, 150, 699, 350));
+}

@@ -1,0 +1,61 @@
+// Draws the player's status over an empty scene in a real window, with no screen message, a hint line
+// or a message box, for the status window test. Argument: "none", "hint" or "box".
+#include <cstdio>
+#include <cstring>
+
+#include "player/Camera.h"
+#include "player/Sniper.h"
+#include "shell/EventReceiver.h"
+#include "shell/Global.h"
+#include "ui/Dialogs.h"
+
+namespace {
+
+void startEngine()
+{
+    Gresolucao = irr::core::dimension2d<irr::u32>(800, 600);
+    GDevice = irr::createDevice(irr::video::EDT_OPENGL, Gresolucao);
+    GDriver = GDevice->getVideoDriver();
+    GSmgr = GDevice->getSceneManager();
+    GEnvironment = GDevice->getGUIEnvironment();
+    GTimer = GDevice->getTimer();
+    Gexepath = SATLINK_BUILD_DIR;
+}
+
+void showMessage(const char* mode)
+{
+    if (std::strcmp(mode, "box") == 0)
+        GDialogs.showMessageBox(L"", L"Voce foi capturado! Fim da linha.");
+    if (std::strcmp(mode, "hint") == 0)
+        _Mensagem = L"Procure o computador.";
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    if (argc != 2 || (std::strcmp(argv[1], "none") != 0 && std::strcmp(argv[1], "hint") != 0 &&
+                      std::strcmp(argv[1], "box") != 0)) {
+        std::fputs("usage: status_window none|hint|box\n", stderr);
+        return 2;
+    }
+    startEngine();
+    if (!GDevice)
+        return 1;
+    GDialogs.createDialogs();
+    GDevice->setEventReceiver(&GEventReceiver);
+    GmainCamera = new Camera();
+    GmainCamera->readMessagesFrom([] { return ScreenMessage{_Mensagem, _TenirMessage}; });
+    GmainCamera->pegarArma(new Sniper());
+    showMessage(argv[1]);
+    GSmgr->getActiveCamera()->setInputReceiverEnabled(false);
+    while (GDevice->run()) {
+        GDriver->beginScene(true, true, irr::video::SColor(0, 80, 80, 80));
+        GEnvironment->drawAll();
+        GmainCamera->drawStatus();
+        GDriver->endScene();
+    }
+    delete GmainCamera;
+    GDevice->drop();
+    return 0;
+}
