@@ -80,9 +80,17 @@ std::optional<FormData> FormData::multipart(const std::string& boundary, const s
         if (next == std::string::npos) return std::nullopt;
         std::optional<std::string> name = parameter(headers, "name");
         if (name) form.fields_.emplace(*name, body.substr(contentStart, next - contentStart));
+        std::optional<std::string> fileName = parameter(headers, "filename");
+        if (name && fileName) form.fileNames_.emplace(*name, *fileName);
         at = next + 2;
     }
     return std::nullopt;
+}
+
+std::string FormData::fileName(const std::string& name) const
+{
+    auto it = fileNames_.find(name);
+    return it == fileNames_.end() ? "" : it->second;
 }
 
 std::string FormData::get(const std::string& name) const

@@ -28,7 +28,8 @@ input[type=text], input[type=password] { padding: 5px; margin: 4px 0; width: 220
 button.main { background: #1f4e79; color: #fff; border: none; padding: 7px 14px; cursor: pointer; }
 .msg { background: #fff6d6; border: 1px solid #e0c45c; padding: 8px 12px; margin-bottom: 14px; max-width: 720px; }
 .login { max-width: 340px; margin: 60px auto; }
-.bar { display: inline-block; height: 10px; background: #2e7d32; vertical-align: middle; }
+.track { display: inline-block; width: 100px; height: 10px; background: #dfe5eb; vertical-align: middle; }
+.bar { display: block; height: 10px; background: #2e7d32; }
 )";
 
 std::string number(long n)
@@ -104,7 +105,8 @@ std::string TeacherPages::classAtAGlance(const std::string& formToken, const std
         int width = bankSize > 0 ? int(100 * s.rightQuestions / bankSize) : 0;
         body += "<tr><td><a href=\"/aluno?id=" + number(s.id) + "\">" + escape(s.name) + "</a></td>"
                 "<td class=\"n\">" + number(s.rightQuestions) + " de " + number(bankSize) +
-                " <span class=\"bar\" style=\"width:" + std::to_string(width) + "px\"></span></td>"
+                " <span class=\"track\"><span class=\"bar\" style=\"width:" + std::to_string(width) +
+                "%\"></span></span></td>"
                 "<td class=\"n\">" + number(s.tries) + "</td><td class=\"n\">" + number(s.wrong) + "</td>";
         if (s.lastQuestion == 0) {
             body += "<td class=\"note\">nenhuma ainda</td><td></td></tr>";

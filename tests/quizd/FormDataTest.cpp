@@ -26,6 +26,8 @@ TEST(FormData, MultipartKeepsFileBytesAsSent)
     ASSERT_TRUE(form);
     EXPECT_EQ(form->get("token"), "abc");
     EXPECT_EQ(form->get("arquivo"), file);
+    EXPECT_EQ(form->fileName("arquivo"), "q.gift");
+    EXPECT_EQ(form->fileName("token"), "");
 }
 
 TEST(FormData, BrokenBodiesAreRefused)

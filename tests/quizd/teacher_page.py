@@ -65,8 +65,8 @@ def wait_for(what, seconds=15):
         check(False, "never saw %r" % what)
 
 
-def game_answers(question, answer):
-    verdict = subprocess.run([game_answer, "127.0.0.1:" + port, "ana", "aluna", question, answer],
+def game_answers(question, answer, user="ana", password="aluna"):
+    verdict = subprocess.run([game_answer, "127.0.0.1:" + port, user, password, question, answer],
                              capture_output=True, text=True, timeout=30)
     check(verdict.returncode == 0, "the game's client failed: " + verdict.stderr)
     return verdict.stdout.strip()
@@ -92,7 +92,8 @@ try:
     browser.get(base + "/gerenciar")
     browser.find_element(By.ID, "gift").send_keys(broken)
     click(browser.find_element(By.ID, "importar"))
-    check("1 questões novas, 0 atualizadas, 2 recusadas" in text(), "broken bank report: " + text())
+    check("Importação de quebrado.gift" in text() and "1 questões novas, 0 atualizadas, 2 recusadas" in text(),
+          "broken bank report: " + text())
     rows = [r.text for r in browser.find_elements(By.CSS_SELECTOR, "#relatorio tr")]
     check(any(r.startswith("3 ") for r in rows) and any(r.startswith("5 ") for r in rows), "lines %r" % rows)
     shot("import-report")
@@ -126,14 +127,17 @@ try:
     check("nenhuma ainda" in text(), "ana's row before answering")
     check(game_answers("10", "1") == "0", "a wrong answer was judged right")
     check(game_answers("10", "0") == "1", "a right answer was judged wrong")
+    game_answers("19", "8", "bia", "um")
+    game_answers("10", "1", "caio", "dois")
     wait_for("questão 10: Verdadeiro certa")
-    row = browser.find_element(By.XPATH, "//table[@id='turma']//tr[td/a[text()='ana']]").text
+    wait_for("questão 10: Falso errada")
+    row = " ".join(browser.find_element(By.XPATH, "//table[@id='turma']//tr[td/a[text()='ana']]").text.split())
     check("1 de 40" in row and " 2 1 " in row, "ana's row: " + row)
     shot("class")
 
     click(browser.find_element(By.LINK_TEXT, "Questões"))
     row = browser.find_element(By.XPATH, "//table[@id='questoes']//tr[td[1]='10']").text
-    check("0% (0 de 1)" in row and "Falso (1×)" in row, "question 10's row: " + row)
+    check("0% (0 de 2)" in row and "Falso (2×)" in row, "question 10's row: " + row)
     shot("questions")
     browser.get(base + "/")
     click(browser.find_element(By.LINK_TEXT, "ana"))
