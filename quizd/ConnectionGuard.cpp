@@ -23,18 +23,18 @@ ConnectionGuard::~ConnectionGuard()
 bool ConnectionGuard::admit(std::uint32_t address)
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (perAddress_[address] >= maxPerAddress_ && !shedOldestSending(true, address)) return false;
-    if (open_.size() >= maxConnections_ && !shedOldestSending(false, address)) return false;
+    if (perAddress_[address] >= maxPerAddress_ && !shedOldestWaiting(true, address)) return false;
+    if (open_.size() >= maxConnections_ && !shedOldestWaiting(false, address)) return false;
     return true;
 }
 
-// Shut down the oldest connection whose request is not complete yet; it stops counting at once.
-bool ConnectionGuard::shedOldestSending(bool sameAddressOnly, std::uint32_t address)
+// Shut down the oldest connection that is not being answered; it stops counting at once.
+bool ConnectionGuard::shedOldestWaiting(bool sameAddressOnly, std::uint32_t address)
 {
     auto oldest = open_.end();
     for (auto it = open_.begin(); it != open_.end(); ++it) {
         const Connection& c = it->second;
-        if (c.requestComplete || (sameAddressOnly && c.address != address)) continue;
+        if (c.answering || (sameAddressOnly && c.address != address)) continue;
         if (oldest == open_.end() || c.opened < oldest->second.opened) oldest = it;
     }
     if (oldest == open_.end()) return false;
@@ -50,11 +50,21 @@ void ConnectionGuard::opened(int socket, std::uint32_t address)
     ++perAddress_[address];
 }
 
-void ConnectionGuard::requestComplete(int socket)
+void ConnectionGuard::answering(int socket)
+{
+    setAnswering(socket, true);
+}
+
+void ConnectionGuard::answered(int socket)
+{
+    setAnswering(socket, false);
+}
+
+void ConnectionGuard::setAnswering(int socket, bool answering)
 {
     std::lock_guard<std::mutex> lock(mutex_);
     auto it = open_.find(socket);
-    if (it != open_.end()) it->second.requestComplete = true;
+    if (it != open_.end()) it->second.answering = answering;
 }
 
 void ConnectionGuard::closed(int socket)

@@ -1,8 +1,9 @@
 // Bounds what open connections may hold. A connection is closed when it has been open too long, however
 // slowly it keeps sending (the idle time-out alone lets a client dripping one byte a second hold it for
 // hours). And when one address, or everyone together, has every place taken, a new connection takes the
-// place of the oldest one still sending its request: slow senders cannot keep out clients that send a
-// whole request at once, even from the same address (a school's router).
+// place of the oldest one not being answered (still sending, or idle between requests): slow senders
+// cannot keep out clients that send a whole request at once, even from the same address (a school's
+// router).
 #pragma once
 #include <chrono>
 #include <condition_variable>
@@ -23,8 +24,9 @@ public:
     // Before a connection from this IPv4 address is accepted: makes room when needed; false: no room.
     bool admit(std::uint32_t address);
     void opened(int socket, std::uint32_t address);
-    // Its request is all there: from now on it is being answered, and is never made room from.
-    void requestComplete(int socket);
+    // Its request is all there and being answered: no room is made from it until answered().
+    void answering(int socket);
+    void answered(int socket);
     // Must come before the socket is closed, so a reused descriptor is never shut by mistake.
     void closed(int socket);
 
@@ -33,12 +35,13 @@ private:
     struct Connection {
         Clock::time_point opened;
         std::uint32_t address;
-        bool requestComplete;
+        bool answering;
     };
     using Open = std::unordered_map<int, Connection>;
     void watch();
     Open::iterator forget(Open::iterator connection);
-    bool shedOldestSending(bool sameAddressOnly, std::uint32_t address);
+    bool shedOldestWaiting(bool sameAddressOnly, std::uint32_t address);
+    void setAnswering(int socket, bool answering);
 
     std::chrono::seconds limit_;
     unsigned maxConnections_;

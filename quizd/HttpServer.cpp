@@ -177,8 +177,9 @@ void HttpServer::onConnection(void* self, MHD_Connection* connection, void**, MH
     else guard.closed(socket);
 }
 
-void HttpServer::onCompleted(void*, MHD_Connection*, void** request, MHD_RequestTerminationCode)
+void HttpServer::onCompleted(void* self, MHD_Connection* connection, void** request, MHD_RequestTerminationCode)
 {
+    static_cast<HttpServer*>(self)->guard_.answered(socketOf(connection)); // a kept-alive one waits again
     delete static_cast<Request*>(*request);
     *request = nullptr;
 }
@@ -200,7 +201,7 @@ MHD_Result HttpServer::onRequest(void* self, MHD_Connection* connection, const c
         return MHD_YES;
     }
     auto* server = static_cast<HttpServer*>(self);
-    server->guard_.requestComplete(socketOf(connection));
+    server->guard_.answering(socketOf(connection));
     return server->serve(connection, url, method, r);
 }
 
