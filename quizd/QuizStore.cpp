@@ -172,6 +172,7 @@ bool QuizStore::addTeacher(const std::string& username, const std::string& passw
 {
     std::string why = UserName::problem(username);
     if (!why.empty()) throw DatabaseError(why + ": " + username);
+    if (password.empty()) throw DatabaseError("a conta de professor precisa de uma senha");
     std::string hash = PasswordHash::make(password);
     Transaction t(db_);
     bool existed = teacherHash(username).has_value();

@@ -66,4 +66,5 @@ TEST_F(CommandsTest, TeachersAreNotStudents)
     EXPECT_TRUE(open().teacherHash("prof"));
     EXPECT_FALSE(open().findUser("prof"));
     EXPECT_EQ(run({"addteacher", path_, "a\x01", "x"}), 1);
+    EXPECT_EQ(run({"addteacher", path_, "prof2", ""}), 1);
 }
