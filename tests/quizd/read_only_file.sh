@@ -26,7 +26,7 @@ burst() {
         tag="$1c${client}n${n}"
         reply=$(curl -s --max-time 5 -w ' %{http_code}' \
           "http://127.0.0.1:$QUIZD_PORT/play.php?msg=r&$AUTH&id=0015&resposta=$tag" || true)
-        [ "$reply" = "0 200" ] && echo "$tag" >> "$dir/acked.$1"
+        if [ "$reply" = "0 200" ]; then echo "$tag" >> "$dir/acked.$1"; fi
       done ) &
     pids+=($!)
   done
