@@ -22,7 +22,9 @@ td.n { text-align: right; font-variant-numeric: tabular-nums; }
 .bad { color: #b3261e; font-weight: bold; }
 .note { color: #5a6673; font-size: 14px; }
 .box { background: #fff; border: 1px solid #d6dde4; padding: 12px 16px; margin-bottom: 16px; max-width: 720px; }
-.box h2 { font-size: 17px; margin-top: 0; }
+.box h2 { font-size: 17px; margin: 16px 0 8px; }
+.box h2:first-child { margin-top: 0; }
+.box th:first-child { width: 1%; white-space: nowrap; }
 label { display: inline-block; min-width: 90px; }
 input[type=text], input[type=password] { padding: 5px; margin: 4px 0; width: 220px; }
 button.main { background: #1f4e79; color: #fff; border: none; padding: 7px 14px; cursor: pointer; }
@@ -35,6 +37,16 @@ button.main { background: #1f4e79; color: #fff; border: none; padding: 7px 14px;
 std::string number(long n)
 {
     return std::to_string(n);
+}
+
+const char* kindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::Text: return "resposta escrita";
+    case Kind::OneChoice: return "uma alternativa";
+    case Kind::SeveralChoices: return "várias alternativas";
+    default: return "número";
+    }
 }
 
 std::string tokenField(const std::string& formToken)
@@ -184,15 +196,21 @@ std::string TeacherPages::manage(const std::string& formToken, const std::string
 }
 
 std::string TeacherPages::importReport(const std::string& formToken, const std::string& file, int added, int updated,
-                                       const std::vector<ImportProblem>& problems)
+                                       const GiftParser::Result& parsed)
 {
     std::string body = "<div class=\"box\" id=\"relatorio\"><h2>Importação de " + escape(file) + "</h2><p>" +
                        std::to_string(added) + " questões novas, " + std::to_string(updated) + " atualizadas, " +
-                       std::to_string(problems.size()) + " recusadas.</p>";
-    if (!problems.empty()) {
-        body += "<table><tr><th>Linha</th><th>Por que foi recusada</th></tr>";
-        for (const ImportProblem& p : problems)
+                       std::to_string(parsed.problems.size()) + " recusadas.</p>";
+    if (!parsed.problems.empty()) {
+        body += "<table id=\"recusadas\"><tr><th>Linha</th><th>Recusada porque</th></tr>";
+        for (const ImportProblem& p : parsed.problems)
             body += "<tr><td class=\"n\">" + std::to_string(p.line) + "</td><td>" + escape(p.message) + "</td></tr>";
+        body += "</table>";
+    }
+    if (!parsed.questions.empty()) {
+        body += "<h2>Importadas</h2><table id=\"importadas\"><tr><th>Tipo</th><th>Questão</th></tr>";
+        for (const Question& q : parsed.questions)
+            body += "<tr><td>" + std::string(kindName(q.kind)) + "</td><td>" + escape(q.text) + "</td></tr>";
         body += "</table>";
     }
     body += "<p><a href=\"/questoes\">Ver as questões</a> · <a href=\"/gerenciar\">Voltar</a></p></div>";

@@ -21,7 +21,7 @@ public:
     static std::string student(const std::string& formToken, const std::string& name, const std::vector<AttemptRow>& rows);
     static std::string manage(const std::string& formToken, const std::string& message);
     static std::string importReport(const std::string& formToken, const std::string& file, int added, int updated,
-                                    const std::vector<ImportProblem>& problems);
+                                    const GiftParser::Result& parsed);
     static std::string classListReport(const std::string& formToken, std::size_t saved,
                                        const std::vector<ClassList::Problem>& problems);
     static std::string message(const std::string& title, const std::string& text, bool signedIn);

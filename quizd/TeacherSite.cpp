@@ -154,7 +154,7 @@ WebReply TeacherSite::change(const WebRequest& request, const TeacherSessions::S
     if (request.path == "/importar") {
         GiftParser::Result parsed = GiftParser().parse(form.get("arquivo"));
         ImportCount count = store.importQuestions(parsed.questions);
-        return html(200, TeacherPages::importReport(token, form.fileName("arquivo"), count.added, count.updated, parsed.problems));
+        return html(200, TeacherPages::importReport(token, form.fileName("arquivo"), count.added, count.updated, parsed));
     }
     if (request.path == "/aluno") return addStudent(session, form, store);
     if (request.path == "/turma") {

@@ -94,8 +94,10 @@ try:
     click(browser.find_element(By.ID, "importar"))
     check("Importação de quebrado.gift" in text() and "1 questões novas, 0 atualizadas, 2 recusadas" in text(),
           "broken bank report: " + text())
-    rows = [r.text for r in browser.find_elements(By.CSS_SELECTOR, "#relatorio tr")]
+    rows = [r.text for r in browser.find_elements(By.CSS_SELECTOR, "#recusadas tr")]
     check(any(r.startswith("3 ") for r in rows) and any(r.startswith("5 ") for r in rows), "lines %r" % rows)
+    imported = [r.text for r in browser.find_elements(By.CSS_SELECTOR, "#importadas tr")]
+    check(imported[1:] == ["uma alternativa Boa"], "imported %r" % imported)
     shot("import-report")
 
     browser.get(base + "/gerenciar")
