@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 
 using namespace quizd;
@@ -161,17 +162,20 @@ TEST(GiftParser, TimeGrowsLinearlyWithTheSizeOfAQuestion)
         }
         return "Muitas {" + answers + "}\n\n[html]" + entities + " {T}\n";
     };
+    // The best of three runs: a busy machine only ever adds time.
     auto seconds = [&](std::size_t n) {
         std::string text = huge(n);
-        auto start = std::chrono::steady_clock::now();
-        GiftParser::Result r = parse(text);
-        double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        EXPECT_TRUE(r.questions.empty());
-        EXPECT_EQ(r.problems.size(), 2u);
-        return s;
+        double best = 1e9;
+        for (int run = 0; run < 3; ++run) {
+            auto start = std::chrono::steady_clock::now();
+            GiftParser::Result r = parse(text);
+            best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+            EXPECT_TRUE(r.questions.empty());
+            EXPECT_EQ(r.problems.size(), 2u);
+        }
+        return best;
     };
-    seconds(20000); // warm up
     double small = seconds(50000), large = seconds(200000);
     std::cout << "600 kB question: " << large << " s, " << large / small << " times the 150 kB one\n";
-    EXPECT_LT(large / small, 10.0);
+    EXPECT_LT(large / small, 12.0); // growth with the square would make it 16
 }
