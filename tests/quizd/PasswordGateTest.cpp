@@ -13,10 +13,10 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-double medianMicroseconds(std::vector<double> v)
+// The quickest of several runs: a busy machine only ever adds time.
+double fastest(const std::vector<double>& v)
 {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+    return *std::min_element(v.begin(), v.end());
 }
 
 }
@@ -37,7 +37,7 @@ TEST(PasswordGate, AnUnknownNameCostsWhatAKnownOneCosts)
         known.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count());
         unknown.push_back(std::chrono::duration<double, std::micro>(t2 - t1).count());
     }
-    double ratio = medianMicroseconds(unknown) / medianMicroseconds(known);
+    double ratio = fastest(unknown) / fastest(known);
     std::cout << "unknown / known name: " << ratio << "\n";
     EXPECT_GT(ratio, 0.5); // it was 0.005 when an unknown name skipped the hash
     EXPECT_LT(ratio, 2.0);
