@@ -1,10 +1,12 @@
 // Each command opens the database, does one job in one transaction and says what it did.
 #include "Commands.h"
 
+#include "ClassList.h"
 #include "GameConfig.h"
 #include "GiftParser.h"
 #include "HttpServer.h"
 #include "QuizStore.h"
+#include "ResultsCsv.h"
 #include "codepage.h"
 
 #include <malloc.h>
@@ -29,31 +31,6 @@ bool readFile(const std::string& path, std::string& text)
     return true;
 }
 
-std::string trimmed(const std::string& s)
-{
-    std::size_t a = s.find_first_not_of(" \t\r\n");
-    if (a == std::string::npos) return "";
-    std::string t = s.substr(a, s.find_last_not_of(" \t\r\n") - a + 1);
-    if (t.size() >= 2 && t.front() == '"' && t.back() == '"') t = t.substr(1, t.size() - 2);
-    return t;
-}
-
-std::string csvField(const std::string& s)
-{
-    if (s.find_first_of(",\"\n") == std::string::npos) return s;
-    std::string out = "\"";
-    for (char c : s) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + "\"";
-}
-
-void writeResultsCsv(std::ostream& out, const std::vector<StudentResult>& results)
-{
-    out << "usuario,respondidas,certas,erradas,primeira_resposta,ultima_resposta\n";
-    for (const StudentResult& r : results)
-        out << csvField(r.username) << "," << r.answered << "," << r.right << "," << r.wrong << ","
-            << r.firstAnswer << "," << r.lastAnswer << "\n";
-}
-
 int number(const std::string& text, int low, int high, const std::string& what)
 {
     char* end = nullptr;
@@ -73,23 +50,26 @@ void waitForStopSignal(const sigset_t& signals)
 
 }
 
-int Commands::usage()
+int Commands::usage(std::ostream& to, int status)
 {
-    err_ << "uso:\n"
-            "  quizd init BANCO.db\n"
-            "  quizd import BANCO.db ARQUIVO.gift...\n"
-            "  quizd adduser BANCO.db USUARIO SENHA\n"
-            "  quizd addusers BANCO.db TURMA.csv        (linhas usuario,senha)\n"
-            "  quizd results BANCO.db\n"
-            "  quizd export BANCO.db RESULTADOS.csv     (- para a saida padrao)\n"
-            "  quizd serve BANCO.db [--address IP] [--port N] [--port-file ARQUIVO] [--threads N]\n"
-            "  quizd gameconfig config.xml SERVIDOR[:PORTA] USUARIO SENHA\n";
-    return 2;
+    to << "uso:\n"
+          "  quizd init BANCO.db\n"
+          "  quizd import BANCO.db ARQUIVO.gift...\n"
+          "  quizd adduser BANCO.db USUARIO SENHA\n"
+          "  quizd addusers BANCO.db TURMA.csv        (linhas usuario,senha; tudo ou nada)\n"
+          "  quizd addteacher BANCO.db NOME SENHA     (conta da pagina do professor)\n"
+          "  quizd results BANCO.db\n"
+          "  quizd export BANCO.db RESULTADOS.csv     (- para a saida padrao)\n"
+          "  quizd serve BANCO.db [--address IP] [--port N] [--port-file ARQUIVO] [--threads N]\n"
+          "                       [--session-time SEGUNDOS]\n"
+          "  quizd gameconfig config.xml SERVIDOR[:PORTA] USUARIO SENHA\n";
+    return status;
 }
 
 int Commands::run(const std::vector<std::string>& args)
 {
-    if (args.size() < 2) return usage();
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) return usage(out_, 0);
+    if (args.size() < 2) return usage(err_, 2);
     const std::string& command = args[0];
     const std::string& db = args[1];
     std::vector<std::string> rest(args.begin() + 2, args.end());
@@ -98,6 +78,7 @@ int Commands::run(const std::vector<std::string>& args)
         if (command == "import" && !rest.empty()) return import(db, rest);
         if (command == "adduser" && rest.size() == 2) return addUser(db, rest[0], rest[1]);
         if (command == "addusers" && rest.size() == 1) return addUsers(db, rest[0]);
+        if (command == "addteacher" && rest.size() == 2) return addTeacher(db, rest[0], rest[1]);
         if (command == "results" && rest.empty()) return results(db);
         if (command == "export" && rest.size() == 1) return exportResults(db, rest[0]);
         if (command == "serve") return serve(db, rest);
@@ -106,7 +87,7 @@ int Commands::run(const std::vector<std::string>& args)
         err_ << "quizd: " << e.what() << "\n";
         return 1;
     }
-    return usage();
+    return usage(err_, 2);
 }
 
 int Commands::init(const std::string& db)
@@ -148,29 +129,26 @@ int Commands::addUser(const std::string& db, const std::string& name, const std:
 
 int Commands::addUsers(const std::string& db, const std::string& csvFile)
 {
-    std::ifstream in(csvFile);
-    if (!in) throw std::runtime_error("nao consegui ler " + csvFile);
-    QuizStore store(db);
-    std::string line;
-    int added = 0, bad = 0;
-    for (int number = 1; std::getline(in, line); ++number) {
-        if (number == 1 && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3); // spreadsheets' UTF-8 mark
-        line = incomingText(line); // spreadsheets here often save Windows-1252
-        if (trimmed(line).empty()) continue;
-        std::size_t sep = line.find_first_of(",;");
-        std::string name = trimmed(line.substr(0, sep));
-        std::string password = sep == std::string::npos ? "" : trimmed(line.substr(sep + 1));
-        if (number == 1 && (name == "usuario" || name == "username")) continue;
-        if (name.empty() || password.empty()) {
-            err_ << csvFile << ":" << number << ": linha sem usuario e senha, ignorada\n";
-            ++bad;
-            continue;
-        }
-        store.addUser(name, password);
-        ++added;
+    std::string text;
+    if (!readFile(csvFile, text)) throw std::runtime_error("nao consegui ler " + csvFile);
+    ClassList::Result list = ClassList::parse(text);
+    for (const ClassList::Problem& p : list.problems) err_ << csvFile << ":" << p.line << ": " << p.message << "\n";
+    if (!list.problems.empty()) {
+        err_ << csvFile << ": nenhum usuario gravado; corrija a lista e rode de novo\n";
+        return 1;
     }
-    out_ << added << " usuarios gravados\n";
-    return bad ? 1 : 0;
+    QuizStore store(db);
+    store.addUsers(list.students);
+    out_ << list.students.size() << " usuarios gravados\n";
+    return 0;
+}
+
+int Commands::addTeacher(const std::string& db, const std::string& name, const std::string& password)
+{
+    QuizStore store(db);
+    bool created = store.addTeacher(incomingText(name), incomingText(password));
+    out_ << (created ? "professor criado: " : "senha de professor trocada: ") << name << "\n";
+    return 0;
 }
 
 int Commands::results(const std::string& db)
@@ -188,12 +166,12 @@ int Commands::exportResults(const std::string& db, const std::string& csvFile)
 {
     QuizStore store(db);
     if (csvFile == "-") {
-        writeResultsCsv(out_, store.results());
+        ResultsCsv::write(out_, store.results());
         return 0;
     }
     std::ofstream file(csvFile);
     if (!file) throw std::runtime_error("nao consegui escrever " + csvFile);
-    writeResultsCsv(file, store.results());
+    ResultsCsv::write(file, store.results());
     out_ << "resultados gravados em " << csvFile << "\n";
     return 0;
 }
@@ -203,14 +181,15 @@ int Commands::serve(const std::string& db, const std::vector<std::string>& optio
     ServerOptions server;
     std::string portFile;
     for (std::size_t i = 0; i < options.size(); i += 2) {
-        if (i + 1 >= options.size()) return usage();
+        if (i + 1 >= options.size()) return usage(err_, 2);
         const std::string& key = options[i];
         const std::string& value = options[i + 1];
         if (key == "--address") server.address = value;
         else if (key == "--port") server.port = number(value, 0, 65535, "porta");
         else if (key == "--port-file") portFile = value;
         else if (key == "--threads") server.threads = unsigned(number(value, 1, 64, "numero de threads"));
-        else return usage();
+        else if (key == "--session-time") server.sessionSeconds = unsigned(number(value, 1, 604800, "duracao da sessao"));
+        else return usage(err_, 2);
     }
     // Each connection allocates and frees a few kilobytes in the server threads' malloc arenas; without
     // these, glibc hands the memory back to the kernel after every request and faults it in again,
@@ -224,9 +203,14 @@ int Commands::serve(const std::string& db, const std::vector<std::string>& optio
     sigaddset(&signals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
     HttpServer http(db, server, std::cerr);
-    out_ << "quizd: servindo " << db << " em http://" << server.address << ":" << http.port() << "/play.php\n"
-         << std::flush;
-    if (!portFile.empty()) std::ofstream(portFile) << http.port() << "\n";
+    if (!portFile.empty()) {
+        std::ofstream file(portFile, std::ios::trunc);
+        if (!(file << http.port() << "\n" << std::flush))
+            throw std::runtime_error("nao consegui escrever o arquivo de porta " + portFile +
+                                     " (a pasta existe? ha permissao de escrita?)");
+    }
+    out_ << "quizd: servindo " << db << " em http://" << server.address << ":" << http.port()
+         << "/play.php (pagina do professor em /)\n" << std::flush;
     waitForStopSignal(signals);
     out_ << "quizd: parado\n";
     return 0;

@@ -1,4 +1,4 @@
-// The teacher's command line: init, import, adduser, addusers, results, export, serve, gameconfig.
+// The teacher's command line: init, import, adduser, addusers, addteacher, results, export, serve, gameconfig.
 #pragma once
 #include <iosfwd>
 #include <string>
@@ -13,10 +13,11 @@ public:
     int run(const std::vector<std::string>& args);
 
 private:
-    int usage();
+    int usage(std::ostream& to, int status);
     int init(const std::string& db);
     int import(const std::string& db, const std::vector<std::string>& files);
     int addUser(const std::string& db, const std::string& name, const std::string& password);
+    int addTeacher(const std::string& db, const std::string& name, const std::string& password);
     int addUsers(const std::string& db, const std::string& csvFile);
     int results(const std::string& db);
     int exportResults(const std::string& db, const std::string& csvFile);

@@ -1,9 +1,24 @@
 // SQLite connection set up for a server that must never lose an acknowledged answer: WAL, full sync.
 #include "Database.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace quizd {
 
 namespace {
+
+// Students' names, answers and password hashes: only the teacher's account may read them. SQLite gives
+// the -wal and -shm files the mode of the database file, so making that one right is enough.
+void makeOwnerOnly(const std::string& path)
+{
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) return; // sqlite3_open_v2 reports why
+    fchmod(fd, 0600);
+    close(fd);
+    for (const char* suffix : {"-wal", "-shm"}) chmod((path + suffix).c_str(), 0600);
+}
 
 sqlite3_stmt* compile(sqlite3* db, const char* sql, unsigned flags)
 {
@@ -69,11 +84,18 @@ Database::Database(const std::string& path, bool create)
     // SQLite's allocation statistics take a global mutex on every malloc; nothing here reads them.
     static const bool configured = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
     (void)configured;
+    if (create) makeOwnerOnly(path);
     int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
     if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
         std::string why = db_ ? sqlite3_errmsg(db_) : "sem memoria";
         sqlite3_close(db_);
         throw DatabaseError("nao consegui abrir o banco " + path + ": " + why);
+    }
+    // SQLite falls back to reading only when the file is write-protected; such a connection would fail
+    // every answer long after the file is writable again.
+    if (sqlite3_db_readonly(db_, "main") == 1) {
+        sqlite3_close(db_);
+        throw DatabaseError("o banco " + path + " esta protegido contra escrita");
     }
     sqlite3_busy_timeout(db_, 10000);
     exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL; PRAGMA foreign_keys=ON");
@@ -83,6 +105,12 @@ Database::~Database()
 {
     for (auto& entry : statements_) sqlite3_finalize(entry.second->stmt);
     sqlite3_close(db_);
+}
+
+bool Database::fileMoved()
+{
+    int moved = 0;
+    return sqlite3_file_control(db_, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved != 0;
 }
 
 Statement Database::prepare(const char* sql)

@@ -51,6 +51,9 @@ public:
     Statement prepare(const char* sql);
     long long lastInsertId() const { return sqlite3_last_insert_rowid(db_); }
     int changes() const { return sqlite3_changes(db_); }
+    // True once the file this connection writes to was deleted, renamed or replaced: what it writes
+    // from then on is lost with the old file.
+    bool fileMoved();
 
 private:
     sqlite3* db_ = nullptr;

@@ -7,12 +7,15 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
+#include <optional>
 #include <sstream>
 
 namespace quizd {
 namespace {
 
 const std::size_t kMaxTextBytes = 511; // the game's windows show at most this much of a text
+const std::size_t kMaxAnswers = 100;   // far more than any real question; bounds the work per question
 
 std::string trim(const std::string& s)
 {
@@ -55,18 +58,27 @@ std::string unescape(const std::string& s)
 
 std::string stripHtml(const std::string& s)
 {
+    static const std::pair<std::string, char> entities[] = {
+        {"&nbsp;", ' '}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&#39;", '\''}, {"&amp;", '&'}};
     std::string out;
     bool inTag = false;
-    for (char c : s) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        char c = s[i];
         if (c == '<') inTag = true;
         else if (c == '>') inTag = false;
-        else if (!inTag) out += c;
+        else if (inTag) continue;
+        else if (c != '&') out += c;
+        else {
+            auto known = std::find_if(std::begin(entities), std::end(entities),
+                                      [&](const auto& e) { return s.compare(i, e.first.size(), e.first) == 0; });
+            if (known == std::end(entities)) {
+                out += c;
+            } else {
+                out += known->second;
+                i += known->first.size() - 1;
+            }
+        }
     }
-    const std::pair<const char*, const char*> entities[] = {
-        {"&nbsp;", " "}, {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&#39;", "'"}, {"&amp;", "&"}};
-    for (const auto& [entity, plain] : entities)
-        for (std::size_t at; (at = out.find(entity)) != std::string::npos;)
-            out.replace(at, std::string(entity).size(), plain);
     return trim(out);
 }
 
@@ -76,16 +88,29 @@ struct Choice {
     std::string text;
 };
 
-// Splits "=a ~b#feedback ~%50%c" at its top-level '=' and '~' marks.
-std::vector<Choice> splitChoices(const std::string& body)
+// Positions of the top-level '=' and '~' marks, in one pass; nullopt past kMaxAnswers marks.
+std::optional<std::vector<std::size_t>> choiceMarks(const std::string& body)
 {
+    std::vector<std::size_t> marks;
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        if (body[i] == '\\') ++i;
+        else if (body[i] == '=' || body[i] == '~') marks.push_back(i);
+        if (marks.size() > kMaxAnswers) return std::nullopt;
+    }
+    return marks;
+}
+
+// Splits "=a ~b#feedback ~%50%c" at its top-level '=' and '~' marks; nullopt when there are too many.
+std::optional<std::vector<Choice>> splitChoices(const std::string& body)
+{
+    std::optional<std::vector<std::size_t>> marks = choiceMarks(body);
+    if (!marks) return std::nullopt;
     std::vector<Choice> choices;
-    std::size_t i = std::min(findUnescaped(body, "="), findUnescaped(body, "~"));
-    while (i != std::string::npos) {
-        std::size_t next = std::min(findUnescaped(body, "=", i + 1), findUnescaped(body, "~", i + 1));
-        std::string part = body.substr(i + 1, next == std::string::npos ? std::string::npos : next - i - 1);
+    for (std::size_t k = 0; k < marks->size(); ++k) {
+        std::size_t i = (*marks)[k];
+        std::size_t next = k + 1 < marks->size() ? (*marks)[k + 1] : body.size();
+        std::string part = trim(body.substr(i + 1, next - i - 1));
         Choice c{body[i] == '=', body[i] == '=' ? 100.0 : 0.0, ""};
-        part = trim(part);
         if (startsWith(part, "%")) {
             std::size_t close = part.find('%', 1);
             if (close != std::string::npos) {
@@ -95,10 +120,11 @@ std::vector<Choice> splitChoices(const std::string& body)
         }
         c.text = part.substr(0, findUnescaped(part, "#"));
         choices.push_back(c);
-        i = next;
     }
     return choices;
 }
+
+const std::string kTooManyAnswers = "mais de " + std::to_string(kMaxAnswers) + " respostas na questao";
 
 bool parseNumber(const std::string& text, double& value)
 {
@@ -143,7 +169,9 @@ public:
         std::string head = trim(body.substr(0, findUnescaped(body, "#")));
         if (head == "T" || head == "TRUE" || head == "F" || head == "FALSE") return mapTrueFalse(head[0] == 'T');
         if (findUnescaped(body, "->") != std::string::npos) return "associacao (o jogo nao tem esse tipo)";
-        return mapChoices(splitChoices(body));
+        std::optional<std::vector<Choice>> choices = splitChoices(body);
+        if (!choices) return kTooManyAnswers;
+        return mapChoices(*choices);
     }
 
 private:
@@ -156,7 +184,9 @@ private:
             q_.acceptedNumbers.push_back(r);
             return "";
         }
-        for (const Choice& c : splitChoices(body)) {
+        std::optional<std::vector<Choice>> choices = splitChoices(body);
+        if (!choices) return kTooManyAnswers;
+        for (const Choice& c : *choices) {
             NumberRange r{};
             if (!parseNumberRange(c.text, r)) return "numero invalido: " + trim(c.text);
             if (c.markedRight && c.weight >= 100) q_.acceptedNumbers.push_back(r);

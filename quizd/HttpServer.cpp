@@ -8,7 +8,9 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <sys/resource.h>
 
+#include <algorithm>
 #include <cstring>
 #include <ctime>
 #include <stdexcept>
@@ -17,9 +19,14 @@ namespace quizd {
 
 struct HttpServer::Request {
     std::string target;
+    bool started = false;
+    std::string body;
+    bool bodyTooLarge = false;
 };
 
 namespace {
+
+const std::size_t kMaxBody = 4 << 20; // a question bank or a class list
 
 std::string timestamp()
 {
@@ -39,13 +46,37 @@ std::string printable(std::string s)
     return s;
 }
 
-std::string peer(MHD_Connection* connection)
+std::uint32_t ipv4(const sockaddr* address)
+{
+    if (!address || address->sa_family != AF_INET) return 0;
+    return ntohl(reinterpret_cast<const sockaddr_in*>(address)->sin_addr.s_addr);
+}
+
+const sockaddr* clientAddress(MHD_Connection* connection)
 {
     const MHD_ConnectionInfo* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CLIENT_ADDRESS);
+    return info ? info->client_addr : nullptr;
+}
+
+std::string peer(MHD_Connection* connection)
+{
+    const sockaddr* address = clientAddress(connection);
     char text[INET_ADDRSTRLEN] = "?";
-    if (info && info->client_addr && info->client_addr->sa_family == AF_INET)
-        inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in*>(info->client_addr)->sin_addr, text, sizeof text);
+    if (address && address->sa_family == AF_INET)
+        inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in*>(address)->sin_addr, text, sizeof text);
     return text;
+}
+
+int socketOf(MHD_Connection* connection)
+{
+    const MHD_ConnectionInfo* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD);
+    return info ? info->connect_fd : -1;
+}
+
+std::string header(MHD_Connection* connection, const char* name)
+{
+    const char* value = MHD_lookup_connection_value(connection, MHD_HEADER_KIND, name);
+    return value ? value : "";
 }
 
 // "http://host:port/play.php" (what a plain HTTP proxy forwards) names the same resource as "/play.php".
@@ -56,21 +87,37 @@ std::string originPath(const std::string& target)
     return slash == std::string::npos ? "/" : target.substr(slash);
 }
 
-MHD_Result sendReply(MHD_Connection* connection, const Reply& reply)
+MHD_Result send(MHD_Connection* connection, int status, const std::string& contentType, const std::string& body,
+                const std::vector<std::pair<std::string, std::string>>& headers)
 {
-    MHD_Response* response = MHD_create_response_from_buffer(reply.body.size(), const_cast<char*>(reply.body.data()),
-                                                              MHD_RESPMEM_MUST_COPY);
-    MHD_add_response_header(response, "Content-Type", "text/plain; charset=windows-1252");
+    MHD_Response* response =
+        MHD_create_response_from_buffer(body.size(), const_cast<char*>(body.data()), MHD_RESPMEM_MUST_COPY);
+    MHD_add_response_header(response, "Content-Type", contentType.c_str());
     MHD_add_response_header(response, "Cache-Control", "no-store");
-    MHD_Result result = MHD_queue_response(connection, unsigned(reply.status), response);
+    for (const auto& [name, value] : headers) MHD_add_response_header(response, name.c_str(), value.c_str());
+    MHD_Result result = MHD_queue_response(connection, unsigned(status), response);
     MHD_destroy_response(response);
     return result;
+}
+
+// Each connection is a descriptor: take every one the system allows, and leave the server some room
+// below it for its own files.
+unsigned descriptorRoom()
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0) return 1024;
+    limit.rlim_cur = limit.rlim_max;
+    setrlimit(RLIMIT_NOFILE, &limit);
+    getrlimit(RLIMIT_NOFILE, &limit);
+    return limit.rlim_cur > 256 ? unsigned(std::min<rlim_t>(limit.rlim_cur - 128, 1u << 20)) : 128u;
 }
 
 }
 
 HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& options, std::ostream& log)
-    : databasePath_(databasePath), log_(log), deadline_(std::chrono::seconds(options.deadlineSeconds))
+    : databasePath_(databasePath), log_(log), site_(gate_, std::chrono::seconds(options.sessionSeconds)),
+      guard_(std::chrono::seconds(options.deadlineSeconds), std::min(options.maxConnections, descriptorRoom() * 3 / 4),
+             options.maxPerAddress)
 {
     giveBack(std::make_unique<QuizStore>(databasePath_)); // fails now, not at the first request
     sockaddr_in address{};
@@ -78,17 +125,16 @@ HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& opt
     address.sin_port = htons(uint16_t(options.port));
     if (inet_pton(AF_INET, options.address.c_str(), &address.sin_addr) != 1)
         throw std::runtime_error("endereco IPv4 invalido: " + options.address);
+    // The guard decides who gets a place; the library's own limit only backs it up while shed
+    // connections are being closed.
     daemon_ = MHD_start_daemon(
-        MHD_USE_EPOLL_INTERNAL_THREAD | MHD_USE_TURBO | MHD_USE_ERROR_LOG, 0, nullptr, nullptr,
+        MHD_USE_EPOLL_INTERNAL_THREAD | MHD_USE_TURBO | MHD_USE_ERROR_LOG, 0, &HttpServer::onAccept, this,
         &HttpServer::onRequest, this,
         MHD_OPTION_SOCK_ADDR, &address,
         MHD_OPTION_THREAD_POOL_SIZE, options.threads,
         MHD_OPTION_CONNECTION_TIMEOUT, options.timeoutSeconds,
         MHD_OPTION_CONNECTION_MEMORY_LIMIT, options.requestLimit,
-        MHD_OPTION_CONNECTION_LIMIT, 4000u,
-        // A whole class behind one school router shares an address, so this stays generous; it only
-        // keeps one machine from taking every connection.
-        MHD_OPTION_PER_IP_CONNECTION_LIMIT, 256u,
+        MHD_OPTION_CONNECTION_LIMIT, descriptorRoom(),
         MHD_OPTION_LISTEN_BACKLOG_SIZE, 1024u,
         MHD_OPTION_URI_LOG_CALLBACK, &HttpServer::onUri, this,
         MHD_OPTION_NOTIFY_COMPLETED, &HttpServer::onCompleted, this,
@@ -110,57 +156,133 @@ int HttpServer::port() const
     return info ? info->port : 0;
 }
 
+MHD_Result HttpServer::onAccept(void* self, const sockaddr* address, socklen_t)
+{
+    return static_cast<HttpServer*>(self)->guard_.admit(ipv4(address)) ? MHD_YES : MHD_NO;
+}
+
 void* HttpServer::onUri(void*, const char* uri, MHD_Connection*)
 {
-    return new Request{uri ? uri : ""};
+    auto* request = new Request();
+    request->target = uri ? uri : "";
+    return request;
 }
 
 void HttpServer::onConnection(void* self, MHD_Connection* connection, void**, MHD_ConnectionNotificationCode event)
 {
-    const MHD_ConnectionInfo* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD);
-    if (!info) return;
-    ConnectionDeadline& deadline = static_cast<HttpServer*>(self)->deadline_;
-    if (event == MHD_CONNECTION_NOTIFY_STARTED) deadline.opened(info->connect_fd);
-    else deadline.closed(info->connect_fd);
+    int socket = socketOf(connection);
+    if (socket < 0) return;
+    ConnectionGuard& guard = static_cast<HttpServer*>(self)->guard_;
+    if (event == MHD_CONNECTION_NOTIFY_STARTED) guard.opened(socket, ipv4(clientAddress(connection)));
+    else guard.closed(socket);
 }
 
-void HttpServer::onCompleted(void*, MHD_Connection*, void** request, MHD_RequestTerminationCode)
+void HttpServer::onCompleted(void* self, MHD_Connection* connection, void** request, MHD_RequestTerminationCode)
 {
+    static_cast<HttpServer*>(self)->guard_.answered(socketOf(connection)); // a kept-alive one waits again
     delete static_cast<Request*>(*request);
     *request = nullptr;
 }
 
+// Called once when the headers are in, then once per piece of the body, then once more at its end.
 MHD_Result HttpServer::onRequest(void* self, MHD_Connection* connection, const char* url, const char* method,
-                          const char*, const char*, std::size_t*, void** request)
+                                 const char*, const char* upload, std::size_t* uploadSize, void** request)
 {
-    return static_cast<HttpServer*>(self)->serve(connection, url, method, *static_cast<Request*>(*request));
+    Request& r = *static_cast<Request*>(*request);
+    if (!r.started && std::strcmp(method, "POST") == 0) {
+        r.started = true;
+        return MHD_YES;
+    }
+    r.started = true;
+    if (*uploadSize > 0) {
+        if (r.body.size() + *uploadSize <= kMaxBody) r.body.append(upload, *uploadSize);
+        else r.bodyTooLarge = true;
+        *uploadSize = 0;
+        return MHD_YES;
+    }
+    auto* server = static_cast<HttpServer*>(self);
+    server->guard_.answering(socketOf(connection));
+    return server->serve(connection, url, method, r);
 }
 
 MHD_Result HttpServer::serve(MHD_Connection* connection, const std::string& path, const std::string& method, Request& request)
 {
+    std::string client = peer(connection);
+    if (originPath(path) == "/play.php") return play(connection, method, request, client);
+    return teacher(connection, path, method, request, client);
+}
+
+template <class Work>
+bool HttpServer::withStore(Work work, std::string& outcome)
+{
+    if (fileMoved_) {
+        outcome = "erro: o arquivo do banco foi apagado ou trocado; reinicie o quizd";
+        return false;
+    }
+    std::unique_ptr<QuizStore> store;
+    try {
+        store = takeStore();
+        bool ok = work(*store);
+        if (store->database().fileMoved()) {
+            fileMoved_ = true;
+            outcome = "erro: o arquivo do banco " + databasePath_ + " foi apagado ou trocado: nada mais e gravado; "
+                      "reinicie o quizd";
+            giveBack(std::move(store)); // kept open, never used: closing it would clean up files by name
+            return false;
+        }
+        if (ok) giveBack(std::move(store));
+        return true;
+    } catch (const std::exception& e) {
+        outcome = std::string("erro: ") + e.what(); // the database could not be opened again
+        return false;
+    }
+}
+
+MHD_Result HttpServer::play(MHD_Connection* connection, const std::string& method, Request& request, const std::string& client)
+{
     Reply reply{500, "0\tErro interno do servidor"};
     std::string outcome;
-    if (method != "GET" && method != "HEAD") {
+    std::vector<std::pair<std::string, std::string>> headers;
+    std::optional<QueryString> query = QueryString::parse(request.target);
+    if (method != "GET") {
+        // Not even HEAD: every GET here may record something.
         reply = {405, "0\tSo GET"};
-    } else if (originPath(path) != "/play.php") {
-        reply = {404, "0\tSo /play.php"};
-    } else if (std::optional<QueryString> query = QueryString::parse(request.target); !query) {
+        headers.emplace_back("Allow", "GET");
+    } else if (!query) {
         reply = {400, "0\tPedido invalido: escape % malformado"};
     } else {
-        try {
-            std::unique_ptr<QuizStore> store = takeStore();
-            PlayService service(*store, credentials_);
-            reply = service.handle(*query);
-            outcome = service.outcome();
-            giveBack(std::move(store));
-        } catch (const std::exception& e) {
-            outcome = std::string("erro: ") + e.what(); // the database could not be opened again
-            reply = PlayService::failure(query->get("msg"));
-        }
+        bool done = withStore(
+            [&](QuizStore& store) {
+                PlayService service(store, credentials_, gate_, client);
+                reply = service.handle(*query);
+                outcome = service.outcome();
+                return !service.failed();
+            },
+            outcome);
+        if (!done) reply = PlayService::failure(query->get("msg"));
     }
-    logLine(peer(connection) + " " + method + " " + printable(QueryString::redacted(request.target)) + " " +
+    logLine(client + " " + method + " " + printable(QueryString::redacted(request.target)) + " " +
             std::to_string(reply.status) + (outcome.empty() ? "" : " " + outcome));
-    return sendReply(connection, reply);
+    return send(connection, reply.status, "text/plain; charset=windows-1252", reply.body, headers);
+}
+
+MHD_Result HttpServer::teacher(MHD_Connection* connection, const std::string& path, const std::string& method,
+                               Request& request, const std::string& client)
+{
+    WebRequest web{method, path, request.target, header(connection, "Cookie"), header(connection, "Content-Type"),
+                   std::move(request.body), request.bodyTooLarge, client};
+    WebReply reply;
+    std::string outcome;
+    bool done = withStore(
+        [&](QuizStore& store) {
+            reply = site_.handle(web, store);
+            return true;
+        },
+        outcome);
+    if (!done) reply = TeacherSite::failurePage(outcome);
+    logLine(client + " " + method + " " + printable(QueryString::redacted(request.target)) + " " +
+            std::to_string(reply.status) + (outcome.empty() ? "" : " " + outcome));
+    return send(connection, reply.status, reply.contentType, reply.body, reply.headers);
 }
 
 std::unique_ptr<QuizStore> HttpServer::takeStore()

@@ -3,7 +3,6 @@
 #include "PlayService.h"
 
 #include "AnswerJudge.h"
-#include "PasswordHash.h"
 #include "codepage.h"
 
 #include <cstdio>
@@ -55,6 +54,7 @@ Reply PlayService::handle(const QueryString& query)
         // A database that stays locked past the time-out, a full disk: the game still gets a reply it
         // can show (a question window with an unknown kind would end it).
         outcome_ = std::string("erro: ") + e.what();
+        failed_ = true;
         return failure(msg);
     }
 }
@@ -68,6 +68,13 @@ Reply PlayService::failure(const std::string& msg)
 Reply PlayService::dispatch(const std::string& msg, const QueryString& query)
 {
     std::optional<long> user = logOn(query);
+    if (!user && throttled_.count() > 0) {
+        std::string wait = std::to_string(throttled_.count());
+        outcome_ = "tentativas demais, espera de " + wait + " s";
+        if (msg == "p")
+            return notice(429, "Muitas tentativas com senha errada. Tente de novo daqui a " + wait + " segundos.");
+        return {429, "0\tMuitas tentativas com senha errada; tente de novo daqui a " + wait + " s"};
+    }
     if (!user) {
         outcome_ = "usuario ou senha invalidos";
         if (msg == "p") return notice(403, "Usuário ou senha inválidos. Confira o nome e a senha com o professor.");
@@ -89,7 +96,14 @@ std::optional<long> PlayService::logOn(const QueryString& query)
         return *known;
     }
     std::optional<long> user = store_.findUser(name);
-    bool ok = user && PasswordHash::verify(password, store_.passwordHash(*user));
+    std::optional<std::string> hash;
+    if (user) hash = store_.passwordHash(*user);
+    PasswordGate::Verdict verdict = gate_.check("aluno:" + name, password, peer_, hash);
+    if (verdict.outcome == PasswordGate::Outcome::Throttled) {
+        throttled_ = verdict.wait; // not remembered: the next try after the wait is checked
+        return std::nullopt;
+    }
+    bool ok = verdict.outcome == PasswordGate::Outcome::Accepted;
     credentials_.remember(name, password, ok ? *user : -1);
     if (!ok) return std::nullopt;
     return user;

@@ -2,10 +2,13 @@
 // change (msg=n). Replies are Windows-1252 bytes as the game reads them.
 #pragma once
 #include "CredentialCache.h"
+#include "PasswordGate.h"
 #include "QueryString.h"
 #include "QuizStore.h"
 
+#include <chrono>
 #include <string>
+#include <utility>
 
 namespace quizd {
 
@@ -16,13 +19,19 @@ struct Reply {
 
 class PlayService {
 public:
-    PlayService(QuizStore& store, CredentialCache& credentials) : store_(store), credentials_(credentials) {}
+    // peer: the client's address, for the password throttle.
+    PlayService(QuizStore& store, CredentialCache& credentials, PasswordGate& gate, std::string peer)
+        : store_(store), credentials_(credentials), gate_(gate), peer_(std::move(peer))
+    {
+    }
     Reply handle(const QueryString& query);
     // The reply when the server itself fails: still one the game can show for that msg.
     static Reply failure(const std::string& msg);
 
     // What the last request did, for the log line ("resposta certa", "questao 0007").
     const std::string& outcome() const { return outcome_; }
+    // The store failed during the last request (a read-only file, a full disk).
+    bool failed() const { return failed_; }
 
 private:
     Reply dispatch(const std::string& msg, const QueryString& query);
@@ -34,7 +43,11 @@ private:
 
     QuizStore& store_;
     CredentialCache& credentials_;
+    PasswordGate& gate_;
+    std::string peer_;
+    std::chrono::seconds throttled_{0}; // set when the last log-on was held back by the throttle
     std::string outcome_;
+    bool failed_ = false;
 };
 
 }

@@ -1,8 +1,17 @@
 // "a=1&b=x%20y": '&' separates keys, '+' is a blank (HTML forms), "%hh" is a byte.
 #include "QueryString.h"
 
+#include <algorithm>
+
 namespace quizd {
 namespace {
+
+std::string lowerCase(std::string s)
+{
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return s;
+}
 
 int hexValue(char c)
 {
@@ -58,13 +67,21 @@ std::optional<QueryString> QueryString::parse(const std::string& target)
 
 std::string QueryString::redacted(const std::string& target)
 {
-    std::string out = target;
-    for (std::size_t at = 0; (at = out.find("password=", at)) != std::string::npos;) {
-        bool keyStart = at > 0 && (out[at - 1] == '?' || out[at - 1] == '&');
-        at += 9;
-        if (!keyStart) continue;
-        std::size_t end = out.find('&', at);
-        out.replace(at, (end == std::string::npos ? out.size() : end) - at, "***");
+    std::size_t mark = target.find('?');
+    if (mark == std::string::npos) return target;
+    std::string out = target.substr(0, mark + 1);
+    std::size_t start = mark + 1;
+    while (start <= target.size()) {
+        std::size_t end = std::min(target.find('&', start), target.size());
+        std::string pair = target.substr(start, end - start);
+        std::size_t eq = pair.find('=');
+        // The key as the parser will read it ("%70assword" is "password"); a key that does not decode
+        // cannot be told apart, so its value goes too.
+        std::optional<std::string> key = decode(pair.substr(0, eq));
+        bool secret = !key || lowerCase(*key) == "password";
+        if (eq != std::string::npos && secret) pair = pair.substr(0, eq + 1) + "***";
+        out += (start == mark + 1 ? "" : "&") + pair;
+        start = end + 1;
     }
     return out;
 }

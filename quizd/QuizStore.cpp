@@ -2,6 +2,7 @@
 #include "QuizStore.h"
 
 #include "PasswordHash.h"
+#include "UserName.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -122,6 +123,14 @@ void QuizStore::createSchema()
             key TEXT PRIMARY KEY,
             value INTEGER NOT NULL);
     )");
+    createTeachers();
+}
+
+// Teachers sign in to the web page only; students never do, so the two live apart.
+void QuizStore::createTeachers()
+{
+    db_.exec("CREATE TABLE IF NOT EXISTS teachers(id INTEGER PRIMARY KEY, username TEXT NOT NULL UNIQUE, "
+             "password_hash TEXT NOT NULL)");
 }
 
 void QuizStore::checkSchema()
@@ -130,19 +139,56 @@ void QuizStore::checkSchema()
                               "('users','questions','presentations','attempts','meta')");
     if (!s.step() || s.integer(0) != 5)
         throw DatabaseError("o banco nao foi preparado: rode 'quizd init' nele primeiro");
+    Statement teachers = db_.prepare("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='teachers'");
+    if (teachers.step() && teachers.integer(0) == 0) createTeachers(); // a database from before the web page
 }
 
 bool QuizStore::addUser(const std::string& username, const std::string& password)
 {
-    if (username.empty()) throw DatabaseError("nome de usuario vazio");
+    return addUsers({{username, password}}) == 1;
+}
+
+int QuizStore::addUsers(const std::vector<std::pair<std::string, std::string>>& users)
+{
+    std::vector<std::string> hashes;
+    for (const auto& [name, password] : users) {
+        std::string why = UserName::problem(name);
+        if (!why.empty()) throw DatabaseError(why + ": " + name);
+        hashes.push_back(PasswordHash::make(password)); // slow: before the write lock is taken
+    }
+    int created = 0;
+    Transaction t(db_);
+    for (std::size_t k = 0; k < users.size(); ++k) {
+        if (!findUser(users[k].first)) ++created;
+        db_.prepare("INSERT INTO users(username, password_hash) VALUES(?1, ?2) "
+                    "ON CONFLICT(username) DO UPDATE SET password_hash = excluded.password_hash")
+            .bind(1, users[k].first).bind(2, hashes[k]).step();
+    }
+    t.commit();
+    return created;
+}
+
+bool QuizStore::addTeacher(const std::string& username, const std::string& password)
+{
+    std::string why = UserName::problem(username);
+    if (!why.empty()) throw DatabaseError(why + ": " + username);
+    if (password.empty()) throw DatabaseError("a conta de professor precisa de uma senha");
     std::string hash = PasswordHash::make(password);
     Transaction t(db_);
-    bool existed = findUser(username).has_value();
-    db_.prepare("INSERT INTO users(username, password_hash) VALUES(?1, ?2) "
+    bool existed = teacherHash(username).has_value();
+    db_.prepare("INSERT INTO teachers(username, password_hash) VALUES(?1, ?2) "
                 "ON CONFLICT(username) DO UPDATE SET password_hash = excluded.password_hash")
         .bind(1, username).bind(2, hash).step();
     t.commit();
     return !existed;
+}
+
+std::optional<std::string> QuizStore::teacherHash(const std::string& username)
+{
+    Statement s = db_.prepare("SELECT password_hash FROM teachers WHERE username = ?1");
+    s.bind(1, username);
+    if (!s.step()) return std::nullopt;
+    return s.text(0);
 }
 
 std::optional<long> QuizStore::findUser(const std::string& username)

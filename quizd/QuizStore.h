@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quizd {
@@ -31,6 +32,10 @@ public:
     QuizStore(const std::string& path, bool create = false);
 
     bool addUser(const std::string& username, const std::string& password); // false: password replaced
+    // All or none, in one transaction; returns how many were new. Throws on a name UserName refuses.
+    int addUsers(const std::vector<std::pair<std::string, std::string>>& users);
+    bool addTeacher(const std::string& username, const std::string& password); // false: password replaced
+    std::optional<std::string> teacherHash(const std::string& username);
     std::optional<long> findUser(const std::string& username);
     std::string passwordHash(long userId);
     void setLevel(long userId, long level);
@@ -47,10 +52,12 @@ public:
 
     std::vector<StudentResult> results();
     long countAttempts();
+    Database& database() { return db_; }
 
 private:
     void createSchema();
     void checkSchema();
+    void createTeachers();
     void refreshBank();
     Database db_;
     long long bankVersion_ = -1;

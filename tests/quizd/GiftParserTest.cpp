@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+
 using namespace quizd;
 
 namespace {
@@ -132,4 +135,47 @@ TEST(GiftParser, BinaryGarbageGivesProblemsNotQuestions)
     for (int i = 0; i < 4096; ++i) garbage += char((i * 7919) % 256);
     GiftParser::Result r = parse(garbage);
     for (const Question& q : r.questions) EXPECT_FALSE(q.text.empty());
+}
+
+TEST(GiftParser, AnswersPerQuestionAreCapped)
+{
+    auto answers = [](int n) {
+        std::string list;
+        for (int k = 0; k < n; ++k) list += "=r" + std::to_string(k) + " ";
+        return "Quantas? {" + list + "}\n";
+    };
+    EXPECT_EQ(parse(answers(100)).questions.at(0).acceptedTexts.size(), 100u);
+    GiftParser::Result over = parse(answers(101));
+    EXPECT_TRUE(over.questions.empty());
+    EXPECT_NE(over.problems.at(0).message.find("mais de 100 respostas"), std::string::npos);
+}
+
+// A bank of one huge question took time growing with the square of its size (600 kB never finished);
+// four times the size must now take about four times as long.
+TEST(GiftParser, TimeGrowsLinearlyWithTheSizeOfAQuestion)
+{
+    auto huge = [](std::size_t n) {
+        std::string answers, entities;
+        for (std::size_t k = 0; k < n; ++k) {
+            answers += "=a ";
+            entities += "&amp;";
+        }
+        return "Muitas {" + answers + "}\n\n[html]" + entities + " {T}\n";
+    };
+    // The best of three runs: a busy machine only ever adds time.
+    auto seconds = [&](std::size_t n) {
+        std::string text = huge(n);
+        double best = 1e9;
+        for (int run = 0; run < 3; ++run) {
+            auto start = std::chrono::steady_clock::now();
+            GiftParser::Result r = parse(text);
+            best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+            EXPECT_TRUE(r.questions.empty());
+            EXPECT_EQ(r.problems.size(), 2u);
+        }
+        return best;
+    };
+    double small = seconds(50000), large = seconds(200000);
+    std::cout << "600 kB question: " << large << " s, " << large / small << " times the 150 kB one\n";
+    EXPECT_LT(large / small, 12.0); // growth with the square would make it 16
 }

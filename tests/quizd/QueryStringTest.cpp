@@ -22,9 +22,18 @@ TEST(QueryString, RefusesBrokenEscapesAndNulBytes)
     EXPECT_EQ(QueryString::decode("a+b%2B"), std::optional<std::string>("a b+"));
 }
 
-TEST(QueryString, RedactsPasswordsOnly)
+TEST(QueryString, RedactsPasswordsByTheKeyTheParserReads)
 {
-    EXPECT_EQ(QueryString::redacted("/play.php?msg=l&username=ana&password=s%20e&x=1"),
-              "/play.php?msg=l&username=ana&password=***&x=1");
-    EXPECT_EQ(QueryString::redacted("/play.php?password=a&oldpassword=b"), "/play.php?password=***&oldpassword=b");
+    const std::pair<const char*, const char*> cases[] = {
+        {"/play.php?msg=l&username=ana&password=s%20e&x=1", "/play.php?msg=l&username=ana&password=***&x=1"},
+        {"/play.php?password=a&oldpassword=b", "/play.php?password=***&oldpassword=b"},
+        {"/play.php?msg=l&%70assword=senha123", "/play.php?msg=l&%70assword=***"},
+        {"/play.php?pass%77ord=senha123&username=ana", "/play.php?pass%77ord=***&username=ana"},
+        {"/play.php?PASSWORD=x", "/play.php?PASSWORD=***"},
+        {"/play.php?pass%zzword=x&a=1", "/play.php?pass%zzword=***&a=1"}, // undecodable: hidden too
+        {"/play.php?password", "/play.php?password"},
+        {"/play.php?a=1&&password=x&", "/play.php?a=1&&password=***&"},
+        {"/sem/consulta", "/sem/consulta"},
+    };
+    for (const auto& [target, logged] : cases) EXPECT_EQ(QueryString::redacted(target), logged) << target;
 }

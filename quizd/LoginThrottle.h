@@ -1,0 +1,49 @@
+// Slows down password guessing: failures are counted per account name and per client address; past a
+// few free ones each failure makes the next try wait longer, and then the name or address is locked
+// for some minutes.
+#pragma once
+#include <chrono>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+namespace quizd {
+
+class LoginThrottle {
+public:
+    using Clock = std::chrono::steady_clock;
+    struct Limits {
+        int freeFailures;                // tries a mistyping student gets without waiting
+        int lockAfter;                   // failures that lock for lockTime
+        std::chrono::seconds lockTime;
+        std::chrono::seconds forgetAfter; // a quiet spell this long wipes the count
+    };
+    static const Limits kPerName;
+    static const Limits kPerAddress; // a whole class mistypes behind one school address
+
+    LoginThrottle(Limits perName = kPerName, Limits perAddress = kPerAddress);
+
+    // How long this name from this address must still wait before its password is checked; nullopt: now.
+    std::optional<std::chrono::seconds> wait(const std::string& name, const std::string& address, Clock::time_point now);
+    void failed(const std::string& name, const std::string& address, Clock::time_point now);
+    void succeeded(const std::string& name);
+
+private:
+    struct Record {
+        int failures = 0;
+        Clock::time_point lastFailure;
+        Clock::time_point blockedUntil;
+    };
+    using Table = std::unordered_map<std::string, Record>;
+    static void count(Table& table, const std::string& key, const Limits& limits, Clock::time_point now);
+    static std::optional<std::chrono::seconds> remaining(const Table& table, const std::string& key, Clock::time_point now);
+
+    Limits perName_;
+    Limits perAddress_;
+    std::mutex mutex_;
+    Table names_;
+    Table addresses_;
+};
+
+}

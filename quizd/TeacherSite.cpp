@@ -1,0 +1,181 @@
+// Routes: GET /entrar, POST /entrar; with a session GET /, /questoes, /aluno?id=N, /gerenciar,
+// /resultados.csv; with a session and its token POST /sair, /importar, /aluno, /turma.
+#include "TeacherSite.h"
+
+#include "ClassList.h"
+#include "ClassReport.h"
+#include "GiftParser.h"
+#include "QueryString.h"
+#include "ResultsCsv.h"
+#include "TeacherPages.h"
+#include "UserName.h"
+
+#include <sstream>
+
+namespace quizd {
+namespace {
+
+const char kCookie[] = "quizd_sessao";
+const unsigned kRefreshSeconds = 5;
+
+WebReply html(int status, std::string body)
+{
+    WebReply r;
+    r.status = status;
+    r.body = std::move(body);
+    // No script runs on these pages at all, so an answer that slips past escaping still cannot act.
+    r.headers = {{"Content-Security-Policy", "default-src 'none'; style-src 'unsafe-inline'; form-action 'self'; "
+                                             "frame-ancestors 'none'; base-uri 'none'"},
+                 {"X-Content-Type-Options", "nosniff"},
+                 {"X-Frame-Options", "DENY"},
+                 {"Referrer-Policy", "no-referrer"}};
+    return r;
+}
+
+WebReply redirect(const std::string& to)
+{
+    WebReply r = html(303, "");
+    r.headers.emplace_back("Location", to);
+    return r;
+}
+
+std::optional<long> positiveNumber(const std::string& s)
+{
+    if (s.empty() || s.size() > 9 || s.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    return std::stol(s);
+}
+
+}
+
+WebReply TeacherSite::failurePage(const std::string& why)
+{
+    return html(503, TeacherPages::message("Problema no servidor", "O servidor não conseguiu ler ou gravar o banco: " +
+                                                                      why, false));
+}
+
+std::string TeacherSite::sessionCookie(const std::string& cookieHeader)
+{
+    std::istringstream in(cookieHeader);
+    for (std::string part; std::getline(in, part, ';');) {
+        std::size_t start = part.find_first_not_of(' ');
+        if (start == std::string::npos) continue;
+        part = part.substr(start);
+        if (part.compare(0, sizeof kCookie, std::string(kCookie) + "=") == 0) return part.substr(sizeof kCookie);
+    }
+    return "";
+}
+
+WebReply TeacherSite::handle(const WebRequest& request, QuizStore& store)
+{
+    bool reading = request.method == "GET" || request.method == "HEAD";
+    if (!reading && request.method != "POST") {
+        WebReply r = html(405, TeacherPages::message("Método não aceito", "Use o navegador.", false));
+        r.headers.emplace_back("Allow", "GET, HEAD, POST");
+        return r;
+    }
+    if (request.path == "/entrar") {
+        if (reading) return html(200, TeacherPages::logIn(""));
+        return logIn(request, store);
+    }
+    std::string token = sessionCookie(request.cookie);
+    std::optional<TeacherSessions::Session> session = sessions_.find(token);
+    if (!session) {
+        if (!reading) return html(403, TeacherPages::message("Sessão encerrada", "Sua sessão expirou ou não existe: "
+                                                                                 "entre de novo.", false));
+        if (token.empty()) return redirect("/entrar");
+        return html(401, TeacherPages::logIn("Sua sessão expirou. Entre de novo."));
+    }
+    if (reading) return show(request, *session, store);
+    if (request.bodyTooLarge)
+        return html(413, TeacherPages::message("Arquivo grande demais", "O limite é de 4 MB por envio.", true));
+    std::optional<FormData> form = FormData::parse(request.contentType, request.body);
+    if (!form || !TeacherSessions::sameToken(form->get("token"), session->formToken))
+        return html(403, TeacherPages::message("Formulário recusado",
+                                               "O formulário veio sem a chave de segurança desta sessão. Volte, "
+                                               "recarregue a página e tente de novo.", true));
+    return change(request, *session, *form, store);
+}
+
+WebReply TeacherSite::logIn(const WebRequest& request, QuizStore& store)
+{
+    std::optional<FormData> form = FormData::parse(request.contentType, request.body);
+    if (!form) return html(400, TeacherPages::logIn("Formulário inválido."));
+    std::string name = form->get("usuario");
+    PasswordGate::Verdict verdict = gate_.check("professor:" + name, form->get("senha"), request.peer,
+                                                store.teacherHash(name));
+    if (verdict.outcome == PasswordGate::Outcome::Throttled)
+        return html(429, TeacherPages::logIn("Muitas tentativas com senha errada. Tente de novo daqui a " +
+                                             std::to_string(verdict.wait.count()) + " segundos."));
+    if (verdict.outcome == PasswordGate::Outcome::Refused)
+        return html(403, TeacherPages::logIn("Usuário ou senha inválidos (só contas de professor entram aqui)."));
+    TeacherSessions::Session session = sessions_.open(name);
+    WebReply r = redirect("/");
+    r.headers.emplace_back("Set-Cookie", std::string(kCookie) + "=" + session.token + "; Path=/; HttpOnly; "
+                                         "SameSite=Strict; Max-Age=" + std::to_string(sessions_.lifetime().count()));
+    return r;
+}
+
+WebReply TeacherSite::show(const WebRequest& request, const TeacherSessions::Session& session, QuizStore& store)
+{
+    ClassReport report(store);
+    const std::string& token = session.formToken;
+    if (request.path == "/")
+        return html(200, TeacherPages::classAtAGlance(token, report.students(), report.bankSize(), kRefreshSeconds));
+    if (request.path == "/questoes") return html(200, TeacherPages::questions(token, report.questions()));
+    if (request.path == "/gerenciar") return html(200, TeacherPages::manage(token, ""));
+    if (request.path == "/aluno") {
+        std::optional<QueryString> query = QueryString::parse(request.target);
+        std::optional<long> id = query ? positiveNumber(query->get("id")) : std::nullopt;
+        std::optional<std::string> name = id ? report.studentName(*id) : std::nullopt;
+        if (!name) return html(404, TeacherPages::message("Aluno não encontrado", "Não há aluno com esse número.", true));
+        return html(200, TeacherPages::student(token, *name, report.attempts(*id)));
+    }
+    if (request.path == "/resultados.csv") {
+        std::ostringstream csv;
+        ResultsCsv::write(csv, store.results());
+        WebReply r = html(200, csv.str());
+        r.contentType = "text/csv; charset=utf-8";
+        r.headers.emplace_back("Content-Disposition", "attachment; filename=\"resultados.csv\"");
+        return r;
+    }
+    return html(404, TeacherPages::message("Página não encontrada", "Essa página não existe.", true));
+}
+
+WebReply TeacherSite::change(const WebRequest& request, const TeacherSessions::Session& session, const FormData& form,
+                             QuizStore& store)
+{
+    const std::string& token = session.formToken;
+    if (request.path == "/sair") {
+        sessions_.close(session.token);
+        WebReply r = redirect("/entrar");
+        r.headers.emplace_back("Set-Cookie", std::string(kCookie) + "=; Path=/; HttpOnly; SameSite=Strict; Max-Age=0");
+        return r;
+    }
+    if (request.path == "/importar") {
+        GiftParser::Result parsed = GiftParser().parse(form.get("arquivo"));
+        ImportCount count = store.importQuestions(parsed.questions);
+        return html(200, TeacherPages::importReport(token, form.fileName("arquivo"), count.added, count.updated, parsed));
+    }
+    if (request.path == "/aluno") return addStudent(session, form, store);
+    if (request.path == "/turma") {
+        ClassList::Result list = ClassList::parse(form.get("arquivo"));
+        if (list.problems.empty()) store.addUsers(list.students);
+        return html(list.problems.empty() ? 200 : 422,
+                    TeacherPages::classListReport(token, list.students.size(), list.problems));
+    }
+    return html(404, TeacherPages::message("Página não encontrada", "Essa página não existe.", true));
+}
+
+WebReply TeacherSite::addStudent(const TeacherSessions::Session& session, const FormData& form, QuizStore& store)
+{
+    std::string name = form.get("usuario");
+    std::string password = form.get("senha");
+    std::string why = UserName::problem(name);
+    if (why.empty() && password.empty()) why = "senha vazia";
+    if (!why.empty()) return html(422, TeacherPages::manage(session.formToken, "Nada gravado: " + why + "."));
+    bool created = store.addUser(name, password);
+    return html(200, TeacherPages::manage(session.formToken, (created ? "Aluno cadastrado: " : "Senha trocada: ") + name +
+                                                                 "."));
+}
+
+}

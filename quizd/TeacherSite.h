@@ -1,0 +1,36 @@
+// The teacher's web page on the same port as the game: log-in, the class at a glance, per question and
+// per student, imports and the class list, the results CSV. Everything but the log-in form needs a
+// session; everything that changes data needs the session's anti-forgery token too.
+#pragma once
+#include "FormData.h"
+#include "PasswordGate.h"
+#include "QuizStore.h"
+#include "TeacherSessions.h"
+#include "WebRequest.h"
+
+#include <chrono>
+#include <string>
+
+namespace quizd {
+
+class TeacherSite {
+public:
+    TeacherSite(PasswordGate& gate, std::chrono::seconds sessionTime) : gate_(gate), sessions_(sessionTime) {}
+
+    // Throws when the store fails; the caller answers with failurePage.
+    WebReply handle(const WebRequest& request, QuizStore& store);
+    static WebReply failurePage(const std::string& why);
+
+private:
+    WebReply logIn(const WebRequest& request, QuizStore& store);
+    WebReply show(const WebRequest& request, const TeacherSessions::Session& session, QuizStore& store);
+    WebReply change(const WebRequest& request, const TeacherSessions::Session& session, const FormData& form,
+                    QuizStore& store);
+    WebReply addStudent(const TeacherSessions::Session& session, const FormData& form, QuizStore& store);
+    static std::string sessionCookie(const std::string& cookieHeader);
+
+    PasswordGate& gate_;
+    TeacherSessions sessions_;
+};
+
+}

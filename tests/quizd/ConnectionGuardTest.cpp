@@ -1,0 +1,80 @@
+// Who gives up a place when every place is taken: the oldest connection not being answered, from the
+// crowded address when that address is what is full.
+#include "ConnectionGuard.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <thread>
+#include <vector>
+
+using quizd::ConnectionGuard;
+
+namespace {
+
+// One end the guard watches, the other end a client would hold.
+struct Pair {
+    int server = -1, client = -1;
+    Pair()
+    {
+        int fds[2];
+        socketpair(AF_UNIX, SOCK_STREAM, 0, fds);
+        server = fds[0];
+        client = fds[1];
+    }
+    ~Pair()
+    {
+        close(server);
+        close(client);
+    }
+    bool shut() const
+    {
+        char c;
+        return recv(client, &c, 1, MSG_DONTWAIT) == 0;
+    }
+};
+
+}
+
+TEST(ConnectionGuard, MakesRoomFromTheOldestNotBeingAnswered)
+{
+    struct Case {
+        const char* what;
+        std::uint32_t newcomer;
+        std::vector<bool> answering; // per place, oldest first; places 0-1 from address 1, 2-3 from address 2
+        int shed;                    // which place gives way, -1 for none (refused)
+    };
+    const Case cases[] = {
+        {"all full, all waiting", 3, {false, false, false, false}, 0},
+        {"the oldest is being answered", 3, {true, false, false, false}, 1},
+        {"address 1 full: its own oldest waiting goes", 1, {true, false, false, false}, 1},
+        {"address 2 full: its own oldest", 2, {false, false, false, false}, 2},
+        {"every place being answered", 3, {true, true, true, true}, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConnectionGuard guard(std::chrono::seconds(60), 4, 2);
+        std::vector<Pair> pairs(4);
+        for (int k = 0; k < 4; ++k) {
+            guard.opened(pairs[k].server, k < 2 ? 1 : 2);
+            if (c.answering[k]) guard.answering(pairs[k].server);
+            std::this_thread::sleep_for(std::chrono::milliseconds(2)); // distinct opening times
+        }
+        EXPECT_EQ(guard.admit(c.newcomer), c.shed >= 0);
+        for (int k = 0; k < 4; ++k) EXPECT_EQ(pairs[k].shut(), k == c.shed) << "place " << k;
+    }
+}
+
+TEST(ConnectionGuard, AnAnsweredKeptAliveConnectionCanGiveWayAgain)
+{
+    ConnectionGuard guard(std::chrono::seconds(60), 1, 1);
+    Pair kept;
+    guard.opened(kept.server, 1);
+    guard.answering(kept.server);
+    EXPECT_FALSE(guard.admit(2));
+    guard.answered(kept.server);
+    EXPECT_TRUE(guard.admit(2));
+    EXPECT_TRUE(kept.shut());
+}

@@ -1,0 +1,175 @@
+// The teacher's page through real sockets: who may sign in, the session cookie, the anti-forgery token,
+// expiry, and students' text shown as text.
+#include "QuizdTest.h"
+
+#include "ClassReport.h"
+#include "HttpServer.h"
+
+#include <algorithm>
+#include <memory>
+#include <regex>
+#include <sstream>
+#include <thread>
+
+using namespace quizd;
+
+class TeacherSiteTest : public QuizdTest {
+protected:
+    void SetUp() override
+    {
+        QuizdTest::SetUp();
+        importGift("Qual protocolo entrega p\xC3\xA1ginas? {=HTTP ~FTP ~SMTP ~DNS}\n\nDiga sim {=sim}\n");
+        open().addUser("ana", "aluna");
+        open().addTeacher("prof", "segredo");
+        start(3600);
+    }
+    void TearDown() override
+    {
+        server_.reset();
+        QuizdTest::TearDown();
+    }
+    void start(unsigned sessionSeconds)
+    {
+        server_.reset();
+        ServerOptions options;
+        options.address = "127.0.0.1";
+        options.port = 0;
+        options.sessionSeconds = sessionSeconds;
+        server_ = std::make_unique<HttpServer>(path_, options, log_);
+    }
+    std::string http(const std::string& method, const std::string& target, const std::string& cookie = "",
+                     const std::string& form = "")
+    {
+        std::string request = method + " " + target + " HTTP/1.1\r\nHost: quiz\r\nConnection: close\r\n";
+        if (!cookie.empty()) request += "Cookie: quizd_sessao=" + cookie + "\r\n";
+        if (method == "POST")
+            request += "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: " +
+                       std::to_string(form.size()) + "\r\n";
+        return exchange(server_->port(), request + "\r\n" + form);
+    }
+    static std::string status(const std::string& reply) { return reply.substr(9, 3); }
+    // Signs prof in; returns the session cookie's value.
+    std::string signIn()
+    {
+        std::smatch m;
+        std::string reply = http("POST", "/entrar", "", "usuario=prof&senha=segredo");
+        return std::regex_search(reply, m, std::regex("quizd_sessao=([0-9a-f]+);")) ? m[1].str() : "";
+    }
+    std::string formToken(const std::string& cookie)
+    {
+        std::smatch m;
+        std::string page = http("GET", "/gerenciar", cookie);
+        return std::regex_search(page, m, std::regex("name=\"token\" value=\"([0-9a-f]+)\"")) ? m[1].str() : "";
+    }
+    std::ostringstream log_;
+    std::unique_ptr<HttpServer> server_;
+};
+
+TEST_F(TeacherSiteTest, OnlyTeachersSignInWithARandomStrictHttpOnlyCookie)
+{
+    struct Case {
+        const char* form;
+        const char* status;
+    };
+    const Case refused[] = {
+        {"usuario=prof&senha=errada", "403"},
+        {"usuario=ana&senha=aluna", "403"}, // a student's account
+        {"usuario=ninguem&senha=x", "403"},
+        {"usuario=prof", "403"},
+    };
+    for (const Case& c : refused) {
+        std::string reply = http("POST", "/entrar", "", c.form);
+        EXPECT_EQ(status(reply), c.status) << c.form;
+        EXPECT_EQ(reply.find("Set-Cookie"), std::string::npos) << c.form;
+        EXPECT_NE(reply.find("Usuário ou senha inválidos"), std::string::npos) << c.form;
+    }
+    std::string reply = http("POST", "/entrar", "", "usuario=prof&senha=segredo");
+    EXPECT_EQ(status(reply), "303");
+    std::regex cookie("Set-Cookie: quizd_sessao=[0-9a-f]{64}; Path=/; HttpOnly; SameSite=Strict; Max-Age=3600\r\n");
+    EXPECT_TRUE(std::regex_search(reply, cookie)) << reply;
+    EXPECT_NE(signIn(), signIn());
+    EXPECT_EQ(log_.str().find("segredo"), std::string::npos);
+}
+
+TEST_F(TeacherSiteTest, PagesNeedASessionAndChangesNeedItsToken)
+{
+    EXPECT_EQ(status(http("GET", "/")), "303");
+    EXPECT_EQ(status(http("GET", "/resultados.csv", std::string(64, 'a'))), "401");
+    std::string cookie = signIn();
+    std::string token = formToken(cookie);
+    ASSERT_EQ(token.size(), 64u);
+    struct Case {
+        std::string cookie, form, status;
+    };
+    const Case cases[] = {
+        {cookie, "usuario=caio&senha=x", "403"},                             // no token
+        {cookie, "usuario=caio&senha=x&token=" + std::string(64, '0'), "403"}, // someone else's
+        {cookie, "usuario=caio&senha=x&token=", "403"},
+        {"", "usuario=caio&senha=x&token=" + token, "403"},                  // no session
+        {cookie, "usuario=caio&senha=x&token=" + token, "200"},
+    };
+    for (const Case& c : cases) {
+        bool before = open().findUser("caio").has_value();
+        EXPECT_EQ(status(http("POST", "/aluno", c.cookie, c.form)), c.status) << c.form;
+        EXPECT_EQ(open().findUser("caio").has_value(), c.status == "200" || before) << c.form;
+    }
+    EXPECT_EQ(status(http("POST", "/sair", cookie, "token=" + token)), "303");
+    EXPECT_EQ(status(http("GET", "/", cookie)), "401");
+}
+
+TEST_F(TeacherSiteTest, AnExpiredSessionSignsOut)
+{
+    start(1);
+    std::string cookie = signIn();
+    EXPECT_EQ(status(http("GET", "/", cookie)), "200");
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    std::string reply = http("GET", "/", cookie);
+    EXPECT_EQ(status(reply), "401");
+    EXPECT_NE(reply.find("Sua sessão expirou"), std::string::npos);
+}
+
+TEST_F(TeacherSiteTest, AStudentsAnswerIsShownAsTextNeverRunAsPage)
+{
+    std::string attack = "%3Cscript%3Ealert(1)%3C%2Fscript%3E%22%27%3E%3Cimg%20src%3Dx%3E";
+    exchange(server_->port(), "GET /play.php?msg=r&username=ana&password=aluna&id=2&resposta=" + attack +
+                                  " HTTP/1.0\n\n");
+    std::string cookie = signIn();
+    for (const char* page : {"/", "/questoes", "/aluno?id=1"}) {
+        std::string reply = http("GET", page, cookie);
+        EXPECT_EQ(status(reply), "200") << page;
+        EXPECT_EQ(reply.find("<script>"), std::string::npos) << page;
+        EXPECT_EQ(reply.find("<img"), std::string::npos) << page;
+        EXPECT_NE(reply.find("&lt;script&gt;alert(1)&lt;/script&gt;&quot;&#39;&gt;&lt;img src=x&gt;"),
+                  std::string::npos) << page;
+        EXPECT_NE(reply.find("Content-Security-Policy: default-src 'none'"), std::string::npos) << page;
+    }
+}
+
+TEST_F(TeacherSiteTest, WrongAnswersAreCountedByTheAlternativeTheStudentsSaw)
+{
+    // Each student sees the alternatives in an order of their own and answers with a box position.
+    QuizStore store = open();
+    store.addUsers({{"bia", "x"}, {"caio", "x"}});
+    Question q = *store.question(1);
+    for (const char* name : {"ana", "bia", "caio"}) {
+        long id = *store.findUser(name);
+        std::vector<int> order = store.displayOrder(id, q);
+        int ftp = int(std::find(order.begin(), order.end(), 1) - order.begin()); // FTP is the bank's second
+        store.recordAttempt(id, 1, std::to_string(ftp), false);
+    }
+    std::vector<QuestionRow> rows = ClassReport(store).questions();
+    ASSERT_EQ(rows.at(0).commonWrong.size(), 1u);
+    EXPECT_EQ(rows[0].commonWrong[0], (std::pair<std::string, long>("FTP", 3)));
+    EXPECT_EQ(rows[0].students, 3);
+    EXPECT_EQ(rows[0].rightFirstTry, 0);
+}
+
+TEST_F(TeacherSiteTest, ResultsCsvDownloadNeedsASession)
+{
+    open().addUser("=HYPERLINK(\"http://x\")", "x");
+    EXPECT_EQ(status(http("GET", "/resultados.csv")), "303");
+    std::string reply = http("GET", "/resultados.csv", signIn());
+    EXPECT_NE(reply.find("Content-Type: text/csv"), std::string::npos);
+    EXPECT_NE(reply.find("Content-Disposition: attachment; filename=\"resultados.csv\""), std::string::npos);
+    EXPECT_NE(bodyOf(reply).find("\"'=HYPERLINK("), std::string::npos);
+}
