@@ -2,8 +2,7 @@
 #include <cstdio>
 
 #include "platform/CommandLine.h"
-#include "platform/exepath.h"
-#include "platform/nativepath.h"
+#include "platform/GameFolders.h"
 #include "platform/startkeys.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
@@ -13,10 +12,12 @@
 
 namespace {
 
-void openLog()
+void openLog(const GameFolders& folders)
 {
-    GLog.setpath(nativePath((Gexepath + "\\log.txt").c_str()).c_str());
+    folders.makeLogFolder();
+    GLog.setpath(folders.logFile().c_str());
     GLog.clear();
+    GLog.writelf(folders.description().c_str());
     GLog.writelf("main");
 }
 
@@ -40,9 +41,10 @@ int main(int argc, char** argv)
         std::fputs(CommandLine::usage(), stdout);
         return 0;
     }
-    Gexepath = executableFolder();
-    openLog();
-    readConfig(nativePath((Gexepath + "\\config.xml").c_str()).c_str());
+    const GameFolders folders = GameFolders::ofThisGame();
+    Gexepath = folders.dataFolder().c_str();
+    openLog(folders);
+    readConfig(folders.configFile().c_str());
     GcheatTests = false;
     Gresolucao = irr::core::dimension2d<irr::u32>(Gconfig.res_x, Gconfig.res_y);
     Gblood = true;

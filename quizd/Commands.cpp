@@ -76,14 +76,35 @@ void waitForStopSignal(const sigset_t& signals)
 int Commands::usage()
 {
     err_ << "uso:\n"
-            "  quizd init BANCO.db\n"
-            "  quizd import BANCO.db ARQUIVO.gift...\n"
-            "  quizd adduser BANCO.db USUARIO SENHA\n"
-            "  quizd addusers BANCO.db TURMA.csv        (linhas usuario,senha)\n"
-            "  quizd results BANCO.db\n"
-            "  quizd export BANCO.db RESULTADOS.csv     (- para a saida padrao)\n"
+            "  quizd init BANCO.db                     cria um banco vazio (pode repetir)\n"
+            "  quizd import BANCO.db ARQUIVO.gift...   perguntas no formato GIFT do Moodle (UTF-8);\n"
+            "                                          repita depois de editar o arquivo\n"
+            "  quizd adduser BANCO.db USUARIO SENHA    um aluno (de novo: troca a senha)\n"
+            "  quizd addusers BANCO.db TURMA.csv       uma turma: linhas usuario,senha\n"
+            "  quizd results BANCO.db                  respondidas, certas e erradas de cada aluno\n"
+            "  quizd export BANCO.db RESULTADOS.csv    o mesmo em CSV (- para a saida padrao)\n"
             "  quizd serve BANCO.db [--address IP] [--port N] [--port-file ARQUIVO] [--threads N]\n"
-            "  quizd gameconfig config.xml SERVIDOR[:PORTA] USUARIO SENHA\n";
+            "                                          atende os jogos (porta 80 se nada for dito);\n"
+            "                                          Ctrl-C para\n"
+            "  quizd gameconfig config.xml SERVIDOR[:PORTA] USUARIO SENHA\n"
+            "                                          aponta o config.xml de um jogo para o servidor\n"
+            "\n"
+            "Uma turma, passo a passo:\n"
+            "  quizd init turma.db\n"
+            "  quizd import turma.db /usr/share/quizd/satlink.gift   (as 39 perguntas de exemplo)\n"
+            "  quizd adduser turma.db ana senha123\n"
+            "  quizd serve turma.db --port 8080\n"
+            "  e no config.xml de cada jogo: <user ... server=\"IP-DESTE-PC:8080\"/>\n"
+            "\n"
+            "Como servico do sistema (o pacote instala, sem ativar), na porta 80, com o banco\n"
+            "/var/lib/quizd/quizd.db:\n"
+            "  sudo systemctl enable --now quizd            liga agora e a cada boot\n"
+            "  sudo quizd import /var/lib/quizd/quizd.db /usr/share/quizd/satlink.gift\n"
+            "  sudo quizd adduser /var/lib/quizd/quizd.db ana senha123\n"
+            "  sudo quizd results /var/lib/quizd/quizd.db\n"
+            "  journalctl -u quizd                          cada pedido dos jogos\n"
+            "Nos jogos instalados basta server=\"IP-DESTE-PC\" em /usr/share/games/satlink/config.xml\n"
+            "(ou no ~/.config/satlink/config.xml de cada aluno, que vale no lugar dele).\n";
     return 2;
 }
 

@@ -1,0 +1,168 @@
+// Where the game reads its config and media and writes its log, in a portable copy and an installed game.
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+
+#include "platform/GameFolders.h"
+#include "platform/userfolders.h"
+#include "support/EngineTest.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const DataFromExe = "../share/games/satlink";
+
+class GameFoldersTest : public EngineTest {
+protected:
+    void SetUp() override
+    {
+        EngineTest::SetUp();
+        root = makeTempDir();
+        user = {root + "/home/.config", root + "/home/.local/state"};
+    }
+
+    // prefix/games/satlink with its data in prefix/share/games/satlink, as an install lays it out.
+    std::string installedGame()
+    {
+        fs::create_directories(root + "/usr/games");
+        fs::create_directories(root + "/usr/share/games/satlink/media");
+        return root + "/usr/games";
+    }
+
+    // A build folder or an unpacked copy: media/ beside the executable.
+    std::string portableGame()
+    {
+        fs::create_directories(root + "/copy/media");
+        return root + "/copy";
+    }
+
+    void writeFile(const std::string& path)
+    {
+        fs::create_directories(fs::path(path).parent_path());
+        std::ofstream(path) << "<config/>";
+    }
+
+    std::string root;
+    UserFolders user;
+};
+
+}
+
+TEST_F(GameFoldersTest, WritablePortableCopyKeepsEverythingBesideTheExecutable)
+{
+    const std::string exe = portableGame();
+    writeFile(user.config + "/satlink/config.xml");
+    GameFolders folders(exe, true, DataFromExe, user);
+    EXPECT_FALSE(folders.installed());
+    EXPECT_EQ(folders.dataFolder(), exe);
+    EXPECT_EQ(folders.configFile(), exe + "/config.xml");
+    EXPECT_EQ(folders.logFile(), exe + "/log.txt");
+}
+
+TEST_F(GameFoldersTest, PortableCopyFindsItsFilesWhateverTheirCase)
+{
+    const std::string exe = root + "/copy";
+    fs::create_directories(exe + "/Media");
+    writeFile(exe + "/Config.XML");
+    GameFolders folders(exe, true, DataFromExe, user);
+    EXPECT_FALSE(folders.installed());
+    EXPECT_EQ(folders.configFile(), exe + "/Config.XML");
+}
+
+// The config a user wrote wins over the one shipped beside the media; the log always goes to the
+// user's state folder, whether the install can be written to (root, a prefix in ~/.local) or not.
+TEST_F(GameFoldersTest, InstalledGameUsesTheUsersFolders)
+{
+    const struct {
+        const char* what;
+        bool installedHere;  // else a portable copy in a folder the user cannot write to
+        bool writable;
+        bool ownConfig;
+    } cases[] = {
+        {"read-only install, shipped config", true, false, false},
+        {"read-only install, own config", true, false, true},
+        {"writable install, shipped config", true, true, false},
+        {"read-only unpacked copy, shipped config", false, false, false},
+        {"read-only unpacked copy, own config", false, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(root);
+        fs::create_directories(root);
+        const std::string exe = c.installedHere ? installedGame() : portableGame();
+        const std::string data = c.installedHere ? root + "/usr/share/games/satlink" : exe;
+        const std::string ownConfig = user.config + "/satlink/config.xml";
+        if (c.ownConfig)
+            writeFile(ownConfig);
+        GameFolders folders(exe, c.writable, DataFromExe, user);
+        EXPECT_TRUE(folders.installed());
+        EXPECT_EQ(folders.dataFolder(), data);
+        EXPECT_EQ(folders.configFile(), c.ownConfig ? ownConfig : data + "/config.xml");
+        EXPECT_EQ(folders.logFile(), user.state + "/satlink/log.txt");
+    }
+}
+
+TEST_F(GameFoldersTest, WithoutMediaAnywhereTheGameStaysInItsOwnFolder)
+{
+    fs::create_directories(root + "/bare");
+    GameFolders folders(root + "/bare", true, DataFromExe, user);
+    EXPECT_FALSE(folders.installed());
+    EXPECT_EQ(folders.dataFolder(), root + "/bare");
+}
+
+TEST_F(GameFoldersTest, FirstLogLineSaysWhereTheLogAndTheConfigAre)
+{
+    const std::string exe = installedGame();
+    const std::string shipped = root + "/usr/share/games/satlink/config.xml";
+    const std::string own = user.config + "/satlink/config.xml";
+    const std::string log = user.state + "/satlink/log.txt";
+    EXPECT_EQ(GameFolders(exe, false, DataFromExe, user).description(),
+              "log: " + log + "; config: " + shipped + " (missing: default settings) (own settings go in " + own + ")");
+    writeFile(shipped);
+    EXPECT_EQ(GameFolders(exe, false, DataFromExe, user).description(),
+              "log: " + log + "; config: " + shipped + " (own settings go in " + own + ")");
+    writeFile(own);
+    EXPECT_EQ(GameFolders(exe, false, DataFromExe, user).description(), "log: " + log + "; config: " + own);
+    const std::string copy = portableGame();
+    EXPECT_EQ(GameFolders(copy, true, DataFromExe, user).description(),
+              "log: " + copy + "/log.txt; config: " + copy + "/config.xml (missing: default settings)");
+}
+
+TEST_F(GameFoldersTest, LogFolderIsMadePrivateWithEveryMissingStep)
+{
+    GameFolders folders(installedGame(), false, DataFromExe, user);
+    ASSERT_TRUE(folders.makeLogFolder());
+    for (const std::string& made : {root + "/home", user.state, user.state + "/satlink"}) {
+        struct stat info;
+        ASSERT_EQ(stat(made.c_str(), &info), 0) << made;
+        EXPECT_EQ(info.st_mode & 0777, 0700u) << made;
+    }
+    EXPECT_TRUE(folders.makeLogFolder()) << "a second start finds the folder there";
+}
+
+TEST_F(GameFoldersTest, LogFolderBlockedByAFileIsReported)
+{
+    writeFile(user.state + "/satlink");
+    EXPECT_FALSE(GameFolders(installedGame(), false, DataFromExe, user).makeLogFolder());
+}
+
+TEST(UserFoldersTest, XdgValuesWinOnlyWhenAbsolute)
+{
+    const struct {
+        const char* configHome;
+        const char* stateHome;
+        const char* config;
+        const char* state;
+    } cases[] = {
+        {nullptr, nullptr, "/home/ana/.config", "/home/ana/.local/state"},
+        {"/x/conf", "/x/state", "/x/conf", "/x/state"},
+        {"", "", "/home/ana/.config", "/home/ana/.local/state"},
+        {"conf", "./state", "/home/ana/.config", "/home/ana/.local/state"},
+    };
+    for (const auto& c : cases) {
+        const UserFolders folders = userFolders("/home/ana", c.configHome, c.stateHome);
+        EXPECT_EQ(folders.config, c.config);
+        EXPECT_EQ(folders.state, c.state);
+    }
+}
