@@ -73,14 +73,14 @@ bool GameFolders::makeLogFolder() const
 {
     const std::string folder = folderOf(_logFile);
     // Each missing step is made private to the user, as the XDG base directory rules ask.
-    for (size_t end = folder.find('/', 1); ; end = folder.find('/', end + 1)) {
+    size_t end = 0;
+    do {
+        end = folder.find('/', end + 1);
         const std::string step = folder.substr(0, end);
         if (mkdir(step.c_str(), 0700) != 0 && !isFolder(step))
             return false;
-        if (end == std::string::npos)
-            break;
-    }
-    return isFolder(folder);
+    } while (end != std::string::npos);
+    return true;
 }
 
 std::string GameFolders::description() const
