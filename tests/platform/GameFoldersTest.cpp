@@ -49,25 +49,21 @@ protected:
 
 }
 
-TEST_F(GameFoldersTest, WritablePortableCopyKeepsEverythingBesideTheExecutable)
+// A build folder or an unpacked copy the user can write to keeps to itself, even when the user has a
+// config of their own; its files are found whatever their case, and without media it stays as it is.
+TEST_F(GameFoldersTest, WritableCopyKeepsEverythingBesideTheExecutable)
 {
-    const std::string exe = portableGame();
     writeFile(user.config + "/satlink/config.xml");
-    GameFolders folders(exe, true, DataFromExe, user);
-    EXPECT_FALSE(folders.installed());
-    EXPECT_EQ(folders.dataFolder(), exe);
-    EXPECT_EQ(folders.configFile(), exe + "/config.xml");
-    EXPECT_EQ(folders.logFile(), exe + "/log.txt");
-}
-
-TEST_F(GameFoldersTest, PortableCopyFindsItsFilesWhateverTheirCase)
-{
-    const std::string exe = root + "/copy";
-    fs::create_directories(exe + "/Media");
+    const std::string exe = portableGame();
     writeFile(exe + "/Config.XML");
-    GameFolders folders(exe, true, DataFromExe, user);
-    EXPECT_FALSE(folders.installed());
-    EXPECT_EQ(folders.configFile(), exe + "/Config.XML");
+    fs::create_directories(root + "/bare");
+    for (const std::string& folder : {exe, root + "/bare"}) {
+        GameFolders folders(folder, true, DataFromExe, user);
+        EXPECT_FALSE(folders.installed()) << folder;
+        EXPECT_EQ(folders.dataFolder(), folder);
+        EXPECT_EQ(folders.logFile(), folder + "/log.txt");
+    }
+    EXPECT_EQ(GameFolders(exe, true, DataFromExe, user).configFile(), exe + "/Config.XML");
 }
 
 // The config a user wrote wins over the one shipped beside the media; the log always goes to the
@@ -103,33 +99,16 @@ TEST_F(GameFoldersTest, InstalledGameUsesTheUsersFolders)
     }
 }
 
-TEST_F(GameFoldersTest, WithoutMediaAnywhereTheGameStaysInItsOwnFolder)
-{
-    fs::create_directories(root + "/bare");
-    GameFolders folders(root + "/bare", true, DataFromExe, user);
-    EXPECT_FALSE(folders.installed());
-    EXPECT_EQ(folders.dataFolder(), root + "/bare");
-}
-
-TEST_F(GameFoldersTest, FirstLogLineSaysWhereTheLogAndTheConfigAre)
+TEST_F(GameFoldersTest, FirstLogLineSaysWhenTheConfigIsMissingAndWhereOwnSettingsGo)
 {
     const std::string exe = installedGame();
-    const std::string shipped = root + "/usr/share/games/satlink/config.xml";
-    const std::string own = user.config + "/satlink/config.xml";
-    const std::string log = user.state + "/satlink/log.txt";
     EXPECT_EQ(GameFolders(exe, false, DataFromExe, user).description(),
-              "log: " + log + "; config: " + shipped + " (missing: default settings) (own settings go in " + own + ")");
-    writeFile(shipped);
-    EXPECT_EQ(GameFolders(exe, false, DataFromExe, user).description(),
-              "log: " + log + "; config: " + shipped + " (own settings go in " + own + ")");
-    writeFile(own);
-    EXPECT_EQ(GameFolders(exe, false, DataFromExe, user).description(), "log: " + log + "; config: " + own);
-    const std::string copy = portableGame();
-    EXPECT_EQ(GameFolders(copy, true, DataFromExe, user).description(),
-              "log: " + copy + "/log.txt; config: " + copy + "/config.xml (missing: default settings)");
+              "log: " + user.state + "/satlink/log.txt; config: " + root +
+                  "/usr/share/games/satlink/config.xml (missing: default settings) (own settings go in " +
+                  user.config + "/satlink/config.xml)");
 }
 
-TEST_F(GameFoldersTest, LogFolderIsMadePrivateWithEveryMissingStep)
+TEST_F(GameFoldersTest, LogFolderIsMadePrivateStepByStepUnlessAFileIsInTheWay)
 {
     GameFolders folders(installedGame(), false, DataFromExe, user);
     ASSERT_TRUE(folders.makeLogFolder());
@@ -139,12 +118,9 @@ TEST_F(GameFoldersTest, LogFolderIsMadePrivateWithEveryMissingStep)
         EXPECT_EQ(info.st_mode & 0777, 0700u) << made;
     }
     EXPECT_TRUE(folders.makeLogFolder()) << "a second start finds the folder there";
-}
-
-TEST_F(GameFoldersTest, LogFolderBlockedByAFileIsReported)
-{
+    fs::remove_all(user.state + "/satlink");
     writeFile(user.state + "/satlink");
-    EXPECT_FALSE(GameFolders(installedGame(), false, DataFromExe, user).makeLogFolder());
+    EXPECT_FALSE(folders.makeLogFolder());
 }
 
 TEST(UserFoldersTest, XdgValuesWinOnlyWhenAbsolute)

@@ -15,7 +15,7 @@ for client in $(seq 8); do
     done ) &
   clients+=($!)
 done
-sleep 2
+sleep 4 # long enough for a loaded machine to acknowledge a few dozen
 kill -9 $QUIZD_PID
 sleep 0.5
 kill "${clients[@]}" 2>/dev/null || true
