@@ -96,7 +96,6 @@ play_and_quit 800x600 "$log"
 [ -z "$(find "$root" -newer "$work/installed" -print -quit)" ] || fail "the game wrote into its install"
 
 # A prefix install its user can write to (root here, or a prefix in ~/.local) is still an install.
-chmod -R u+w "$root"
 cmake --install "$SATLINK_BUILD_DIR" --prefix "$work/prefix" >"$work/install.log" 2>&1 || fail "cmake --install"
 log="$work/roothome/.local/state/satlink/log.txt"
 (env -u XDG_CONFIG_HOME -u XDG_STATE_HOME HOME="$work/roothome" "$work/prefix/games/satlink" --test-mode) \
