@@ -33,5 +33,6 @@ UserFolders userFolders(const char* home, const char* configHome, const char* st
 
 UserFolders userFoldersOfThisUser()
 {
-    return userFolders(homeOfThisUser().c_str(), std::getenv("XDG_CONFIG_HOME"), std::getenv("XDG_STATE_HOME"));
+    return userFolders(homeOfThisUser().c_str(), std::getenv("XDG_CONFIG_HOME"),
+                       std::getenv("XDG_STATE_HOME"));
 }

@@ -26,7 +26,7 @@ struct Usuario;
 
 // Objects built before main, in this order, and gone at process exit.
 extern tp_LogFile GLog;
-extern irr::core::stringc Gexepath;  // folder of media/: the executable's, or an install's data folder; no trailing /
+extern irr::core::stringc Gexepath;  // the executable's folder, or the install's data folder; no trailing /
 extern Agenda GAgenda;
 extern Blackboard GBlackboard;
 extern EventReceiver GEventReceiver;

@@ -23,7 +23,10 @@ public:
     {
         _image.line(a.X * _k, a.Y * _k, b.X * _k, b.Y * _k, std::max(width * _k, 1.0f), color);
     }
-    void circle(Point c, float radius, Color color) { _image.fillCircle(c.X * _k, c.Y * _k, radius * _k, color); }
+    void circle(Point c, float radius, Color color)
+    {
+        _image.fillCircle(c.X * _k, c.Y * _k, radius * _k, color);
+    }
     void polygon(std::vector<Point> points, Color color)
     {
         for (Point& p : points)
@@ -37,8 +40,8 @@ public:
         for (int i = 0; i < steps; ++i) {
             const float a = from + (to - from) * static_cast<float>(i) / steps;
             const float b = from + (to - from) * static_cast<float>(i + 1) / steps;
-            line(c + Point(std::cos(a), std::sin(a)) * radius, c + Point(std::cos(b), std::sin(b)) * radius, width,
-                 color);
+            line(c + Point(std::cos(a), std::sin(a)) * radius, c + Point(std::cos(b), std::sin(b)) * radius,
+                 width, color);
         }
     }
 
@@ -65,7 +68,8 @@ void paintBackground(IconCanvas& canvas)
         const float x = (static_cast<float>(px) + 0.5f) / k, y = (static_cast<float>(py) + 0.5f) / k;
         Color color = Image::mix(Color(255, 12, 22, 60), Color(255, 30, 70, 140), y / 256.0f);
         for (const Point& s : stars)
-            color = Image::mix(color, Color(255, 255, 255, 230), 1.0f - std::hypot(x - s.X, y - s.Y) * k / 1.6f);
+            color =
+                Image::mix(color, Color(255, 255, 255, 230), 1.0f - std::hypot(x - s.X, y - s.Y) * k / 1.6f);
         const float planet = std::hypot(x - 20.0f, y - 470.0f) - 300.0f;
         if (planet < 0.0f)
             color = Image::mix(Color(255, 40, 150, 110), Color(255, 20, 90, 80), -planet / 60.0f);
@@ -86,7 +90,8 @@ void drawSatellite(IconCanvas& canvas)
         canvas.line(at(side * 14.0f, 0), at(near, 0), 5.0f, Color(255, 200, 200, 210));
         canvas.polygon({at(near, -16), at(far, -16), at(far, 16), at(near, 16)}, panel);
         for (float u = 1.0f; u < 4.0f; u += 1.0f)
-            canvas.line(at(near + (far - near) * u / 4.0f, -16), at(near + (far - near) * u / 4.0f, 16), 2.0f, grid);
+            canvas.line(at(near + (far - near) * u / 4.0f, -16), at(near + (far - near) * u / 4.0f, 16), 2.0f,
+                        grid);
         canvas.line(at(near, 0), at(far, 0), 2.0f, grid);
     }
     canvas.polygon({at(-15, -19), at(15, -19), at(15, 19), at(-15, 19)}, Color(255, 235, 180, 60));
