@@ -4,9 +4,8 @@
 #include "app/MainLoop.h"
 #include "app/Startup.h"
 #include "platform/CommandLine.h"
+#include "platform/GameFolders.h"
 #include "platform/LogFile.h"
-#include "platform/exepath.h"
-#include "platform/nativepath.h"
 #include "platform/startkeys.h"
 #include "player/Camera.h"
 #include "player/startLevel.h"
@@ -15,10 +14,12 @@
 
 namespace {
 
-void openLog()
+void openLog(const GameFolders& folders)
 {
-    GLog.setpath(nativePath((Gexepath + "\\log.txt").c_str()).c_str());
+    folders.makeLogFolder();
+    GLog.setpath(folders.logFile().c_str());
     GLog.clear();
+    GLog.writelf(folders.description().c_str());
     GLog.writelf("main");
 }
 
@@ -52,9 +53,10 @@ int main(int argc, char** argv)
         std::fputs(CommandLine::usage(), stdout);
         return 0;
     }
-    Gexepath = executableFolder();
-    openLog();
-    readConfig(nativePath((Gexepath + "\\config.xml").c_str()).c_str());
+    const GameFolders folders = GameFolders::ofThisGame();
+    Gexepath = folders.dataFolder().c_str();
+    openLog(folders);
+    readConfig(folders.configFile().c_str());
     Gresolucao = irr::core::dimension2d<irr::u32>(Gconfig.res_x, Gconfig.res_y);
     Gblood = true;
     fillKeyMap();
