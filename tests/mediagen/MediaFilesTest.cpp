@@ -7,6 +7,8 @@
 #include <map>
 #include <sndfile.h>
 
+#include "generators/music.h"
+#include "generators/sounds.h"
 #include "support/EngineTest.h"
 
 namespace {
@@ -22,10 +24,13 @@ const char* const Textures[] = {
     "selected2.bmp", "line1.bmp",    "line2.bmp",     "portal1.bmp", "portal2.bmp",   "portal3.bmp",
     "portal4.bmp",  "portal5.bmp",   "portal6.bmp",   "portal7.bmp", "nskinbl.jpg",   "super.pcx"};
 
-const char* const Sounds[] = {"sound18.wav",      "Boing!.wav",           "magic.wav",    "door_sliding.wav",
-                              "XPstartup.wav",    "tuning.wav",           "futurebeep3.wav", "paper-shredder-2.wav",
-                              "die1.wav",         "monster.wav",          "shoot1.wav",   "sound30.mp3",
-                              "water-splash-1.mp3", "Brelvan_-_02_-_Quorvex.mp3"};
+// Every sound the generator writes: its effects and the music.
+std::vector<std::string> soundFiles()
+{
+    std::vector<std::string> files = soundEffectFiles();
+    files.push_back(MusicFile);
+    return files;
+}
 
 struct SoundInfo {
     bool opened = false;
@@ -105,7 +110,9 @@ TEST_F(MediaFilesTest, AnswerSignsAreRoundBadgesOnTransparentGround)
 
 TEST_F(MediaFilesTest, EverySoundOpensInTheSoundFolder)
 {
-    for (const char* name : Sounds) {
+    const std::vector<std::string> files = soundFiles();
+    ASSERT_EQ(files.size(), 14u);
+    for (const std::string& name : files) {
         const SoundInfo sound = readSound(Media + "Sound/" + name);
         ASSERT_TRUE(sound.opened) << name;
         EXPECT_GT(sound.info.frames, sound.info.samplerate / 10) << name;
@@ -118,7 +125,7 @@ TEST_F(MediaFilesTest, EverySoundOpensInTheSoundFolder)
 
 TEST_F(MediaFilesTest, MusicIsAStereoMinuteThatLoops)
 {
-    const SoundInfo music = readSound(Media + "Sound/Brelvan_-_02_-_Quorvex.mp3");
+    const SoundInfo music = readSound(Media + "Sound/" + MusicFile);
     ASSERT_TRUE(music.opened);
     EXPECT_EQ(music.info.channels, 2);
     EXPECT_GE(music.info.frames / music.info.samplerate, 60);

@@ -2,6 +2,7 @@
 #include "generators/music.h"
 
 #include <cmath>
+#include <string>
 
 #include "LoopMix.h"
 #include "Noise.h"
@@ -152,7 +153,9 @@ std::vector<float> compose()
 
 }  // namespace
 
+const char* const MusicFile = "Brelvan_-_02_-_Quorvex.mp3";
+
 void writeMusic(const OutputFolder& out)
 {
-    saveSound(out.path("Sound/Brelvan_-_02_-_Quorvex.mp3"), compose(), Rate, 2);
+    saveSound(out.path(std::string("Sound/") + MusicFile), compose(), Rate, 2);
 }

@@ -4,3 +4,5 @@
 #include "OutputFolder.h"
 
 void writeMusic(const OutputFolder& out);
+// The track's file name in the Sound folder.
+extern const char* const MusicFile;

@@ -2,6 +2,8 @@
 #include "generators/sounds.h"
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "Noise.h"
 #include "SoundFile.h"
@@ -228,21 +230,32 @@ std::vector<float> splash()
     }));
 }
 
+// Each effect under the file name the game plays it by.
+struct Effect {
+    const char* file;
+    std::vector<float> (*make)();
+};
+
+const Effect Effects[] = {
+    {"sound18.wav", questionChime},      {"Boing!.wav", boing},        {"magic.wav", magic},
+    {"door_sliding.wav", doorSliding},   {"XPstartup.wav", startup},   {"tuning.wav", tuning},
+    {"futurebeep3.wav", futureBeep},     {"paper-shredder-2.wav", shredder}, {"die1.wav", creatureDeath},
+    {"monster.wav", monsterCry},         {"shoot1.wav", zap},          {"sound30.mp3", iceCast},
+    {"water-splash-1.mp3", splash},
+};
+
 }  // namespace
+
+std::vector<std::string> soundEffectFiles()
+{
+    std::vector<std::string> files;
+    for (const Effect& effect : Effects)
+        files.push_back(effect.file);
+    return files;
+}
 
 void writeSounds(const OutputFolder& out)
 {
-    saveSound(out.path("Sound/sound18.wav"), questionChime(), Rate);
-    saveSound(out.path("Sound/Boing!.wav"), boing(), Rate);
-    saveSound(out.path("Sound/magic.wav"), magic(), Rate);
-    saveSound(out.path("Sound/door_sliding.wav"), doorSliding(), Rate);
-    saveSound(out.path("Sound/XPstartup.wav"), startup(), Rate);
-    saveSound(out.path("Sound/tuning.wav"), tuning(), Rate);
-    saveSound(out.path("Sound/futurebeep3.wav"), futureBeep(), Rate);
-    saveSound(out.path("Sound/paper-shredder-2.wav"), shredder(), Rate);
-    saveSound(out.path("Sound/die1.wav"), creatureDeath(), Rate);
-    saveSound(out.path("Sound/monster.wav"), monsterCry(), Rate);
-    saveSound(out.path("Sound/shoot1.wav"), zap(), Rate);
-    saveSound(out.path("Sound/sound30.mp3"), iceCast(), Rate);
-    saveSound(out.path("Sound/water-splash-1.mp3"), splash(), Rate);
+    for (const Effect& effect : Effects)
+        saveSound(out.path(std::string("Sound/") + effect.file), effect.make(), Rate);
 }
