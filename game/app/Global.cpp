@@ -9,6 +9,7 @@
 #include "shell/Config.h"
 #include "shell/EventReceiver.h"
 #include "ui/Dialogs.h"
+#include "ui/MessageBox.h"
 #include "world/Inventory.h"
 
 tp_LogFile GLog;

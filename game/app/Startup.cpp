@@ -13,6 +13,7 @@
 #include "shell/Global.h"
 #include "shell/fatal.h"
 #include "ui/Dialogs.h"
+#include "ui/MessageBox.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "shell/EventReceiver.h"
 #include "shell/Global.h"
 #include "shell/fatal.h"
-#include "ui/Dialogs.h"
+#include "ui/MessageBox.h"
 
 namespace {
 

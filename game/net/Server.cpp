@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include "net/Question.h"
 #include "net/SocketClient.h"
 #include "net/tokenize.h"
 #include "net/urlencode.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-const size_t maxQuestionText = 1024;
 // Far above any reply of the protocol; a peer sending more is not the quiz server.
 const size_t maxReply = 65536;
 const char* readFailure = "problema com sockets (read)";
@@ -177,20 +177,15 @@ std::string getQuestion(int id)
     }
 }
 
-std::vector<std::string> askQuestion(int id)
+Question askQuestion(int id)
 {
-    std::vector<std::string> fields;
-    tokenize(getQuestion(id), fields, "\t");
-    // type, four bytes of id, then the text: anything shorter is not a question, and neither is a kind
-    // the windows cannot show, such as the error page of a web server that is not the quiz server
-    if (fields.empty() || fields[0].size() < 5 || fields[0][0] < '1' || fields[0][0] > '4') {
+    std::optional<Question> question = Question::parse(getQuestion(id));
+    if (!question) {
         GLog.writelf("askQuestion: malformed question reply");
         failFetch("malformed question reply");
     }
-    GquestionType = fields[0][0];
-    GquestionID = fields[0].substr(1, 4);
-    GquestionText = fields[0].substr(5, maxQuestionText);
-    return fields;
+    question->publish();
+    return *question;
 }
 
 std::string sendAnswer(const std::string& id, const std::string& resposta)

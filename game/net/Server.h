@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "net/Question.h"
+
 class SocketClient;
 
 // Opens the CONNECT tunnel through the proxy the client is connected to.
@@ -12,9 +14,9 @@ bool proxy_conexion(SocketClient* client);
 std::string loginServer();
 // The reply body of a question fetch; id < 0 lets the server choose. Raises std::runtime_error on failure.
 std::string getQuestion(int id);
-// The question's tab-separated fields; sets GquestionType, GquestionID and GquestionText.
-// Raises std::runtime_error on failure or on a malformed reply.
-std::vector<std::string> askQuestion(int id);
+// The question of the reply, made the one on show (GquestionType, GquestionID, GquestionText).
+// Raises GameError on failure or on a malformed reply.
+Question askQuestion(int id);
 // The first line of the reply body, or "outch" on any failure.
 std::string sendAnswer(const std::string& id, const std::string& resposta);
 // The verdict's tab-separated fields; field 0 is "1" for a right answer, "outch" on failure.

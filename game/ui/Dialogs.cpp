@@ -12,42 +12,13 @@
 #include "shell/Global.h"
 #include "shell/fatal.h"
 #include "ui/DialogCodeEventReceiver.h"
+#include "ui/MessageBox.h"
 #include "ui/conv.h"
+#include "ui/inputHandover.h"
 
 using namespace irr;
 
-const wchar_t* _Mensagem = nullptr;
-bool _ClosedMessage = true;
-bool _TenirMessage = false;
-
 namespace {
-
-void setCameraInput(bool enabled)
-{
-    if (scene::ICameraSceneNode* camera = GSmgr->getActiveCamera())
-        camera->setInputReceiverEnabled(enabled);
-}
-
-void showCursor(bool visible)
-{
-    if (gui::ICursorControl* cursor = GDevice->getCursorControl())
-        cursor->setVisible(visible);
-}
-
-// Key releases for the arrows, so that a player walking when the dialog opens stops walking.
-void releaseArrowKeys()
-{
-    for (EKEY_CODE key : {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT}) {
-        SEvent release;
-        release.EventType = EET_KEY_INPUT_EVENT;
-        release.KeyInput.Key = key;
-        release.KeyInput.Char = 0;
-        release.KeyInput.PressedDown = false;
-        release.KeyInput.Shift = false;
-        release.KeyInput.Control = false;
-        GDevice->postEventFromUser(release);
-    }
-}
 
 bool isChoice(char type)
 {
@@ -207,20 +178,21 @@ void Dialogs::copyLogonToUser()
     copyBox(_passEditBox, GUser.senha, sizeof GUser.senha);
 }
 
-void Dialogs::showProblem(std::vector<std::string> strvector)
+void Dialogs::showProblem(const Question& question)
 {
     GLog.writelf("Dialog::showPrblm");
     GEventReceiver.clear_input();
-    setQuestionType(GquestionType);
-    setQuestion(GquestionText);
+    setQuestionType(question.type);
+    setQuestion(question.text);
+    const std::vector<std::string>& fields = question.fields;
     if (isChoice(_questionType)) {
-        size_t i = 1;
-        for (; i < strvector.size() && i <= alternatives; ++i)
-            setAlternative(static_cast<int>(i - 1), strvector[i]);
-        for (; i <= alternatives; ++i)
-            setAlternative(static_cast<int>(i - 1), "");
+        size_t i = 0;
+        for (; i < fields.size() && i < alternatives; ++i)
+            setAlternative(static_cast<int>(i), fields[i]);
+        for (; i < alternatives; ++i)
+            setAlternative(static_cast<int>(i), "");
     } else if (isFreeText(_questionType)) {
-        setText(strvector.size() >= 2 ? strvector[1] : "");
+        setText(fields.empty() ? "" : fields[0]);
     }
     ShowDialog();
 }
@@ -291,24 +263,11 @@ void Dialogs::setAlternative(int index, const std::string& text)
 void Dialogs::showMessageBox(const wchar_t*, const wchar_t* msg)
 {
     GLog.writelf("showMessageBox");
-    releaseArrowKeys();
-    showCursor(true);
     _answer = 0;
-    _Mensagem = msg;
-    _ClosedMessage = false;
-    _TenirMessage = true;
-    setCameraInput(false);
+    openMessageBox(msg);
 }
 
 bool Dialogs::closedMessageBox() const
 {
     return _ClosedMessage;
-}
-
-void closeMessageBox()
-{
-    _Mensagem = nullptr;
-    _ClosedMessage = true;
-    _TenirMessage = false;
-    setCameraInput(true);
 }

@@ -1,10 +1,11 @@
-// The log-on, question and message windows, and the on-screen message box.
+// The log-on, question and message windows.
 #pragma once
 
 #include <irrlicht.h>
 #include <string>
 #include <vector>
 
+#include "net/Question.h"
 #include "ui/DialogGeometry.h"
 
 class Dialogs {
@@ -19,7 +20,8 @@ public:
 
     void createDialogs();
     void ShowDialogLogon();
-    void showProblem(std::vector<std::string> strvector);
+    // Fills the window of the question's kind and shows it.
+    void showProblem(const Question& question);
     void ShowDialog();
     bool isDialogOpened() const { return _answer == 0; }
     std::string getAnswer();
@@ -30,6 +32,7 @@ public:
     void setAlternative(int index, const std::string& text);
     void setQuestionType(char type) { _questionType = type; }
 
+    // The message box (ui/MessageBox.h) as the game asks for it.
     void showMessageBox(const wchar_t* caption, const wchar_t* msg);
     bool closedMessageBox() const;
 
@@ -64,11 +67,3 @@ private:
     irr::gui::IGUIStaticText* _staticText2;
     irr::gui::IGUICheckBox* _option[alternatives];
 };
-
-// The message box: the text on show (null when none), whether it is closed, whether it holds the game.
-extern const wchar_t* _Mensagem;
-extern bool _ClosedMessage;
-extern bool _TenirMessage;
-
-// Takes the message box off the screen and gives the player's camera its input back.
-void closeMessageBox();

@@ -78,13 +78,14 @@ TEST_F(ServerTest, ChoiceQuestionIsSplitIntoHeaderAndAlternatives)
 {
     RecordingServer server("HTTP/1.0 200 OK\r\nX-Quiz: 1\r\n\r\n2WXYZQual planeta?\tMarte\tVenus\tTerra\n");
     pointAt(server);
-    std::vector<std::string> fields = askQuestion(-1);
+    Question question = askQuestion(-1);
     EXPECT_EQ(GquestionType, '2');
     EXPECT_EQ(GquestionID, "WXYZ");
     EXPECT_EQ(GquestionText, "Qual planeta?");
-    ASSERT_EQ(fields.size(), 4u);
-    EXPECT_EQ(fields[1], "Marte");
-    EXPECT_EQ(fields[3], "Terra\n");
+    EXPECT_EQ(question.text, GquestionText);
+    ASSERT_EQ(question.fields.size(), 3u);
+    EXPECT_EQ(question.fields[0], "Marte");
+    EXPECT_EQ(question.fields[2], "Terra\n");
 }
 
 TEST_F(ServerTest, LongQuestionTextIsCutAndAnEmptyTextIsAllowed)

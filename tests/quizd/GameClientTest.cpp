@@ -46,12 +46,12 @@ protected:
     }
 
     // The answer the choice window would send for the alternatives with these texts.
-    static std::string tick(const std::vector<std::string>& fields, const std::vector<std::string>& wanted)
+    static std::string tick(const ::Question& question, const std::vector<std::string>& wanted)
     {
         std::string answer;
-        for (std::size_t k = 1; k < fields.size(); ++k)
+        for (std::size_t k = 0; k < question.fields.size(); ++k)
             for (const std::string& w : wanted)
-                if (fields[k] == w) answer += (answer.empty() ? "" : "\t") + std::to_string(k - 1);
+                if (question.fields[k] == w) answer += (answer.empty() ? "" : "\t") + std::to_string(k);
         return answer;
     }
 
@@ -65,23 +65,24 @@ TEST_F(GameClientTest, LogOnLevelChangeAndAFreeChoiceOfQuestion)
     EXPECT_EQ(reply.substr(0, 12), "HTTP/1.1 200");
     EXPECT_EQ(reply.substr(reply.size() - 5), "\r\n\r\n1");
     EXPECT_EQ(changeLevel(2).substr(changeLevel(2).size() - 5), "\r\n\r\n1");
-    std::vector<std::string> fields = askQuestion(-1);
+    ::Question question = askQuestion(-1);
     EXPECT_TRUE(GquestionType >= '1' && GquestionType <= '3');
+    EXPECT_EQ(question.type, GquestionType);
     EXPECT_EQ(GquestionID.size(), 4u);
     EXPECT_FALSE(GquestionText.empty());
 }
 
 TEST_F(GameClientTest, RightAndWrongChoices)
 {
-    std::vector<std::string> one = askQuestion(1);
+    ::Question one = askQuestion(1);
     EXPECT_EQ(GquestionType, '2');
     EXPECT_EQ(GquestionID, "0001");
     EXPECT_EQ(GquestionText, "Qual protocolo entrega p\xE1ginas web?");
-    ASSERT_EQ(one.size(), 4u);
+    ASSERT_EQ(one.fields.size(), 3u);
     EXPECT_EQ(sayAnswer(tick(one, {"HTTP"})).at(0), "1");
     EXPECT_NE(sayAnswer(tick(one, {"SMTP"})).at(0), "1");
 
-    std::vector<std::string> several = askQuestion(2);
+    ::Question several = askQuestion(2);
     EXPECT_EQ(GquestionType, '3');
     std::string both = tick(several, {"Aplica\xE7\xE3o", "Transporte"});
     EXPECT_NE(both.find('\t'), std::string::npos);
@@ -91,9 +92,9 @@ TEST_F(GameClientTest, RightAndWrongChoices)
 
 TEST_F(GameClientTest, FreeTextWithAccentsHyphensAndTabs)
 {
-    std::vector<std::string> fields = askQuestion(3);
+    ::Question question = askQuestion(3);
     EXPECT_EQ(GquestionType, '1');
-    EXPECT_EQ(fields.size(), 1u);
+    EXPECT_TRUE(question.fields.empty());
     EXPECT_EQ(GquestionText, "Como se diz sat\xE9lite em ingl\xEAs?");
     EXPECT_EQ(sayAnswer("  SATELLITE \n").at(0), "1");
     EXPECT_NE(sayAnswer("sat\xE9lite").at(0), "1");
@@ -108,7 +109,7 @@ TEST_F(GameClientTest, WrongPasswordAndUnknownQuestionStayPlayable)
 {
     std::strcpy(GUser.senha, "errada");
     EXPECT_NE(loginServer().find("403"), std::string::npos);
-    std::vector<std::string> notice = askQuestion(-1);
+    askQuestion(-1);
     EXPECT_EQ(GquestionType, '1');
     EXPECT_EQ(GquestionID, "0000");
     EXPECT_NE(GquestionText.find("senha"), std::string::npos);

@@ -11,6 +11,7 @@
 #include "support/EngineTest.h"
 #include "ui/DialogCodeEventReceiver.h"
 #include "ui/Dialogs.h"
+#include "ui/MessageBox.h"
 
 using namespace irr;
 
@@ -49,11 +50,9 @@ protected:
         return static_cast<gui::IGUICheckBox*>(child(window(2), gui::EGUIET_CHECK_BOX, k));
     }
 
-    void showChoice(std::vector<std::string> fields)
+    void showChoice(std::vector<std::string> alternatives)
     {
-        GquestionType = '2';
-        GquestionText = "Qual \xe9 a op\xe7\xe3o?";
-        GDialogs.showProblem(fields);
+        GDialogs.showProblem(Question{'2', "ABCD", "Qual \xe9 a op\xe7\xe3o?", alternatives});
     }
 
     void click(gui::IGUIElement* button)
@@ -105,7 +104,7 @@ TEST_F(DialogsTest, FourHiddenWindowsWithTheirGeometry)
 TEST_F(DialogsTest, ChoiceWithTwoAlternativesClearsTheOtherBoxes)
 {
     option(2)->setChecked(true);
-    showChoice({"2ABCD...", "Marte", "V\xeanus"});
+    showChoice({"Marte", "V\xeanus"});
     EXPECT_TRUE(window(2)->isVisible());
     EXPECT_FALSE(window(1)->isVisible());
     EXPECT_EQ(std::wstring(child(window(2), gui::EGUIET_STATIC_TEXT)->getText()), L"Qual \u00e9 a op\u00e7\u00e3o?");
@@ -119,13 +118,13 @@ TEST_F(DialogsTest, ChoiceWithTwoAlternativesClearsTheOtherBoxes)
 
 TEST_F(DialogsTest, ChoiceShowsAtMostFiveAlternatives)
 {
-    showChoice({"2ABCD", "a", "b", "c", "d", "e", "f", "g"});
+    showChoice({"a", "b", "c", "d", "e", "f", "g"});
     EXPECT_EQ(std::wstring(option(4)->getText()), L"e");
 }
 
 TEST_F(DialogsTest, TickedBoxesAreReadAsTabSeparatedDigits)
 {
-    showChoice({"2ABCD", "a", "b", "c", "d"});
+    showChoice({"a", "b", "c", "d"});
     EXPECT_EQ(GDialogs.getAnswer(), "");
     option(1)->setChecked(true);
     option(3)->setChecked(true);
@@ -134,12 +133,15 @@ TEST_F(DialogsTest, TickedBoxesAreReadAsTabSeparatedDigits)
 
 TEST_F(DialogsTest, FreeTextStartsFromFieldOneAndKeepsLatinBytes)
 {
-    GquestionType = '4';
-    GquestionText = "Escreva:";
-    GDialogs.showProblem({"4ABCDEscreva:"});
+    // the window shows the question it is handed, whatever question was on show before
+    GquestionType = '2';
+    GquestionText = "antiga";
+    GDialogs.showProblem(Question{'4', "ABCD", "Escreva:", {}});
     EXPECT_TRUE(window(1)->isVisible());
+    EXPECT_FALSE(window(2)->isVisible());
+    EXPECT_EQ(std::wstring(child(window(1), gui::EGUIET_STATIC_TEXT)->getText()), L"Escreva:");
     EXPECT_EQ(GDialogs.getAnswer(), "");
-    GDialogs.showProblem({"4ABCDEscreva:", "x = 1"});
+    GDialogs.showProblem(Question{'4', "ABCD", "Escreva:", {"x = 1"}});
     EXPECT_EQ(GDialogs.getAnswer(), "x = 1");
     child(window(1), gui::EGUIET_EDIT_BOX)->setText(L"a\u00e7\u00e3o");
     EXPECT_EQ(GDialogs.getAnswer(), "a\xe7\xe3o");
@@ -147,7 +149,7 @@ TEST_F(DialogsTest, FreeTextStartsFromFieldOneAndKeepsLatinBytes)
 
 TEST_F(DialogsTest, ButtonsEndTheWaitAndCloseGivesTheGameItsReceiverBack)
 {
-    showChoice({"2ABCD", "a", "b"});
+    showChoice({"a", "b"});
     click(option(0));
     click(button(window(2), Dialogs::cancelButton));
     EXPECT_EQ(GDialogs.answer(), Dialogs::cancelButton);

@@ -8,6 +8,7 @@
 #include "shell/EventReceiver.h"
 #include "shell/Global.h"
 #include "ui/Dialogs.h"
+#include "ui/MessageBox.h"
 
 namespace {
 

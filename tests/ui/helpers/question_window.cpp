@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "shell/Config.h"
 #include "shell/EventReceiver.h"
@@ -41,17 +40,13 @@ void startEngine()
     Gconfig.res_y = 600;
 }
 
-std::vector<std::string> question(bool choice)
+Question question(bool choice)
 {
-    if (choice) {
-        GquestionType = '2';
-        GquestionText = "Qual \xe9 a fun\xe7\xe3o de um sat\xe9lite de comunica\xe7\xe3o?";
-        return {"2Q001" + GquestionText, "Medir a \xf3rbita", "Retransmitir sinais", "Gerar energia",
-                "Ligar ant\xeanas distantes", "Nenhuma"};
-    }
-    GquestionType = '4';
-    GquestionText = "Escreva a palavra que falta: a ___ do usu\xe1rio.";
-    return {"4Q002" + GquestionText};
+    if (choice)
+        return {'2', "Q001", "Qual \xe9 a fun\xe7\xe3o de um sat\xe9lite de comunica\xe7\xe3o?",
+                {"Medir a \xf3rbita", "Retransmitir sinais", "Gerar energia", "Ligar ant\xeanas distantes",
+                 "Nenhuma"}};
+    return {'4', "Q002", "Escreva a palavra que falta: a ___ do usu\xe1rio.", {}};
 }
 
 }
