@@ -13,3 +13,19 @@ DialogGeometry DialogGeometry::forScreen(int res_x, int res_y)
     g.spaceV2 = g.janelaV - g.spaceV1 - 55;
     return g;
 }
+
+irr::core::recti DialogGeometry::okButton(int top, int bottom) const
+{
+    return {spaceH / 2, top, spaceH / 2 + 100, bottom};
+}
+
+irr::core::recti DialogGeometry::cancelButton(int top, int bottom) const
+{
+    return {spaceH / 2 + 110, top, spaceH / 2 + 210, bottom};
+}
+
+irr::core::recti DialogGeometry::choiceBox(int k, int count) const
+{
+    int q = spaceV2 / count;
+    return {bordaH, spaceV1 + k * q + 25, spaceH, spaceV1 + (k + 1) * q + 23};
+}

@@ -93,9 +93,8 @@ gui::IGUIWindow* Dialogs::addWindow(const DialogGeometry& g, int height, const c
 
 void Dialogs::addOkCancel(gui::IGUIWindow* window, const DialogGeometry& g, int top, int bottom)
 {
-    GEnvironment->addButton(core::recti(g.spaceH / 2, top, g.spaceH / 2 + 100, bottom), window, okButton, L"ok");
-    GEnvironment->addButton(core::recti(g.spaceH / 2 + 110, top, g.spaceH / 2 + 210, bottom), window,
-                            cancelButton, L"cancelar");
+    GEnvironment->addButton(g.okButton(top, bottom), window, okButton, L"ok");
+    GEnvironment->addButton(g.cancelButton(top, bottom), window, cancelButton, L"cancelar");
 }
 
 void Dialogs::createTalk(const DialogGeometry& g)
@@ -104,8 +103,8 @@ void Dialogs::createTalk(const DialogGeometry& g)
     _dialogTalk = addWindow(g, g.janelaV, "talk");
     _staticTalk = GEnvironment->addStaticText(L"no text", core::recti(g.bordaH, 20, g.spaceH, g.spaceV + 20),
                                               false, true, _dialogTalk, 0, true);
-    GEnvironment->addButton(core::recti(g.spaceH / 2, g.janelaV - 21, g.spaceH / 2 + 100, g.janelaV - 2),
-                            _dialogTalk, okButton, L"ok");
+    GEnvironment->addButton(g.okButton(g.questionButtonsTop(), g.questionButtonsBottom()), _dialogTalk, okButton,
+                            L"ok");
     _dialogTalk->setVisible(false);
 }
 
@@ -115,13 +114,12 @@ void Dialogs::createCode(const DialogGeometry& g)
     _dialogCode = addWindow(g, g.janelaV, "code");
     _staticText = GEnvironment->addStaticText(L"no text", core::recti(g.bordaH, 20, g.spaceH, g.spaceV1 + 20),
                                               false, true, _dialogCode, 0, true);
-    _editBox = GEnvironment->addEditBox(
-        L"?", core::recti(g.bordaH, g.spaceV1 + 25, g.spaceH, g.spaceV1 + g.spaceV2 + 25), true, _dialogCode, -1);
+    _editBox = GEnvironment->addEditBox(L"?", g.answerBox(), true, _dialogCode, -1);
     _editBox->setMultiLine(true);
     // a long answer reads from the top and wraps, as in any text area
     _editBox->setWordWrap(true);
     _editBox->setTextAlignment(gui::EGUIA_UPPERLEFT, gui::EGUIA_UPPERLEFT);
-    addOkCancel(_dialogCode, g, g.janelaV - 21, g.janelaV - 2);
+    addOkCancel(_dialogCode, g, g.questionButtonsTop(), g.questionButtonsBottom());
     _dialogCode->setVisible(false);
 }
 
@@ -130,12 +128,9 @@ void Dialogs::createAlternative(const DialogGeometry& g)
     _dialogAlternative = addWindow(g, g.janelaV, "alternative");
     _staticText2 = GEnvironment->addStaticText(L"no text", core::recti(g.bordaH, 20, g.spaceH, g.spaceV1 + 20),
                                                false, true, _dialogAlternative, 0, true);
-    int q = g.spaceV2 / alternatives;
     for (int k = 0; k < alternatives; ++k)
-        _option[k] = GEnvironment->addCheckBox(
-            false, core::recti(g.bordaH, g.spaceV1 + k * q + 25, g.spaceH, g.spaceV1 + (k + 1) * q + 23),
-            _dialogAlternative, 0, L" ");
-    addOkCancel(_dialogAlternative, g, g.janelaV - 21, g.janelaV - 2);
+        _option[k] = GEnvironment->addCheckBox(false, g.choiceBox(k, alternatives), _dialogAlternative, 0, L" ");
+    addOkCancel(_dialogAlternative, g, g.questionButtonsTop(), g.questionButtonsBottom());
     _dialogAlternative->setVisible(false);
 }
 
@@ -143,19 +138,18 @@ void Dialogs::createLogon(const DialogGeometry& g)
 {
     // the skin is shared: from here on every window is drawn in this colour
     setWindowColour(video::SColor(255, 255, 155, 155));
-    _dialogLogon = addWindow(g, 195, "logon");
+    _dialogLogon = addWindow(g, DialogGeometry::logonHeight, "logon");
     _staticTextLogon = GEnvironment->addStaticText(conv("Digite usu\xe1rio e senha!").c_str(),
                                                    core::recti(g.bordaH, 20, g.spaceH, 40), false, true,
                                                    _dialogLogon, 0, true);
-    _userEditBox = GEnvironment->addEditBox(L"user?", core::recti(g.bordaH, 45, g.spaceH, 70), true, _dialogLogon, -1);
+    _userEditBox = GEnvironment->addEditBox(L"user?", g.logonUserBox(), true, _dialogLogon, -1);
     _userEditBox->setMultiLine(false);
-    _passEditBox =
-        GEnvironment->addEditBox(L"password?", core::recti(g.bordaH, 95, g.spaceH, 120), true, _dialogLogon, -1);
+    _passEditBox = GEnvironment->addEditBox(L"password?", g.logonPasswordBox(), true, _dialogLogon, -1);
     _passEditBox->setMultiLine(false);
     _passEditBox->setPasswordBox(true);
-    addOkCancel(_dialogLogon, g, 145, 170);
+    addOkCancel(_dialogLogon, g, DialogGeometry::logonButtonsTop, DialogGeometry::logonButtonsBottom);
     _dialogLogon->setVisible(false);
-    _dialogLogon->setRelativePosition(core::position2di(0, 30));
+    _dialogLogon->setRelativePosition(core::position2di(0, DialogGeometry::logonTop));
 }
 
 void Dialogs::ShowDialogLogon()

@@ -64,17 +64,27 @@ window_shape() {
     END { print w "x" h " " o }'
 }
 
-# Presses "ok" on the log-on window, which holds the game until it is answered. The button sits
-# in the middle of the dialog, whose width follows the window's.
+# dialog_geometry WIDTH HEIGHT: sets where the dialogs' buttons and boxes sit on a game window of that
+# size (OK_X, CANCEL_X, BOX_X, LOGON_USER_Y, LOGON_PASSWORD_Y, LOGON_BUTTONS_Y, QUESTION_BUTTONS_Y,
+# ANSWER_Y, and CHOICE_Y, one row per alternative), as the game lays them out.
+dialog_geometry() {
+  local assignments
+  assignments=$("$SATLINK_BUILD_DIR/tests/dialog_geometry" "$1" "$2") || fail "no dialog geometry for $1 x $2"
+  eval "$assignments"
+}
+
+# Presses "ok" on the log-on window, which holds the game until it is answered; the dialog's size
+# follows the window's.
 pass_logon() {
-  local width
-  width=$(xwininfo -id "$1" | awk '/Width:/ { print $2 }')
-  logon_click "$1" $(( (width - 50) * 95 / 100 / 2 + 50 ))
+  local size
+  size=$(xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }')
+  dialog_geometry $size
+  logon_click "$1" "$OK_X"
 }
 
 # logon_click WINDOW X: a click at X on the row of the log-on window's buttons.
 logon_click() {
-  xdotool mousemove --window "$1" "$2" 187 click 1
+  xdotool mousemove --window "$1" "$2" "$LOGON_BUTTONS_Y" click 1
 }
 
 # Waits until the caption is the frame rate: a decimal number and nothing else.

@@ -11,9 +11,11 @@ XML
 
 is_number() { [[ "$(xdotool getwindowname "$1" 2>/dev/null)" =~ ^[0-9]+$ ]]; }
 
+dialog_geometry 800 600
+
 # type_in WINDOW Y TEXT: replaces the text of the log-on box on that row.
 type_in() {
-  xdotool mousemove --window "$1" 300 "$2" click 1 key ctrl+a type "$3"
+  xdotool mousemove --window "$1" "$BOX_X" "$2" click 1 key ctrl+a type "$3"
 }
 
 start_game
@@ -29,10 +31,10 @@ done
 drawn || fail "the level is not drawn behind the dialog"
 [ "$(pixel logon 100 60)" != "gray(80)" ] || fail "no log-on window"
 is_number "$win" && fail "a frame of the game ran during the log-on"
-type_in "$win" 87 "bia"
-type_in "$win" 137 "x y"
+type_in "$win" "$LOGON_USER_Y" "bia"
+type_in "$win" "$LOGON_PASSWORD_Y" "x y"
 screenshot logon-typed
-logon_click "$win" 406
+logon_click "$win" "$OK_X"
 wait_caption_number "$win"
 expect_log_line "logon as bia"
 close_window "$win"
@@ -40,13 +42,13 @@ expect_status 154 "the game after the log-on"
 
 start_game
 win=$(game_window)
-logon_click "$win" 516
+logon_click "$win" "$CANCEL_X"
 expect_status 0 "cancelar"
 expect_no_log_line "logon as ana"
 
 start_game
 win=$(game_window)
-type_in "$win" 87 "carla"
+type_in "$win" "$LOGON_USER_Y" "carla"
 sleep 0.5
 close_window "$win"
 expect_status 154 "the game closed during the log-on"

@@ -7,9 +7,11 @@ start_question() {
   GAME_PID=$!
 }
 
-# The alternatives' boxes are 64 pixels apart on an 800 x 600 screen, the first centred at y 229.
+dialog_geometry 800 600
+
+# tick WINDOW K: ticks the box of alternative K.
 tick() {
-  xdotool mousemove --window "$1" 30 $(( 229 + 64 * $2 )) click 1
+  xdotool mousemove --window "$1" "$BOX_X" "${CHOICE_Y[$2]}" click 1
 }
 
 start_question choice
@@ -18,7 +20,7 @@ tick "$win" 1
 tick "$win" 3
 sleep 0.5
 screenshot question-choice
-xdotool mousemove --window "$win" 406 538 click 1
+xdotool mousemove --window "$win" "$OK_X" "$QUESTION_BUTTONS_Y" click 1
 expect_status 0 "the choice question"
 grep -qxF 'answer 666: 1\t3' "$GAME_DIR/stdout.txt" || fail "boxes 1 and 3 read back as $(cat "$GAME_DIR/stdout.txt")"
 
@@ -27,10 +29,10 @@ grep -qxF 'answer 666: 1\t3' "$GAME_DIR/stdout.txt" || fail "boxes 1 and 3 read 
 xmodmap -e "keycode 94 = ccedilla Ccedilla" -e "keycode 97 = atilde Atilde"
 start_question text
 win=$(game_window)
-xdotool mousemove --window "$win" 300 300 click 1 type "ação"
+xdotool mousemove --window "$win" "$BOX_X" "$ANSWER_Y" click 1 type "ação"
 sleep 0.5
 screenshot question-text
-xdotool mousemove --window "$win" 516 538 click 1
+xdotool mousemove --window "$win" "$CANCEL_X" "$QUESTION_BUTTONS_Y" click 1
 expect_status 0 "the free-text question"
 grep -qxF 'answer 777: a\xe7\xe3o' "$GAME_DIR/stdout.txt" || fail "typed text read back as $(cat "$GAME_DIR/stdout.txt")"
 echo "ok"
