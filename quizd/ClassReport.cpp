@@ -88,7 +88,8 @@ std::vector<QuestionRow> ClassReport::questions()
     };
     std::vector<Attempt> all;
     {
-        Statement a = store_.database().prepare("SELECT user_id, question_id, answer, is_right FROM attempts ORDER BY id");
+        Statement a =
+            store_.database().prepare("SELECT user_id, question_id, answer, is_right FROM attempts ORDER BY id");
         while (a.step()) all.push_back({long(a.integer(0)), long(a.integer(1)), a.text(2), a.integer(3) != 0});
     }
     std::map<long, std::map<std::string, std::pair<std::string, long>>> wrong; // question -> folded -> (shown, n)
@@ -111,7 +112,8 @@ std::vector<QuestionRow> ClassReport::questions()
     for (auto& [id, row] : rows) {
         std::vector<std::pair<std::string, long>> common;
         for (const auto& [folded, entry] : wrong[id]) common.push_back(entry);
-        std::stable_sort(common.begin(), common.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+        std::stable_sort(common.begin(), common.end(),
+                         [](const auto& a, const auto& b) { return a.second > b.second; });
         if (common.size() > 3) common.resize(3);
         row.commonWrong = common;
         out.push_back(row);
@@ -136,8 +138,7 @@ std::vector<AttemptRow> ClassReport::attempts(long userId)
         WHERE a.user_id = ?1 ORDER BY a.id)");
     s.bind(1, userId);
     std::vector<AttemptRow> rows;
-    while (s.step())
-        rows.push_back({s.text(0), long(s.integer(1)), s.text(2), s.text(3), s.integer(4) != 0});
+    while (s.step()) rows.push_back({s.text(0), long(s.integer(1)), s.text(2), s.text(3), s.integer(4) != 0});
     for (AttemptRow& r : rows) r.answer = shownAnswer(userId, r.questionId, r.answer);
     return rows;
 }

@@ -15,18 +15,18 @@ struct StudentRow {
     long rightQuestions = 0; // distinct questions answered right at least once
     long tries = 0;
     long wrong = 0;
-    long lastQuestion = 0;   // 0: no answer yet
-    std::string lastAnswer;  // as the student saw it (alternatives by their text)
+    long lastQuestion = 0;  // 0: no answer yet
+    std::string lastAnswer; // as the student saw it (alternatives by their text)
     bool lastRight = false;
-    std::string lastWhen;    // UTC, ISO 8601
+    std::string lastWhen; // UTC, ISO 8601
 };
 
 struct QuestionRow {
     long id = 0;
     std::string text;
     long tries = 0;
-    long students = 0;       // students who tried it
-    long rightFirstTry = 0;  // of those, right at their first try
+    long students = 0;                                     // students who tried it
+    long rightFirstTry = 0;                                // of those, right at their first try
     std::vector<std::pair<std::string, long>> commonWrong; // most frequent first, at most three
 };
 

@@ -175,11 +175,12 @@ int Commands::addTeacher(const std::string& db, const std::string& name, const s
 int Commands::results(const std::string& db)
 {
     QuizStore store(db);
-    out_ << std::left << std::setw(20) << "usuario" << std::right << std::setw(12) << "respondidas"
-         << std::setw(8) << "certas" << std::setw(9) << "erradas" << "  ultima resposta\n";
+    out_ << std::left << std::setw(20) << "usuario" << std::right << std::setw(12) << "respondidas" << std::setw(8)
+         << "certas" << std::setw(9) << "erradas"
+         << "  ultima resposta\n";
     for (const StudentResult& r : store.results())
-        out_ << std::left << std::setw(20) << r.username << std::right << std::setw(12) << r.answered
-             << std::setw(8) << r.right << std::setw(9) << r.wrong << "  " << r.lastAnswer << "\n";
+        out_ << std::left << std::setw(20) << r.username << std::right << std::setw(12) << r.answered << std::setw(8)
+             << r.right << std::setw(9) << r.wrong << "  " << r.lastAnswer << "\n";
     return 0;
 }
 
@@ -209,7 +210,8 @@ int Commands::serve(const std::string& db, const std::vector<std::string>& optio
         else if (key == "--port") server.port = number(value, 0, 65535, "porta");
         else if (key == "--port-file") portFile = value;
         else if (key == "--threads") server.threads = unsigned(number(value, 1, 64, "numero de threads"));
-        else if (key == "--session-time") server.sessionSeconds = unsigned(number(value, 1, 604800, "duracao da sessao"));
+        else if (key == "--session-time")
+            server.sessionSeconds = unsigned(number(value, 1, 604800, "duracao da sessao"));
         else return usage(err_, 2);
     }
     // Each connection allocates and frees a few kilobytes in the server threads' malloc arenas; without
@@ -231,7 +233,8 @@ int Commands::serve(const std::string& db, const std::vector<std::string>& optio
                                      " (a pasta existe? ha permissao de escrita?)");
     }
     out_ << "quizd: servindo " << db << " em http://" << server.address << ":" << http.port()
-         << "/play.php (pagina do professor em /)\n" << std::flush;
+         << "/play.php (pagina do professor em /)\n"
+         << std::flush;
     waitForStopSignal(signals);
     out_ << "quizd: parado\n";
     return 0;

@@ -58,8 +58,8 @@ std::string unescape(const std::string& s)
 
 std::string stripHtml(const std::string& s)
 {
-    static const std::pair<std::string, char> entities[] = {
-        {"&nbsp;", ' '}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&#39;", '\''}, {"&amp;", '&'}};
+    static const std::pair<std::string, char> entities[] = {{"&nbsp;", ' '}, {"&lt;", '<'},   {"&gt;", '>'},
+                                                            {"&quot;", '"'}, {"&#39;", '\''}, {"&amp;", '&'}};
     std::string out;
     bool inTag = false;
     for (std::size_t i = 0; i < s.size(); ++i) {

@@ -129,17 +129,11 @@ HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& opt
     // connections are being closed.
     daemon_ = MHD_start_daemon(
         MHD_USE_EPOLL_INTERNAL_THREAD | MHD_USE_TURBO | MHD_USE_ERROR_LOG, 0, &HttpServer::onAccept, this,
-        &HttpServer::onRequest, this,
-        MHD_OPTION_SOCK_ADDR, &address,
-        MHD_OPTION_THREAD_POOL_SIZE, options.threads,
-        MHD_OPTION_CONNECTION_TIMEOUT, options.timeoutSeconds,
-        MHD_OPTION_CONNECTION_MEMORY_LIMIT, options.requestLimit,
-        MHD_OPTION_CONNECTION_LIMIT, descriptorRoom(),
-        MHD_OPTION_LISTEN_BACKLOG_SIZE, 1024u,
-        MHD_OPTION_URI_LOG_CALLBACK, &HttpServer::onUri, this,
-        MHD_OPTION_NOTIFY_COMPLETED, &HttpServer::onCompleted, this,
-        MHD_OPTION_NOTIFY_CONNECTION, &HttpServer::onConnection, this,
-        MHD_OPTION_END);
+        &HttpServer::onRequest, this, MHD_OPTION_SOCK_ADDR, &address, MHD_OPTION_THREAD_POOL_SIZE, options.threads,
+        MHD_OPTION_CONNECTION_TIMEOUT, options.timeoutSeconds, MHD_OPTION_CONNECTION_MEMORY_LIMIT, options.requestLimit,
+        MHD_OPTION_CONNECTION_LIMIT, descriptorRoom(), MHD_OPTION_LISTEN_BACKLOG_SIZE, 1024u,
+        MHD_OPTION_URI_LOG_CALLBACK, &HttpServer::onUri, this, MHD_OPTION_NOTIFY_COMPLETED, &HttpServer::onCompleted,
+        this, MHD_OPTION_NOTIFY_CONNECTION, &HttpServer::onConnection, this, MHD_OPTION_END);
     if (!daemon_)
         throw std::runtime_error("nao consegui escutar em " + options.address + ":" + std::to_string(options.port) +
                                  " (porta em uso, ou abaixo de 1024 sem permissao)");
@@ -205,7 +199,8 @@ MHD_Result HttpServer::onRequest(void* self, MHD_Connection* connection, const c
     return server->serve(connection, url, method, r);
 }
 
-MHD_Result HttpServer::serve(MHD_Connection* connection, const std::string& path, const std::string& method, Request& request)
+MHD_Result HttpServer::serve(MHD_Connection* connection, const std::string& path, const std::string& method,
+                             Request& request)
 {
     std::string client = peer(connection);
     if (originPath(path) == "/play.php") return play(connection, method, request, client);
@@ -225,7 +220,8 @@ bool HttpServer::withStore(Work work, std::string& outcome)
         bool ok = work(*store);
         if (store->database().fileMoved()) {
             fileMoved_ = true;
-            outcome = "erro: o arquivo do banco " + databasePath_ + " foi apagado ou trocado: nada mais e gravado; "
+            outcome = "erro: o arquivo do banco " + databasePath_ +
+                      " foi apagado ou trocado: nada mais e gravado; "
                       "reinicie o quizd";
             giveBack(std::move(store)); // kept open, never used: closing it would clean up files by name
             return false;
@@ -238,7 +234,8 @@ bool HttpServer::withStore(Work work, std::string& outcome)
     }
 }
 
-MHD_Result HttpServer::play(MHD_Connection* connection, const std::string& method, Request& request, const std::string& client)
+MHD_Result HttpServer::play(MHD_Connection* connection, const std::string& method, Request& request,
+                            const std::string& client)
 {
     Reply reply{500, "0\tErro interno do servidor"};
     std::string outcome;
@@ -269,8 +266,14 @@ MHD_Result HttpServer::play(MHD_Connection* connection, const std::string& metho
 MHD_Result HttpServer::teacher(MHD_Connection* connection, const std::string& path, const std::string& method,
                                Request& request, const std::string& client)
 {
-    WebRequest web{method, path, request.target, header(connection, "Cookie"), header(connection, "Content-Type"),
-                   std::move(request.body), request.bodyTooLarge, client};
+    WebRequest web{method,
+                   path,
+                   request.target,
+                   header(connection, "Cookie"),
+                   header(connection, "Content-Type"),
+                   std::move(request.body),
+                   request.bodyTooLarge,
+                   client};
     WebReply reply;
     std::string outcome;
     bool done = withStore(

@@ -21,10 +21,10 @@ namespace quizd {
 
 struct ServerOptions {
     std::string address = "0.0.0.0";
-    int port = 80;              // 0: any free port (see HttpServer::port)
+    int port = 80; // 0: any free port (see HttpServer::port)
     unsigned threads = 2;
-    unsigned timeoutSeconds = 10;   // an idle connection is closed after this
-    unsigned deadlineSeconds = 30;  // any connection is closed after this
+    unsigned timeoutSeconds = 10;     // an idle connection is closed after this
+    unsigned deadlineSeconds = 30;    // any connection is closed after this
     std::size_t requestLimit = 16384; // bytes of request line and headers per connection
     unsigned maxConnections = 4000;
     // A whole class behind one school router shares an address, so this stays generous; it only
@@ -50,13 +50,12 @@ private:
                                 const char* version, const char* upload, std::size_t* uploadSize, void** request);
     static void onConnection(void* self, MHD_Connection* connection, void** socketContext,
                              MHD_ConnectionNotificationCode event);
-    static void onCompleted(void* self, MHD_Connection* connection, void** request,
-                            MHD_RequestTerminationCode reason);
+    static void onCompleted(void* self, MHD_Connection* connection, void** request, MHD_RequestTerminationCode reason);
 
     MHD_Result serve(MHD_Connection* connection, const std::string& path, const std::string& method, Request& request);
     MHD_Result play(MHD_Connection* connection, const std::string& method, Request& request, const std::string& peer);
-    MHD_Result teacher(MHD_Connection* connection, const std::string& path, const std::string& method,
-                       Request& request, const std::string& peer);
+    MHD_Result teacher(MHD_Connection* connection, const std::string& path, const std::string& method, Request& request,
+                       const std::string& peer);
     // Runs work on a pooled store; a store whose work failed is closed rather than pooled (it may be
     // a connection SQLite opened read-only), and a moved file stops all further work.
     template <class Work>

@@ -14,8 +14,8 @@ class LoginThrottle {
 public:
     using Clock = std::chrono::steady_clock;
     struct Limits {
-        int freeFailures;                // tries a mistyping student gets without waiting
-        int lockAfter;                   // failures that lock for lockTime
+        int freeFailures; // tries a mistyping student gets without waiting
+        int lockAfter;    // failures that lock for lockTime
         std::chrono::seconds lockTime;
         std::chrono::seconds forgetAfter; // a quiet spell this long wipes the count
     };
@@ -25,7 +25,8 @@ public:
     LoginThrottle(Limits perName = kPerName, Limits perAddress = kPerAddress);
 
     // How long this name from this address must still wait before its password is checked; nullopt: now.
-    std::optional<std::chrono::seconds> wait(const std::string& name, const std::string& address, Clock::time_point now);
+    std::optional<std::chrono::seconds> wait(const std::string& name, const std::string& address,
+                                             Clock::time_point now);
     void failed(const std::string& name, const std::string& address, Clock::time_point now);
     void succeeded(const std::string& name);
 
@@ -37,7 +38,8 @@ private:
     };
     using Table = std::unordered_map<std::string, Record>;
     static void count(Table& table, const std::string& key, const Limits& limits, Clock::time_point now);
-    static std::optional<std::chrono::seconds> remaining(const Table& table, const std::string& key, Clock::time_point now);
+    static std::optional<std::chrono::seconds> remaining(const Table& table, const std::string& key,
+                                                         Clock::time_point now);
 
     Limits perName_;
     Limits perAddress_;

@@ -31,9 +31,8 @@ std::string toHex(const unsigned char* data, std::size_t n)
 std::string PasswordHash::derive(const std::string& password, const std::string& salt, int iterations)
 {
     unsigned char out[32];
-    if (PKCS5_PBKDF2_HMAC(password.data(), int(password.size()),
-                          reinterpret_cast<const unsigned char*>(salt.data()), int(salt.size()), iterations,
-                          EVP_sha256(), sizeof out, out) != 1)
+    if (PKCS5_PBKDF2_HMAC(password.data(), int(password.size()), reinterpret_cast<const unsigned char*>(salt.data()),
+                          int(salt.size()), iterations, EVP_sha256(), sizeof out, out) != 1)
         throw std::runtime_error("PBKDF2 falhou");
     return toHex(out, sizeof out);
 }
@@ -58,8 +57,7 @@ bool PasswordHash::verify(const std::string& password, const std::string& stored
     int iterations = std::atoi(parts[1].c_str());
     if (iterations < 1) return false;
     std::string computed = derive(password, parts[2], iterations);
-    return computed.size() == parts[3].size() &&
-           CRYPTO_memcmp(computed.data(), parts[3].data(), computed.size()) == 0;
+    return computed.size() == parts[3].size() && CRYPTO_memcmp(computed.data(), parts[3].data(), computed.size()) == 0;
 }
 
 }

@@ -21,7 +21,7 @@ struct Question {
     std::vector<int> rightAlternatives;     // choice kinds: indices into alternatives, ascending
     std::vector<std::string> acceptedTexts; // Text kind
     std::vector<NumberRange> acceptedNumbers;
-    bool shuffle = true;                    // true/false keeps "Verdadeiro", "Falso" in place
+    bool shuffle = true; // true/false keeps "Verdadeiro", "Falso" in place
 };
 
 // The most check boxes the game's choice window has.

@@ -162,7 +162,9 @@ int QuizStore::addUsers(const std::vector<std::pair<std::string, std::string>>& 
         if (!findUser(users[k].first)) ++created;
         db_.prepare("INSERT INTO users(username, password_hash) VALUES(?1, ?2) "
                     "ON CONFLICT(username) DO UPDATE SET password_hash = excluded.password_hash")
-            .bind(1, users[k].first).bind(2, hashes[k]).step();
+            .bind(1, users[k].first)
+            .bind(2, hashes[k])
+            .step();
     }
     t.commit();
     return created;
@@ -178,7 +180,9 @@ bool QuizStore::addTeacher(const std::string& username, const std::string& passw
     bool existed = teacherHash(username).has_value();
     db_.prepare("INSERT INTO teachers(username, password_hash) VALUES(?1, ?2) "
                 "ON CONFLICT(username) DO UPDATE SET password_hash = excluded.password_hash")
-        .bind(1, username).bind(2, hash).step();
+        .bind(1, username)
+        .bind(2, hash)
+        .step();
     t.commit();
     return !existed;
 }
@@ -227,19 +231,23 @@ ImportCount QuizStore::importQuestions(const std::vector<Question>& questions)
         } else {
             Statement last = db_.prepare("SELECT coalesce(max(id), 0) FROM questions");
             last.step();
-            if (last.integer(0) >= kMaxQuestionId)
-                throw DatabaseError("o banco ja tem o maximo de 9999 questoes");
+            if (last.integer(0) >= kMaxQuestionId) throw DatabaseError("o banco ja tem o maximo de 9999 questoes");
             ++count.added;
         }
         db_.prepare("INSERT INTO questions(kind, text, alternatives, answers, shuffle) VALUES(?1,?2,?3,?4,?5) "
                     "ON CONFLICT(text) DO UPDATE SET kind = excluded.kind, alternatives = excluded.alternatives, "
                     "answers = excluded.answers, shuffle = excluded.shuffle")
-            .bind(1, std::string(1, char(q.kind))).bind(2, q.text).bind(3, alternatives)
-            .bind(4, encodeAnswers(q)).bind(5, q.shuffle ? 1 : 0).step();
+            .bind(1, std::string(1, char(q.kind)))
+            .bind(2, q.text)
+            .bind(3, alternatives)
+            .bind(4, encodeAnswers(q))
+            .bind(5, q.shuffle ? 1 : 0)
+            .step();
     }
     // Servers keep the bank in memory and reload it when this number moves.
     db_.prepare("INSERT INTO meta(key, value) VALUES('bank_version', 1) "
-                "ON CONFLICT(key) DO UPDATE SET value = value + 1").step();
+                "ON CONFLICT(key) DO UPDATE SET value = value + 1")
+        .step();
     t.commit();
     return count;
 }
@@ -313,15 +321,21 @@ std::vector<int> QuizStore::displayOrder(long userId, const Question& q)
     std::vector<int> order = shuffledOrder(q);
     // Two fetches racing: the first order written wins, and both then read that one.
     db_.prepare("INSERT OR IGNORE INTO presentations(user_id, question_id, display_order) VALUES(?1,?2,?3)")
-        .bind(1, userId).bind(2, q.id)
-        .bind(3, join(mapToText(order, [](int i) { return std::to_string(i); }))).step();
+        .bind(1, userId)
+        .bind(2, q.id)
+        .bind(3, join(mapToText(order, [](int i) { return std::to_string(i); })))
+        .step();
     return storedOrder(userId, q.id).value_or(order);
 }
 
 void QuizStore::recordAttempt(long userId, long questionId, const std::string& answer, bool right)
 {
     db_.prepare("INSERT INTO attempts(user_id, question_id, answer, is_right) VALUES(?1,?2,?3,?4)")
-        .bind(1, userId).bind(2, questionId).bind(3, answer).bind(4, right ? 1 : 0).step();
+        .bind(1, userId)
+        .bind(2, questionId)
+        .bind(3, answer)
+        .bind(4, right ? 1 : 0)
+        .step();
 }
 
 std::vector<StudentResult> QuizStore::results()

@@ -19,8 +19,8 @@ void ResultsCsv::write(std::ostream& out, const std::vector<StudentResult>& resu
 {
     out << "usuario,respondidas,certas,erradas,primeira_resposta,ultima_resposta\n";
     for (const StudentResult& r : results)
-        out << field(r.username) << "," << r.answered << "," << r.right << "," << r.wrong << "," << r.firstAnswer
-            << "," << r.lastAnswer << "\n";
+        out << field(r.username) << "," << r.answered << "," << r.right << "," << r.wrong << "," << r.firstAnswer << ","
+            << r.lastAnswer << "\n";
 }
 
 }

@@ -85,11 +85,14 @@ std::string TeacherPages::page(const std::string& title, const std::string& form
     std::string nav;
     if (!formToken.empty())
         nav = "<a href=\"/\">Turma</a><a href=\"/questoes\">Questões</a><a href=\"/gerenciar\">Gerenciar</a>"
-              "<form method=\"post\" action=\"/sair\">" + tokenField(formToken) + "<button>Sair</button></form>";
+              "<form method=\"post\" action=\"/sair\">" +
+              tokenField(formToken) + "<button>Sair</button></form>";
     return "<!DOCTYPE html>\n<html lang=\"pt-BR\"><head><meta charset=\"utf-8\">"
-           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">" + head +
-           "<title>" + escape(title) + " - quizd</title><style>" + kStyle + "</style></head><body>"
-           "<header><h1>quizd · " + escape(title) + "</h1>" + nav + "</header><main>" + body + "</main></body></html>\n";
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">" +
+           head + "<title>" + escape(title) + " - quizd</title><style>" + kStyle +
+           "</style></head><body>"
+           "<header><h1>quizd · " +
+           escape(title) + "</h1>" + nav + "</header><main>" + body + "</main></body></html>\n";
 }
 
 std::string TeacherPages::logIn(const std::string& message)
@@ -115,11 +118,14 @@ std::string TeacherPages::classAtAGlance(const std::string& formToken, const std
                        "<th>Erradas</th><th>Última resposta</th><th>Quando</th></tr>";
     for (const StudentRow& s : students) {
         int width = bankSize > 0 ? int(100 * s.rightQuestions / bankSize) : 0;
-        body += "<tr><td><a href=\"/aluno?id=" + number(s.id) + "\">" + escape(s.name) + "</a></td>"
-                "<td class=\"n\">" + number(s.rightQuestions) + " de " + number(bankSize) +
+        body += "<tr><td><a href=\"/aluno?id=" + number(s.id) + "\">" + escape(s.name) +
+                "</a></td>"
+                "<td class=\"n\">" +
+                number(s.rightQuestions) + " de " + number(bankSize) +
                 " <span class=\"track\"><span class=\"bar\" style=\"width:" + std::to_string(width) +
                 "%\"></span></span></td>"
-                "<td class=\"n\">" + number(s.tries) + "</td><td class=\"n\">" + number(s.wrong) + "</td>";
+                "<td class=\"n\">" +
+                number(s.tries) + "</td><td class=\"n\">" + number(s.wrong) + "</td>";
         if (s.lastQuestion == 0) {
             body += "<td class=\"note\">nenhuma ainda</td><td></td></tr>";
             continue;
@@ -140,22 +146,25 @@ std::string TeacherPages::questions(const std::string& formToken, const std::vec
                        "<th>Certas na 1ª tentativa</th><th>Respostas erradas mais comuns</th></tr>";
     for (const QuestionRow& q : rows) {
         std::string share = "-";
-        if (q.students > 0) share = number(q.rightFirstTry * 100 / q.students) + "% (" + number(q.rightFirstTry) +
-                                    " de " + number(q.students) + ")";
+        if (q.students > 0)
+            share = number(q.rightFirstTry * 100 / q.students) + "% (" + number(q.rightFirstTry) + " de " +
+                    number(q.students) + ")";
         std::string wrong;
         for (const auto& [text, n] : q.commonWrong)
             wrong += "<div>" + escape(text) + " <span class=\"note\">(" + number(n) + "×)</span></div>";
         body += "<tr><td class=\"n\">" + number(q.id) + "</td><td>" + escape(q.text) + "</td><td class=\"n\">" +
                 number(q.tries) + "</td><td class=\"n\">" + share + "</td><td>" + wrong + "</td></tr>";
     }
-    if (rows.empty()) body += "<tr><td colspan=\"5\" class=\"note\">Nenhuma questão: importe um arquivo GIFT em Gerenciar.</td></tr>";
+    if (rows.empty())
+        body += "<tr><td colspan=\"5\" class=\"note\">Nenhuma questão: importe um arquivo GIFT em Gerenciar.</td></tr>";
     return page("Questões", formToken, body + "</table>");
 }
 
 std::string TeacherPages::student(const std::string& formToken, const std::string& name,
                                   const std::vector<AttemptRow>& rows)
 {
-    std::string body = "<p class=\"note\">Todas as tentativas de " + escape(name) + ", da primeira à última.</p>"
+    std::string body = "<p class=\"note\">Todas as tentativas de " + escape(name) +
+                       ", da primeira à última.</p>"
                        "<table id=\"tentativas\"><tr><th>#</th><th>Quando</th><th>Questão</th><th>Resposta</th>"
                        "<th>Resultado</th></tr>";
     int k = 0;
@@ -173,18 +182,21 @@ std::string TeacherPages::manage(const std::string& formToken, const std::string
     std::string body;
     if (!message.empty()) body += "<div class=\"msg\" id=\"mensagem\">" + escape(message) + "</div>";
     body += "<div class=\"box\"><h2>Importar questões (GIFT)</h2>"
-            "<form method=\"post\" action=\"/importar\" enctype=\"multipart/form-data\">" + token +
+            "<form method=\"post\" action=\"/importar\" enctype=\"multipart/form-data\">" +
+            token +
             "<input type=\"file\" id=\"gift\" name=\"arquivo\" accept=\".gift,.txt\"> "
             "<button class=\"main\" id=\"importar\">Importar</button></form>"
             "<p class=\"note\">Arquivo GIFT do Moodle em UTF-8. Questões já existentes (mesmo texto) são "
             "atualizadas; o relatório diz o que foi recusado e por quê, com a linha.</p></div>"
             "<div class=\"box\"><h2>Aluno: cadastrar ou trocar a senha</h2>"
-            "<form method=\"post\" action=\"/aluno\">" + token +
+            "<form method=\"post\" action=\"/aluno\">" +
+            token +
             "<label for=\"nome\">Usuário</label><input type=\"text\" id=\"nome\" name=\"usuario\"><br>"
             "<label for=\"nova\">Senha</label><input type=\"text\" id=\"nova\" name=\"senha\"><br>"
             "<button class=\"main\" id=\"gravar\">Gravar</button></form></div>"
             "<div class=\"box\"><h2>Lista da turma (CSV)</h2>"
-            "<form method=\"post\" action=\"/turma\" enctype=\"multipart/form-data\">" + token +
+            "<form method=\"post\" action=\"/turma\" enctype=\"multipart/form-data\">" +
+            token +
             "<input type=\"file\" id=\"lista\" name=\"arquivo\" accept=\".csv,.txt\"> "
             "<button class=\"main\" id=\"enviar\">Enviar</button></form>"
             "<p class=\"note\">Uma linha <code>usuario,senha</code> (ou com <code>;</code>) por aluno. Se uma linha "

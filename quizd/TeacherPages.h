@@ -1,8 +1,8 @@
 // The teacher's pages as HTML, in Portuguese, self-contained: no script, no font and no file from
 // elsewhere, so they work on a school network without internet.
 #pragma once
-#include "ClassReport.h"
 #include "ClassList.h"
+#include "ClassReport.h"
 #include "GiftParser.h"
 
 #include <string>
@@ -18,7 +18,8 @@ public:
     static std::string classAtAGlance(const std::string& formToken, const std::vector<StudentRow>& students,
                                       long bankSize, unsigned refreshSeconds);
     static std::string questions(const std::string& formToken, const std::vector<QuestionRow>& rows);
-    static std::string student(const std::string& formToken, const std::string& name, const std::vector<AttemptRow>& rows);
+    static std::string student(const std::string& formToken, const std::string& name,
+                               const std::vector<AttemptRow>& rows);
     static std::string manage(const std::string& formToken, const std::string& message);
     static std::string importReport(const std::string& formToken, const std::string& file, int added, int updated,
                                     const GiftParser::Result& parsed);

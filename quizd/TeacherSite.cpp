@@ -49,8 +49,8 @@ std::optional<long> positiveNumber(const std::string& s)
 
 WebReply TeacherSite::failurePage(const std::string& why)
 {
-    return html(503, TeacherPages::message("Problema no servidor", "O servidor não conseguiu ler ou gravar o banco: " +
-                                                                      why, false));
+    return html(503, TeacherPages::message("Problema no servidor",
+                                           "O servidor não conseguiu ler ou gravar o banco: " + why, false));
 }
 
 std::string TeacherSite::sessionCookie(const std::string& cookieHeader)
@@ -80,8 +80,11 @@ WebReply TeacherSite::handle(const WebRequest& request, QuizStore& store)
     std::string token = sessionCookie(request.cookie);
     std::optional<TeacherSessions::Session> session = sessions_.find(token);
     if (!session) {
-        if (!reading) return html(403, TeacherPages::message("Sessão encerrada", "Sua sessão expirou ou não existe: "
-                                                                                 "entre de novo.", false));
+        if (!reading)
+            return html(403, TeacherPages::message("Sessão encerrada",
+                                                   "Sua sessão expirou ou não existe: "
+                                                   "entre de novo.",
+                                                   false));
         if (token.empty()) return redirect("/entrar");
         return html(401, TeacherPages::logIn("Sua sessão expirou. Entre de novo."));
     }
@@ -92,7 +95,8 @@ WebReply TeacherSite::handle(const WebRequest& request, QuizStore& store)
     if (!form || !TeacherSessions::sameToken(form->get("token"), session->formToken))
         return html(403, TeacherPages::message("Formulário recusado",
                                                "O formulário veio sem a chave de segurança desta sessão. Volte, "
-                                               "recarregue a página e tente de novo.", true));
+                                               "recarregue a página e tente de novo.",
+                                               true));
     return change(request, *session, *form, store);
 }
 
@@ -101,8 +105,8 @@ WebReply TeacherSite::logIn(const WebRequest& request, QuizStore& store)
     std::optional<FormData> form = FormData::parse(request.contentType, request.body);
     if (!form) return html(400, TeacherPages::logIn("Formulário inválido."));
     std::string name = form->get("usuario");
-    PasswordGate::Verdict verdict = gate_.check("professor:" + name, form->get("senha"), request.peer,
-                                                store.teacherHash(name));
+    PasswordGate::Verdict verdict =
+        gate_.check("professor:" + name, form->get("senha"), request.peer, store.teacherHash(name));
     if (verdict.outcome == PasswordGate::Outcome::Throttled)
         return html(429, TeacherPages::logIn("Muitas tentativas com senha errada. Tente de novo daqui a " +
                                              std::to_string(verdict.wait.count()) + " segundos."));
@@ -110,8 +114,10 @@ WebReply TeacherSite::logIn(const WebRequest& request, QuizStore& store)
         return html(403, TeacherPages::logIn("Usuário ou senha inválidos (só contas de professor entram aqui)."));
     TeacherSessions::Session session = sessions_.open(name);
     WebReply r = redirect("/");
-    r.headers.emplace_back("Set-Cookie", std::string(kCookie) + "=" + session.token + "; Path=/; HttpOnly; "
-                                         "SameSite=Strict; Max-Age=" + std::to_string(sessions_.lifetime().count()));
+    r.headers.emplace_back("Set-Cookie", std::string(kCookie) + "=" + session.token +
+                                             "; Path=/; HttpOnly; "
+                                             "SameSite=Strict; Max-Age=" +
+                                             std::to_string(sessions_.lifetime().count()));
     return r;
 }
 
@@ -127,7 +133,8 @@ WebReply TeacherSite::show(const WebRequest& request, const TeacherSessions::Ses
         std::optional<QueryString> query = QueryString::parse(request.target);
         std::optional<long> id = query ? positiveNumber(query->get("id")) : std::nullopt;
         std::optional<std::string> name = id ? report.studentName(*id) : std::nullopt;
-        if (!name) return html(404, TeacherPages::message("Aluno não encontrado", "Não há aluno com esse número.", true));
+        if (!name)
+            return html(404, TeacherPages::message("Aluno não encontrado", "Não há aluno com esse número.", true));
         return html(200, TeacherPages::student(token, *name, report.attempts(*id)));
     }
     if (request.path == "/resultados.csv") {
@@ -154,7 +161,8 @@ WebReply TeacherSite::change(const WebRequest& request, const TeacherSessions::S
     if (request.path == "/importar") {
         GiftParser::Result parsed = GiftParser().parse(form.get("arquivo"));
         ImportCount count = store.importQuestions(parsed.questions);
-        return html(200, TeacherPages::importReport(token, form.fileName("arquivo"), count.added, count.updated, parsed));
+        return html(200,
+                    TeacherPages::importReport(token, form.fileName("arquivo"), count.added, count.updated, parsed));
     }
     if (request.path == "/aluno") return addStudent(session, form, store);
     if (request.path == "/turma") {
@@ -174,8 +182,8 @@ WebReply TeacherSite::addStudent(const TeacherSessions::Session& session, const 
     if (why.empty() && password.empty()) why = "senha vazia";
     if (!why.empty()) return html(422, TeacherPages::manage(session.formToken, "Nada gravado: " + why + "."));
     bool created = store.addUser(name, password);
-    return html(200, TeacherPages::manage(session.formToken, (created ? "Aluno cadastrado: " : "Senha trocada: ") + name +
-                                                                 "."));
+    return html(200, TeacherPages::manage(session.formToken,
+                                          (created ? "Aluno cadastrado: " : "Senha trocada: ") + name + "."));
 }
 
 }

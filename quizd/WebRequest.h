@@ -14,7 +14,7 @@ struct WebRequest {
     std::string contentType;
     std::string body;
     bool bodyTooLarge = false;
-    std::string peer;   // client address
+    std::string peer; // client address
 };
 
 struct WebReply {

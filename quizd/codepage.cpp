@@ -72,8 +72,7 @@ bool utf8ToCp1252(const std::string& utf8, std::string& out, long& badChar)
 std::string cp1252ToUtf8(const std::string& bytes)
 {
     std::string out;
-    for (unsigned char b : bytes)
-        appendUtf8(out, windows1252::toUnicode(b));
+    for (unsigned char b : bytes) appendUtf8(out, windows1252::toUnicode(b));
     return out;
 }
 
