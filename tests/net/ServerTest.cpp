@@ -65,7 +65,11 @@ public:
     }
 
 private:
-    std::string _path = (std::filesystem::temp_directory_path() / "satlink-server-test-log.txt").string();
+    // Tests run in parallel processes: each has a file of its own.
+    std::string _path = (std::filesystem::temp_directory_path() /
+                         ("satlink-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                          "-log.txt"))
+                            .string();
 };
 
 // Answers one request with a status line, then a byte every 100 ms for two seconds.
