@@ -188,7 +188,8 @@ size_t bodyStart(const std::string& reply)
 {
     const size_t crlf = reply.find("\n\r\n");
     const size_t lf = reply.find("\n\n");
-    return std::min(crlf == std::string::npos ? reply.size() : crlf + 3, lf == std::string::npos ? reply.size() : lf + 2);
+    return std::min(crlf == std::string::npos ? reply.size() : crlf + 3,
+                    lf == std::string::npos ? reply.size() : lf + 2);
 }
 
 // Nobody reads the log-on reply, so a refused log-on is seen only here: its status line and first body line.

@@ -304,7 +304,8 @@ TEST_F(ServerTest, TimeOutsAreLoggedAsTimeOuts)
 TEST_F(ServerTest, FailedLogonsAreLogged)
 {
     LogCapture log;
-    const std::string refusal = "HTTP/1.0 403 Forbidden\r\nContent-Type: text/plain\r\n\r\n0\tUsuario ou senha invalidos";
+    const std::string refusal =
+        "HTTP/1.0 403 Forbidden\r\nContent-Type: text/plain\r\n\r\n0\tUsuario ou senha invalidos";
     {
         RecordingServer server(refusal);
         pointAt(server);
