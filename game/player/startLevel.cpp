@@ -9,6 +9,7 @@
 #include "shell/Config.h"
 #include "shell/Global.h"
 #include "world/Map.h"
+#include "world/meshCheck.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ void addSky()
 
 void addTablesAndChairs()
 {
-    irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh(mediaFile("\\media\\tablechair.3DS"));
+    irr::scene::IAnimatedMesh* mesh = loadCheckedMesh(mediaFile("\\media\\tablechair.3DS"));
     if (!mesh) {
         GLog.writelf("no tablechair.3DS");
         return;
