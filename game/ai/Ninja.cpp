@@ -17,8 +17,8 @@ namespace {
 
 const irr::f32 NodeScale = 10;
 // Where the right hand holds the sword before the body, in the model's own units (feet at the origin,
-// facing +Z): the blade's ray then runs at the height of the player's chest.
-const irr::core::vector3df Hand(2.4f, 8.0f, 2.0f);
+// facing +Z): the blade's ray then runs at the height of the player's chest, just right of his middle.
+const irr::core::vector3df Hand(1.0f, 8.0f, 2.5f);
 
 }  // namespace
 

@@ -55,8 +55,8 @@ TEST_F(Brain1Test, SeesThePlayerOnlyCloserThanItsVisionRange)
 TEST_F(Brain1Test, PlayerWithinTheSwordsReachIsStruckWithoutWalking)
 {
     ninjaAt({0, 0, 0});
-    // The hand holds the sword at about (24, 80, 20); its reach is 30.
-    playerAt({24, 80, 45});
+    // The hand holds the sword at about (10, 80, 25); its reach is 30.
+    playerAt({10, 80, 50});
     EXPECT_EQ(states(5), (std::vector<int>{EstandExec, EattackEnemy, EattackEnemyExec, EattackEnemyExec,
                                            EattackEnemyExec}));
     EXPECT_EQ(brain->getFollow(), nullptr);
