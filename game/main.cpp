@@ -1,8 +1,11 @@
 // satlink: starts the engine and the sound, runs the game loop, and shuts down.
 #include <cstdio>
+#include <memory>
 
+#include "ai/Ninja.h"
 #include "app/MainLoop.h"
 #include "app/Startup.h"
+#include "app/oneNinja.h"
 #include "platform/CommandLine.h"
 #include "platform/GameFolders.h"
 #include "platform/LogFile.h"
@@ -64,7 +67,11 @@ int main(int argc, char** argv)
     initSound();
     readStartupKeys(options);
     startLevel();
+    std::unique_ptr<Ninja> ninja;
+    if (options.oneNinja())
+        ninja = placeOneNinja();
     gameLoop();
+    ninja.reset();
     drop();
     return 666;
 }

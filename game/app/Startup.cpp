@@ -13,6 +13,7 @@
 #include "shell/Global.h"
 #include "shell/fatal.h"
 #include "ui/Dialogs.h"
+#include "world/Graph.h"
 
 namespace {
 
@@ -83,6 +84,7 @@ void StartupEngine()
     GmainCamera = new Camera();
     GmainCamera->readMessagesFrom([] { return ScreenMessage{_Mensagem, _TenirMessage}; });
     GTimer = GDevice->getTimer();
+    GGraph = new Graph();
     mountMedia();
     GDialogs.createDialogs();
 }
@@ -100,6 +102,8 @@ void drop()
     GLog.writelf("drop");
     delete GmainCamera;
     GmainCamera = nullptr;
+    delete GGraph;
+    GGraph = nullptr;
     Gcolisao.clear();
     if (GSound)
         GSound->drop();

@@ -10,6 +10,8 @@ public:
     bool editor() const { return _editor; }
     bool testMode() const { return _testMode; }
     bool help() const { return _help; }
+    // Not in the usage text: the window tests' way to meet one monster before the mission places them.
+    bool oneNinja() const { return _oneNinja; }
     // Empty when every argument was understood; otherwise a line naming the first one that was not.
     const std::string& error() const { return _error; }
 
@@ -20,5 +22,6 @@ private:
     bool _editor = false;
     bool _testMode = false;
     bool _help = false;
+    bool _oneNinja = false;
     std::string _error;
 };

@@ -22,6 +22,7 @@ void loadMap()
 {
     GcurrentMap = new Map();
     GcurrentMap->load3DSMap(Gexepath + "\\Media\\OrvendMap\\");
+    GcurrentMap->loadGraph(Gexepath + "\\Media\\OrvendMap\\");
     if (Gconfig.wireframe)
         GcurrentMap->getNode()->setMaterialFlag(irr::video::EMF_WIREFRAME, true);
 }
