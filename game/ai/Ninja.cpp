@@ -6,11 +6,12 @@
 
 #include "ai/Brain.h"
 #include "ai/deathSignal.h"
-#include "ai/mediaPath.h"
 #include "platform/LogFile.h"
 #include "player/LongSword.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
+#include "shell/mediaFile.h"
+#include "world/meshCheck.h"
 #include "world/oneShotSound.h"
 
 namespace {
@@ -27,16 +28,16 @@ Ninja::Ninja(Brain* brain) : NPC(brain)
     GLog.writelf("Ninja::Ninja");
     setLife(100);
     setDefence(0.5f);
-    if (irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh(monsterMedia("\\Media\\ninja.b3d")))
+    if (irr::scene::IAnimatedMesh* mesh = loadCheckedMesh(mediaFile("\\Media\\ninja.b3d")))
         _aninode = GSmgr->addAnimatedMeshSceneNode(mesh, nullptr, -1);
     if (!_aninode) {
-        std::printf("cannot load the ninja: %s\n", monsterMedia("\\Media\\ninja.b3d").c_str());
+        std::printf("cannot load the ninja: %s\n", mediaFile("\\Media\\ninja.b3d").c_str());
         GLog.writelf("cannot load the ninja's model");
         std::exit(0);
     }
     _aninode->setPosition(irr::core::vector3df(0, 0, 0));
     _aninode->setScale(irr::core::vector3df(NodeScale));
-    _aninode->setMaterialTexture(0, GDriver->getTexture(monsterMedia("\\Media\\nskinbl.jpg")));
+    _aninode->setMaterialTexture(0, GDriver->getTexture(mediaFile("\\Media\\nskinbl.jpg")));
     _aninode->setMaterialFlag(irr::video::EMF_LIGHTING, true);
     _aninode->setName(_name.empty() ? "ninja" : _name.c_str());
     turnOnCollision(100, false, _aninode);

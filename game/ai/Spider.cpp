@@ -6,12 +6,12 @@
 
 #include "ai/Brain.h"
 #include "ai/deathSignal.h"
-#include "ai/mediaPath.h"
 #include "platform/LogFile.h"
 #include "platform/SoundEngine.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
+#include "shell/mediaFile.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ Spider::Spider(Brain* brain) : NPC(brain)
     _aninode = GSmgr->addAnimatedMeshSceneNode(sphere, nullptr, -1);
     _aninode->setPosition(irr::core::vector3df(0, 0, 0));
     _aninode->setScale(irr::core::vector3df(8));
-    _aninode->setMaterialTexture(0, GDriver->getTexture(monsterMedia("\\Media\\freebeast\\beast3.jpg")));
+    _aninode->setMaterialTexture(0, GDriver->getTexture(mediaFile("\\Media\\freebeast\\beast3.jpg")));
     _aninode->setMaterialFlag(irr::video::EMF_LIGHTING, true);
     _aninode->setName(_name.empty() ? "spider" : _name.c_str());
     turnOnCollision(100, false, _aninode);

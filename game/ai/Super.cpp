@@ -2,19 +2,20 @@
 #include "ai/Super.h"
 
 #include "ai/Brain.h"
-#include "ai/mediaPath.h"
 #include "player/Arma.h"
 #include "shell/Global.h"
+#include "shell/mediaFile.h"
+#include "world/meshCheck.h"
 
 Super::Super(Brain* brain) : NPC(brain)
 {
     setLife(100);
     setDefence(0.1f);
-    if (irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh(monsterMedia("\\Media\\super.md2")))
+    if (irr::scene::IAnimatedMesh* mesh = loadCheckedMesh(mediaFile("\\Media\\super.md2")))
         _aninode = GSmgr->addAnimatedMeshSceneNode(mesh, nullptr, -1);
     if (_aninode) {
         _aninode->setScale(irr::core::vector3df(2));
-        _aninode->setMaterialTexture(0, GDriver->getTexture(monsterMedia("\\Media\\super.pcx")));
+        _aninode->setMaterialTexture(0, GDriver->getTexture(mediaFile("\\Media\\super.pcx")));
         _aninode->setMaterialFlag(irr::video::EMF_LIGHTING, false);
     }
     setCorRotation(irr::core::vector3df(0, 90, 0));

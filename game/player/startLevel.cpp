@@ -2,21 +2,16 @@
 #include "player/startLevel.h"
 
 #include "platform/LogFile.h"
-#include "platform/nativepath.h"
 #include "player/Camera.h"
 #include "player/NoWeapon.h"
 #include "player/Sniper.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
+#include "shell/mediaFile.h"
 #include "world/Map.h"
 #include "world/meshCheck.h"
 
 namespace {
-
-irr::core::stringc mediaFile(const char* name)
-{
-    return nativePath((Gexepath + name).c_str()).c_str();
-}
 
 void loadMap()
 {
