@@ -1,6 +1,7 @@
 // satlink: starts the engine and the sound, runs the game loop, and shuts down.
 #include <cstdio>
 
+#include "ai/GraphEditor.h"
 #include "app/MainLoop.h"
 #include "app/Startup.h"
 #include "platform/CommandLine.h"
@@ -39,6 +40,18 @@ void readStartupKeys(const CommandLine& options)
         GLog.writelf("test mode on");
 }
 
+// Held E or --editor: the editor shows the level's waypoints, or those of the file given to edit.
+void openEditor(const CommandLine& options)
+{
+    if (!options.editor() && !startupKeyHeld('E'))
+        return;
+    GGraphEditor = new GraphEditor(GDevice, GmainCamera->getNode());
+    const std::string file = options.waypoints().empty()
+                                 ? nativePath((Gexepath + "\\media\\orvendMap\\waypoint.wpn").c_str())
+                                 : options.waypoints();
+    GGraphEditor->load(file.c_str());
+}
+
 }
 
 int main(int argc, char** argv)
@@ -61,6 +74,7 @@ int main(int argc, char** argv)
     StartupEngine();
     initSound();
     readStartupKeys(options);
+    openEditor(options);
     startLevel();
     gameLoop();
     drop();

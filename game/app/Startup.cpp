@@ -13,6 +13,7 @@
 #include "shell/Global.h"
 #include "shell/fatal.h"
 #include "ui/Dialogs.h"
+#include "world/Graph.h"
 
 namespace {
 
@@ -85,6 +86,7 @@ void StartupEngine()
     GTimer = GDevice->getTimer();
     mountMedia();
     GDialogs.createDialogs();
+    GGraph = new Graph;
 }
 
 void initSound()

@@ -10,6 +10,9 @@ public:
     bool editor() const { return _editor; }
     bool testMode() const { return _testMode; }
     bool help() const { return _help; }
+    // The waypoint file the editor loads and saves (--waypoints FILE, which opens the editor too);
+    // empty for the level's own.
+    const std::string& waypoints() const { return _waypoints; }
     // Empty when every argument was understood; otherwise a line naming the first one that was not.
     const std::string& error() const { return _error; }
 
@@ -20,5 +23,6 @@ private:
     bool _editor = false;
     bool _testMode = false;
     bool _help = false;
+    std::string _waypoints;
     std::string _error;
 };
