@@ -89,8 +89,10 @@ bool GraphEditor::load(const char* path)
         report(std::string(error.what()) + " " + _path, true);
         return false;
     }
-    if (ponto.empty())
+    if (ponto.empty()) {
+        report("nenhum waypoint em " + _path + ": N acrescenta o primeiro", false);
         return false;
+    }
     for (Node* p : ponto) {
         printPoint(p->pos);
         for (const Edge& e : p->edge)

@@ -1,5 +1,4 @@
-// The in-game waypoint editor: shows the monsters' graph through the walls and edits it from the
-// player's position, then writes it back to its ".wpn" file.
+// The in-game waypoint editor: the monsters' graph shown through the walls, edited, saved to its file.
 #pragma once
 
 #include <irrlicht.h>

@@ -246,12 +246,20 @@ TEST_F(GraphEditorTest, SavingOverABrokenOrReadOnlyFileFailsAndKeepsIt)
     }
 }
 
-TEST_F(GraphEditorTest, ACorruptFileLoadsNothingAndSaysSo)
+TEST_F(GraphEditorTest, ACorruptOrMissingFileLoadsNothingAndSaysSo)
 {
-    WpnBytes().u32(3).node(0, 1, {0, 0, 0}).writeTo(file);
-    EXPECT_FALSE(editor->load(file.c_str()));
-    EXPECT_TRUE(editor->getPontos().empty());
-    EXPECT_NE(editor->status().find(L"Arquivo de WayPoints corrompido!!!"), std::wstring::npos);
+    const struct {
+        bool write;
+        const wchar_t* said;
+    } cases[] = {{true, L"Arquivo de WayPoints corrompido!!!"}, {false, L"nenhum waypoint em"}};
+    for (const auto& c : cases) {
+        std::remove(file.c_str());
+        if (c.write)
+            WpnBytes().u32(3).node(0, 1, {0, 0, 0}).writeTo(file);
+        EXPECT_FALSE(editor->load(file.c_str()));
+        EXPECT_TRUE(editor->getPontos().empty());
+        EXPECT_NE(editor->status().find(c.said), std::wstring::npos);
+    }
 }
 
 TEST_F(GraphEditorTest, TextDumpListsEveryWaypointAndEdge)

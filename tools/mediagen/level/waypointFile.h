@@ -1,5 +1,4 @@
-// The monsters' waypoint file (wayPoint.wpn), kept in the source tree beside this code and edited with
-// the game's waypoint editor: read and checked here before it is copied into the media folder.
+// The level's waypoint file, kept in the source tree and edited in the game: read and checked.
 #pragma once
 
 #include <cstdint>
