@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shell/Global.h"
+#include "support/NullDevice.h"
 #include "world/Collidable.h"
 #include "world/Map.h"
 
@@ -37,25 +38,6 @@ private:
 
 long Crate::touches = 0;
 
-void openDevice()
-{
-    resetGlobalContext();
-    irr::SIrrlichtCreationParameters parameters;
-    parameters.DriverType = irr::video::EDT_NULL;
-    parameters.LoggingLevel = irr::ELL_NONE;
-    GDevice = irr::createDeviceEx(parameters);
-    GDriver = GDevice->getVideoDriver();
-    GSmgr = GDevice->getSceneManager();
-    GTimer = GDevice->getTimer();
-}
-
-void closeDevice()
-{
-    irr::IrrlichtDevice* device = GDevice;
-    resetGlobalContext();
-    device->drop();
-}
-
 double microseconds(Clock::duration d)
 {
     return std::chrono::duration<double, std::micro>(d).count();
@@ -65,7 +47,7 @@ double microseconds(Clock::duration d)
 // sweeps as monsters and the player do, so every sweep sorts a registry that is nearly in order.
 void benchSweep()
 {
-    openDevice();
+    openNullDevice();
     std::mt19937 random(17);
     std::uniform_real_distribution<float> x(-1100, 1450), z(-1250, 1150), y(0, 200), step(-5, 5);
     std::uniform_int_distribution<int> range(10, 100);
@@ -94,13 +76,13 @@ void benchSweep()
                 Gcolisao.size(), microseconds(total) / sweeps, sweeps, first,
                 static_cast<double>(Crate::touches) / (sweeps + 1));
     crates.clear();
-    closeDevice();
+    closeNullDevice();
 }
 
 // Shots fired from the player's start in every direction of the horizontal plane and a little downward.
 void benchRay(const std::filesystem::path& levelFolder)
 {
-    openDevice();
+    openNullDevice();
     Map* level = new Map();
     level->load3DSMap((levelFolder.string() + "/").c_str());
     GcurrentMap = level;
@@ -123,7 +105,7 @@ void benchRay(const std::filesystem::path& levelFolder)
                 (levelFolder / "map.3DS").c_str(), level->getSelector()->getTriangleCount(), total / rays,
                 rays, hits);
     delete level;
-    closeDevice();
+    closeNullDevice();
 }
 
 }

@@ -6,18 +6,14 @@
 #include "player/Camera.h"
 #include "player/startLevel.h"
 #include "shell/Global.h"
+#include "support/NullDevice.h"
 #include "world/Collidable.h"
 
 namespace {
 
 void startEngine()
 {
-    GDevice = irr::createDevice(irr::video::EDT_NULL, irr::core::dimension2du(800, 600));
-    GDevice->getLogger()->setLogLevel(irr::ELL_NONE);
-    GDriver = GDevice->getVideoDriver();
-    GSmgr = GDevice->getSceneManager();
-    GEnvironment = GDevice->getGUIEnvironment();
-    GTimer = GDevice->getTimer();
+    openNullDevice();
     Gexepath = SATLINK_BUILD_DIR;
     Gresolucao = irr::core::dimension2du(800, 600);
 }
@@ -87,6 +83,6 @@ int main()
     box->drop();
     std::printf("camera box: %d of 192 strikes reach the player, %d of 24 own shots stop on him\n",
                 strikesOnPlayer(), ownShotsOnPlayer(nullptr));
-    GDevice->drop();
+    closeNullDevice();
     return 0;
 }

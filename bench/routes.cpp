@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shell/Global.h"
+#include "support/NullDevice.h"
 #include "world/Graph.h"
 #include "world/Map.h"
 #include "world/pathfinding.h"
@@ -22,27 +23,10 @@ double microseconds(Clock::duration d)
     return std::chrono::duration<double, std::micro>(d).count();
 }
 
-void openDevice()
-{
-    resetGlobalContext();
-    irr::SIrrlichtCreationParameters parameters;
-    parameters.DriverType = irr::video::EDT_NULL;
-    parameters.LoggingLevel = irr::ELL_NONE;
-    GDevice = irr::createDeviceEx(parameters);
-    GSmgr = GDevice->getSceneManager();
-}
-
-void closeDevice()
-{
-    irr::IrrlichtDevice* device = GDevice;
-    resetGlobalContext();
-    device->drop();
-}
-
 // Routes between the player's start and the monsters' spawn points, every pair both ways.
 void benchCalcRoute(const std::string& levelFolder)
 {
-    openDevice();
+    openNullDevice();
     Map level;
     Graph graph;
     GcurrentMap = &level;
@@ -78,7 +62,7 @@ void benchCalcRoute(const std::string& levelFolder)
                 "%d, %.1f points a route; its search alone %.1f us); target under 1000 us\n",
                 nodes.size(), level.getSelector()->getTriangleCount(), each, routes,
                 static_cast<double>(points) / routes, search);
-    closeDevice();
+    closeNullDevice();
 }
 
 // A 25 x 20 grid of waypoints 100 apart, each linked both ways to its four neighbours at its distance

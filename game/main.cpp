@@ -1,25 +1,30 @@
 // satlink: starts the engine and the sound, runs the game loop, and shuts down.
 #include <cstdio>
+#include <memory>
 
 #include "ai/GraphEditor.h"
+#include "ai/Ninja.h"
 #include "app/MainLoop.h"
 #include "app/Startup.h"
+#include "app/oneNinja.h"
 #include "platform/CommandLine.h"
+#include "platform/GameFolders.h"
 #include "platform/LogFile.h"
-#include "platform/exepath.h"
-#include "platform/nativepath.h"
 #include "platform/startkeys.h"
 #include "player/Camera.h"
 #include "player/startLevel.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
+#include "shell/mediaFile.h"
 
 namespace {
 
-void openLog()
+void openLog(const GameFolders& folders)
 {
-    GLog.setpath(nativePath((Gexepath + "\\log.txt").c_str()).c_str());
+    folders.makeLogFolder();
+    GLog.setpath(folders.logFile().c_str());
     GLog.clear();
+    GLog.writelf(folders.description().c_str());
     GLog.writelf("main");
 }
 
@@ -47,7 +52,7 @@ void openEditor(const CommandLine& options)
         return;
     GGraphEditor = new GraphEditor(GDevice, GmainCamera->getNode());
     const std::string file = options.waypoints().empty()
-                                 ? nativePath((Gexepath + "\\media\\orvendMap\\waypoint.wpn").c_str())
+                                 ? std::string(mediaFile("\\media\\orvendMap\\waypoint.wpn").c_str())
                                  : options.waypoints();
     GGraphEditor->load(file.c_str());
 }
@@ -65,18 +70,24 @@ int main(int argc, char** argv)
         std::fputs(CommandLine::usage(), stdout);
         return 0;
     }
-    Gexepath = executableFolder();
-    openLog();
-    readConfig(nativePath((Gexepath + "\\config.xml").c_str()).c_str());
+    const GameFolders folders = GameFolders::ofThisGame();
+    Gexepath = folders.dataFolder().c_str();
+    openLog(folders);
+    readConfig(folders.configFile().c_str());
     Gresolucao = irr::core::dimension2d<irr::u32>(Gconfig.res_x, Gconfig.res_y);
     Gblood = true;
     fillKeyMap();
     StartupEngine();
     initSound();
     readStartupKeys(options);
-    openEditor(options);
     startLevel();
+    // After the level's own waypoints, so that the graph the editor loads is the one the monsters use.
+    openEditor(options);
+    std::unique_ptr<Ninja> ninja;
+    if (options.oneNinja())
+        ninja = placeOneNinja();
     gameLoop();
+    ninja.reset();
     drop();
     return 666;
 }

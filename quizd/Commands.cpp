@@ -62,7 +62,28 @@ int Commands::usage(std::ostream& to, int status)
           "  quizd export BANCO.db RESULTADOS.csv     (- para a saida padrao)\n"
           "  quizd serve BANCO.db [--address IP] [--port N] [--port-file ARQUIVO] [--threads N]\n"
           "                       [--session-time SEGUNDOS]\n"
-          "  quizd gameconfig config.xml SERVIDOR[:PORTA] USUARIO SENHA\n";
+          "  quizd gameconfig config.xml SERVIDOR[:PORTA] USUARIO SENHA\n"
+          "\n"
+          "Uma turma, passo a passo:\n"
+          "  quizd init turma.db                      cria o banco (pode repetir sem perder nada)\n"
+          "  quizd import turma.db /usr/share/quizd/satlink.gift\n"
+          "                                           as 39 perguntas de exemplo, ou um arquivo GIFT\n"
+          "                                           do Moodle (UTF-8); repita depois de editar\n"
+          "  quizd adduser turma.db ana senha123      um aluno (de novo: troca a senha)\n"
+          "  quizd addteacher turma.db prof segredo   o professor, para a pagina http://IP-DESTE-PC:8080/\n"
+          "  quizd serve turma.db --port 8080         atende os jogos ate Ctrl-C\n"
+          "  quizd results turma.db                   respondidas, certas e erradas de cada aluno\n"
+          "e no config.xml de cada jogo: <user ... server=\"IP-DESTE-PC:8080\"/>\n"
+          "\n"
+          "Como servico do sistema (o pacote instala, sem ativar), na porta 80, com o banco\n"
+          "/var/lib/quizd/quizd.db:\n"
+          "  sudo systemctl enable --now quizd        liga agora e a cada boot\n"
+          "  sudo quizd import /var/lib/quizd/quizd.db /usr/share/quizd/satlink.gift\n"
+          "  sudo quizd adduser /var/lib/quizd/quizd.db ana senha123\n"
+          "  sudo quizd results /var/lib/quizd/quizd.db\n"
+          "  journalctl -u quizd                      cada pedido dos jogos\n"
+          "Nos jogos instalados basta server=\"IP-DESTE-PC\" em /usr/share/games/satlink/config.xml\n"
+          "(ou no ~/.config/satlink/config.xml de cada aluno, que vale no lugar dele).\n";
     return status;
 }
 

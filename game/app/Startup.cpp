@@ -84,9 +84,9 @@ void StartupEngine()
     GmainCamera = new Camera();
     GmainCamera->readMessagesFrom([] { return ScreenMessage{_Mensagem, _TenirMessage}; });
     GTimer = GDevice->getTimer();
+    GGraph = new Graph();
     mountMedia();
     GDialogs.createDialogs();
-    GGraph = new Graph;
 }
 
 void initSound()
@@ -102,6 +102,8 @@ void drop()
     GLog.writelf("drop");
     delete GmainCamera;
     GmainCamera = nullptr;
+    delete GGraph;
+    GGraph = nullptr;
     Gcolisao.clear();
     if (GSound)
         GSound->drop();

@@ -27,7 +27,7 @@ struct Usuario;
 
 // Objects built before main, in this order, and gone at process exit.
 extern tp_LogFile GLog;
-extern irr::core::stringc Gexepath;  // folder of the executable, no trailing separator
+extern irr::core::stringc Gexepath;  // the executable's folder, or the install's data folder; no trailing /
 extern Agenda GAgenda;
 extern Blackboard GBlackboard;
 extern EventReceiver GEventReceiver;

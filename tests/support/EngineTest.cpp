@@ -3,24 +3,17 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "support/NullDevice.h"
+
 void EngineTest::SetUp()
 {
-    resetGlobalContext();
-    GDevice = irr::createDevice(irr::video::EDT_NULL, irr::core::dimension2d<irr::u32>(800, 600));
+    openNullDevice();
     ASSERT_NE(GDevice, nullptr);
-    GDevice->getLogger()->setLogLevel(irr::ELL_NONE);
-    GDriver = GDevice->getVideoDriver();
-    GSmgr = GDevice->getSceneManager();
-    GEnvironment = GDevice->getGUIEnvironment();
-    GTimer = GDevice->getTimer();
 }
 
 void EngineTest::TearDown()
 {
-    irr::IrrlichtDevice* device = GDevice;
-    resetGlobalContext();
-    if (device)
-        device->drop();
+    closeNullDevice();
     for (const std::string& dir : _tempDirs)
         std::filesystem::remove_all(dir);
     _tempDirs.clear();

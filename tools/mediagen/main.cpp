@@ -6,6 +6,7 @@
 #include "OutputFolder.h"
 #include "generators/effects.h"
 #include "generators/fonts.h"
+#include "generators/icon.h"
 #include "generators/music.h"
 #include "generators/ninja.h"
 #include "generators/props.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
         writeSounds(out);
         writeMusic(out);
         writeLevel(out, images, waypoints);
+        writeIcon(out, images);
         out.writeText(".generated", "");
     } catch (const std::exception& e) {
         std::fprintf(stderr, "mediagen: %s\n", e.what());
