@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "ai/GraphEditor.h"
 #include "ai/Ninja.h"
 #include "app/MainLoop.h"
 #include "app/Startup.h"
@@ -14,6 +15,7 @@
 #include "player/startLevel.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
+#include "shell/mediaFile.h"
 
 namespace {
 
@@ -43,6 +45,18 @@ void readStartupKeys(const CommandLine& options)
         GLog.writelf("test mode on");
 }
 
+// Held E or --editor: the editor shows the level's waypoints, or those of the file given to edit.
+void openEditor(const CommandLine& options)
+{
+    if (!options.editor() && !startupKeyHeld('E'))
+        return;
+    GGraphEditor = new GraphEditor(GDevice, GmainCamera->getNode());
+    const std::string file = options.waypoints().empty()
+                                 ? std::string(mediaFile("\\media\\orvendMap\\waypoint.wpn").c_str())
+                                 : options.waypoints();
+    GGraphEditor->load(file.c_str());
+}
+
 }
 
 int main(int argc, char** argv)
@@ -67,6 +81,8 @@ int main(int argc, char** argv)
     initSound();
     readStartupKeys(options);
     startLevel();
+    // After the level's own waypoints, so that the graph the editor loads is the one the monsters use.
+    openEditor(options);
     std::unique_ptr<Ninja> ninja;
     if (options.oneNinja())
         ninja = placeOneNinja();
