@@ -12,11 +12,14 @@
 #include "OutputFolder.h"
 #include "level/LevelPlan.h"
 #include "level/level.h"
+#include "level/waypointFile.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 namespace {
+
+const std::string WaypointSource = std::string(SATLINK_SOURCE_DIR) + "/tools/mediagen/level/wayPoint.wpn";
 
 double seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
 
@@ -39,7 +42,7 @@ int main()
     const int runs = 5;
     const Clock::time_point start = Clock::now();
     for (int i = 0; i < runs; ++i)
-        writeLevel(OutputFolder(folder.string()), images);
+        writeLevel(OutputFolder(folder.string()), images, WaypointSource);
     std::printf("level written in %.3f s (mean of %d), %.1f kB, map.3DS %.1f kB\n", seconds(start) / runs, runs,
                 folderSize(folder) / 1024.0, fs::file_size(folder / "OrvendMap/map.3DS") / 1024.0);
 
@@ -52,10 +55,11 @@ int main()
     node->updateAbsolutePosition();
     irr::scene::ITriangleSelector* selector = smgr->createOctreeTriangleSelector(mesh->getMesh(0), node, 128);
     const LevelPlan plan = orvendPlan();
+    const WaypointFile waypoints = checkWaypointFile(WaypointSource);
     int rays = 0, clear = 0;
     const Clock::time_point cast = Clock::now();
     for (const Spawn& s : plan.spawns)
-        for (const Waypoint& w : plan.waypoints)
+        for (const WaypointFile::Point& w : waypoints.points)
             for (int repeat = 0; repeat < 20; ++repeat) {
                 irr::core::vector3df hit;
                 irr::core::triangle3df triangle;

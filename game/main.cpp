@@ -1,8 +1,12 @@
 // satlink: starts the engine and the sound, runs the game loop, and shuts down.
 #include <cstdio>
+#include <memory>
 
+#include "ai/GraphEditor.h"
+#include "ai/Ninja.h"
 #include "app/MainLoop.h"
 #include "app/Startup.h"
+#include "app/oneNinja.h"
 #include "platform/CommandLine.h"
 #include "platform/GameFolders.h"
 #include "platform/LogFile.h"
@@ -11,6 +15,7 @@
 #include "player/startLevel.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
+#include "shell/mediaFile.h"
 
 namespace {
 
@@ -40,6 +45,18 @@ void readStartupKeys(const CommandLine& options)
         GLog.writelf("test mode on");
 }
 
+// Held E or --editor: the editor shows the level's waypoints, or those of the file given to edit.
+void openEditor(const CommandLine& options)
+{
+    if (!options.editor() && !startupKeyHeld('E'))
+        return;
+    GGraphEditor = new GraphEditor(GDevice, GmainCamera->getNode());
+    const std::string file = options.waypoints().empty()
+                                 ? std::string(mediaFile("\\media\\orvendMap\\waypoint.wpn").c_str())
+                                 : options.waypoints();
+    GGraphEditor->load(file.c_str());
+}
+
 }
 
 int main(int argc, char** argv)
@@ -64,7 +81,13 @@ int main(int argc, char** argv)
     initSound();
     readStartupKeys(options);
     startLevel();
+    // After the level's own waypoints, so that the graph the editor loads is the one the monsters use.
+    openEditor(options);
+    std::unique_ptr<Ninja> ninja;
+    if (options.oneNinja())
+        ninja = placeOneNinja();
     gameLoop();
+    ninja.reset();
     drop();
     return 666;
 }

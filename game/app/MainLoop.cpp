@@ -6,6 +6,7 @@
 #include <exception>
 #include <string>
 
+#include "ai/GraphEditor.h"
 #include "app/CollisionCadence.h"
 #include "app/teclado.h"
 #include "messaging/Agenda.h"
@@ -101,6 +102,8 @@ void runFrame()
     GSmgr->drawAll();
     GEnvironment->drawAll();
     drawPlayerStatus();
+    if (GGraphEditor)
+        GGraphEditor->drawKeys();
     GDriver->endScene();
     process_input(&GEventReceiver);
     GAgenda.exec();

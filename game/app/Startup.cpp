@@ -14,6 +14,7 @@
 #include "shell/fatal.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageBox.h"
+#include "world/Graph.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ void StartupEngine()
     GmainCamera = new Camera();
     GmainCamera->readMessagesFrom([] { return ScreenMessage{_Mensagem, _TenirMessage}; });
     GTimer = GDevice->getTimer();
+    GGraph = new Graph();
     mountMedia();
     GDialogs.createDialogs();
 }
@@ -101,6 +103,8 @@ void drop()
     GLog.writelf("drop");
     delete GmainCamera;
     GmainCamera = nullptr;
+    delete GGraph;
+    GGraph = nullptr;
     Gcolisao.clear();
     if (GSound)
         GSound->drop();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ai/GraphEditor.h"
 #include "platform/LogFile.h"
 #include "player/Camera.h"
 #include "shell/EventReceiver.h"
@@ -19,6 +20,13 @@ const irr::u8 KEY_A = 0x41;
 const irr::u8 KEY_ESCAPE = 0x1B;
 const irr::u8 KEY_SPACE = 0x20;
 const irr::u8 KEY_RETURN = 0x0D;
+const irr::u8 KEY_G = 0x47;
+const irr::u8 KEY_D = 0x44;
+const irr::u8 KEY_N = 0x4E;
+const irr::u8 KEY_C = 0x43;
+const irr::u8 KEY_X = 0x58;
+const irr::u8 KEY_T = 0x54;
+const irr::u8 KEY_S = 0x53;
 
 void quitOnO(EventReceiver* evRec)
 {
@@ -57,6 +65,26 @@ void testModeOnP(EventReceiver* evRec)
     GLog.writelf("test mode on");
 }
 
+// G and D act on every frame they are held, which repeats nothing: a second selection of the same
+// waypoint and a second deletion of the same edge change nothing. The other keys act once per press.
+void editWaypoints(EventReceiver* evRec)
+{
+    if (evRec->keyDown(KEY_G))
+        GGraphEditor->askSelectWayPoint();
+    if (evRec->keyDown(KEY_D))
+        GGraphEditor->askDeleteEdge();
+    if (evRec->takeKeyPress(KEY_N))
+        GGraphEditor->askNewPoint();
+    if (evRec->takeKeyPress(KEY_C))
+        GGraphEditor->askNewEdge();
+    if (evRec->takeKeyPress(KEY_X))
+        GGraphEditor->askDeleteNode();
+    if (evRec->takeKeyPress(KEY_T))
+        GGraphEditor->askSaveTxt();
+    if (evRec->takeKeyPress(KEY_S))
+        GGraphEditor->askSave();
+}
+
 }
 
 void process_input(EventReceiver* evRec)
@@ -66,6 +94,8 @@ void process_input(EventReceiver* evRec)
         fireOnLeftButton(evRec);
     closeMessageOnKeys(evRec);
     testModeOnP(evRec);
+    if (GGraphEditor)
+        editWaypoints(evRec);
     if (GmainCamera)
         switchWeaponOnAOrWheel(evRec);
 }

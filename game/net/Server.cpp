@@ -1,10 +1,12 @@
 // The quiz protocol: one HTTP/1.0 GET of /play.php per TCP connection, direct or through a CONNECT proxy.
 #include "net/Server.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <utility>
+#include <strings.h>
 
 #include "net/Question.h"
 #include "net/SocketClient.h"
@@ -56,11 +58,39 @@ std::string formatLine(const char* format, Args... args)
     return line;
 }
 
-void skipHeaders(Socket& client)
+// One line of the reply; a read that fails (a time-out above all) fails the request with its cause.
+std::string receiveLine(Socket& client)
 {
-    for (std::string line = client.ReceiveLine(); !line.empty() && line != "\r\n" && line != "\n";
-         line = client.ReceiveLine()) {
+    std::string line = client.ReceiveLine();
+    if (!client.readFailure().empty())
+        throw GameError("reading the reply: " + client.readFailure());
+    return line;
+}
+
+const size_t noLength = std::string::npos;
+
+// The body's length from a "Content-Length" line (name in any case), noLength when there is none.
+size_t contentLength(const std::string& line)
+{
+    const char name[] = "content-length:";
+    if (strncasecmp(line.c_str(), name, sizeof name - 1) != 0)
+        return noLength;
+    const char* digits = line.c_str() + sizeof name - 1;
+    char* end = nullptr;
+    long length = std::strtol(digits, &end, 10);
+    return end == digits || length < 0 ? noLength : static_cast<size_t>(length);
+}
+
+// Reads the headers up to the blank line; returns the body's announced length, noLength when unknown.
+size_t skipHeaders(Socket& client)
+{
+    size_t length = noLength;
+    for (std::string line = receiveLine(client); !line.empty() && line != "\r\n" && line != "\n";
+         line = receiveLine(client)) {
+        if (contentLength(line) != noLength)
+            length = contentLength(line);
     }
+    return length;
 }
 
 // Asks the proxy on `client` for a tunnel to the quiz server, whose address it reads once into `address`.
@@ -107,12 +137,22 @@ void sendRequest(Connection& connection, const std::string& requestLine)
 std::string readToClose(Socket& client)
 {
     std::string text;
-    for (std::string line = client.ReceiveLine(); !line.empty(); line = client.ReceiveLine()) {
+    for (std::string line = receiveLine(client); !line.empty(); line = receiveLine(client)) {
         text += line;
         if (text.size() > maxReply)
             throw GameError("reply too long");
     }
     return text;
+}
+
+// The body up to the close; one shorter than its announced length was cut off on the way.
+std::string readBody(Socket& client, size_t length)
+{
+    std::string body = readToClose(client);
+    if (length != noLength && body.size() < length)
+        throw GameError("reply cut short: " + std::to_string(body.size()) + " of " + std::to_string(length) +
+                        " bytes");
+    return body;
 }
 
 // The user name and the password travel encoded, so that a space, '&' or '#' in them stays in its key.
@@ -129,6 +169,36 @@ void say(const char* text)
 {
     std::fputs(text, stdout);
     std::fflush(stdout);
+}
+
+// The line starting at `from`, without its terminator and with tabs as spaces, so it fits one log line.
+std::string lineAt(const std::string& text, size_t from)
+{
+    if (from >= text.size())
+        return "";
+    std::string line = text.substr(from, text.find('\n', from) - from);
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    std::replace(line.begin(), line.end(), '\t', ' ');
+    return line.substr(0, 200);
+}
+
+// Where the body of a whole reply starts: after the first blank line, whichever line ends it uses.
+size_t bodyStart(const std::string& reply)
+{
+    const size_t crlf = reply.find("\n\r\n");
+    const size_t lf = reply.find("\n\n");
+    return std::min(crlf == std::string::npos ? reply.size() : crlf + 3,
+                    lf == std::string::npos ? reply.size() : lf + 2);
+}
+
+// Nobody reads the log-on reply, so a refused log-on is seen only here: its status line and first body line.
+void logRefusal(const std::string& reply)
+{
+    const std::string status = lineAt(reply, 0);
+    if (status.find(" 200") != std::string::npos)
+        return;
+    GLog.writelf(("loginServer: log-on refused: " + status + " / " + lineAt(reply, bodyStart(reply))).c_str());
 }
 
 [[noreturn]] void failFetch(const char* why)
@@ -151,7 +221,11 @@ std::string loginServer()
         Connection connection = openConnection(true);
         sendRequest(connection, formatLine("GET /play.php?msg=l&username=%s&password=%s HTTP/1.0",
                                         user().c_str(), password().c_str()));
-        return readToClose(*connection.client);
+        std::string reply = readToClose(*connection.client);
+        if (reply.empty())
+            throw GameError("empty reply");
+        logRefusal(reply);
+        return reply;
     } catch (const GameError& error) {
         logFailure("loginServer", error);
         say("login problem (socket)");
@@ -169,8 +243,8 @@ std::string getQuestion(int id)
         else
             sendRequest(connection, formatLine("GET /play.php?msg=p&id=%d&username=%s&password=%s HTTP/1.0",
                                             id, user().c_str(), password().c_str()));
-        skipHeaders(*connection.client);
-        return readToClose(*connection.client);
+        const size_t length = skipHeaders(*connection.client);
+        return readBody(*connection.client, length);
     } catch (const GameError& error) {
         logFailure("getQuestion", error);
         failFetch(readFailure);
@@ -197,7 +271,7 @@ std::string sendAnswer(const std::string& id, const std::string& resposta)
                                user().c_str(), password().c_str(), urlencode(id).c_str(),
                                _urlencode(resposta).c_str()));
         skipHeaders(*connection.client);
-        std::string verdict = connection.client->ReceiveLine();
+        std::string verdict = receiveLine(*connection.client);
         // a reply without a body is no verdict
         return verdict.empty() ? "outch" : verdict;
     } catch (const GameError& error) {

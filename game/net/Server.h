@@ -10,9 +10,10 @@ class SocketClient;
 
 // Opens the CONNECT tunnel through the proxy the client is connected to.
 bool proxy_conexion(SocketClient* client);
-// The whole reply, headers included; empty on any failure.
+// The whole reply, headers included; empty on any failure. Failures and refusals are logged with their cause.
 std::string loginServer();
-// The reply body of a question fetch; id < 0 lets the server choose. Raises std::runtime_error on failure.
+// The reply body of a question fetch; id < 0 lets the server choose. Raises std::runtime_error on failure,
+// a read time-out and a body shorter than its Content-Length included.
 std::string getQuestion(int id);
 // The question of the reply, made the one on show (GquestionType, GquestionID, GquestionText).
 // Raises GameError on failure or on a malformed reply.

@@ -1,6 +1,8 @@
 // BSD socket implementation of the stream socket: counting, line and byte I/O.
 #include "net/Socket.h"
 
+#include <cerrno>
+#include <cstring>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -64,22 +66,29 @@ void Socket::Close()
 
 std::string Socket::ReceiveLine()
 {
+    _readFailure.clear();
     std::string line;
     for (;;) {
         char c;
         ssize_t got = recv(s_, &c, 1, 0);
         if (got < 0)
-            return "";
+            return failRead(errno == EAGAIN || errno == EWOULDBLOCK ? "time-out" : std::strerror(errno));
         if (got == 0)
             return line;
         if (std::chrono::steady_clock::now() > deadline_)
-            return "";
+            return failRead("time-out");
         line += c;
         if (c == '\n')
             return line;
         if (line.size() >= maxLine)
-            return "";
+            return failRead("line too long");
     }
+}
+
+std::string Socket::failRead(const char* why)
+{
+    _readFailure = why;
+    return "";
 }
 
 std::string Socket::ReceiveBytes()

@@ -23,6 +23,9 @@ public:
     // One line up to and including its line feed; what came before a close; empty on a failure.
     // A line of maxLine bytes without a line feed is a failure, so a runaway peer cannot exhaust memory.
     std::string ReceiveLine();
+    // Why the last ReceiveLine failed ("time-out", "line too long" or the system's text); empty when it
+    // did not, a close by the peer included.
+    const std::string& readFailure() const { return _readFailure; }
     // Whatever is already waiting, without blocking for more.
     std::string ReceiveBytes();
     // Sends the bytes followed by a single line feed.
@@ -46,6 +49,9 @@ protected:
     std::chrono::steady_clock::time_point deadline_ = std::chrono::steady_clock::time_point::max();
 
 private:
+    std::string failRead(const char* why);
+
+    std::string _readFailure;
     static void Start();
 
     // atomic because a server in a thread may open sockets while the game does

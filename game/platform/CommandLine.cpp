@@ -8,6 +8,13 @@ CommandLine::CommandLine(int argc, char** argv)
     for (int i = 1; i < argc && _error.empty(); ++i) {
         if (std::strcmp(argv[i], "--editor") == 0)
             _editor = true;
+        else if (std::strcmp(argv[i], "--one-ninja") == 0)
+            _oneNinja = true;
+        else if (std::strcmp(argv[i], "--waypoints") == 0 && i + 1 < argc && argv[i + 1][0] != '\0') {
+            _editor = true;
+            _waypoints = argv[++i];
+        } else if (std::strcmp(argv[i], "--waypoints") == 0)
+            _error = "satlink: --waypoints needs a file (try --help)";
         else if (std::strcmp(argv[i], "--test-mode") == 0)
             _testMode = true;
         else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
@@ -19,9 +26,12 @@ CommandLine::CommandLine(int argc, char** argv)
 
 const char* CommandLine::usage()
 {
-    return "usage: satlink [--editor] [--test-mode] [--help]\n"
+    return "usage: satlink [--editor] [--waypoints FILE] [--test-mode] [--help]\n"
            "\n"
            "  --editor      open the waypoint editor (same as holding E while the game starts)\n"
+           "  --waypoints FILE\n"
+           "                open the waypoint editor on FILE: the monsters use it, and S saves the\n"
+           "                edits back to it (default: media/OrvendMap/wayPoint.wpn)\n"
            "  --test-mode   test mode: no quiz server log-on, a fixed test question, every answer\n"
            "                right (same as holding L while the game starts, or P during play)\n"
            "  --help        print this text\n"
@@ -36,7 +46,14 @@ const char* CommandLine::usage()
            "  Escape, Space or Return    close a message\n"
            "  P                          turn test mode on\n"
            "  O                          quit at once\n"
-           "  G, D                       waypoint editor: select a waypoint, delete an edge\n"
+           "Keys of the waypoint editor (shown on screen while it is on):\n"
+           "  G    select the waypoint nearest to you (slots 1, 2, then 1 again)\n"
+           "  D    delete the connection between the two selected waypoints\n"
+           "  N    new waypoint where you stand\n"
+           "  C    connect the two selected waypoints both ways\n"
+           "  X    delete the first selected waypoint and its connections\n"
+           "  T    write the text dump to FILE.txt\n"
+           "  S    save the graph to FILE in the binary format, the old file kept as FILE.bak\n"
            "\n"
            "Settings are read from config.xml beside the executable; the log goes to log.txt there.\n";
 }

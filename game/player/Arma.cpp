@@ -6,6 +6,7 @@
 #include "platform/SoundSource.h"
 #include "platform/nativepath.h"
 #include "shell/Global.h"
+#include "world/meshCheck.h"
 
 Arma::Arma() : _municao(-1), _fire(nullptr) {}
 
@@ -73,7 +74,7 @@ void Arma::setVisible(bool visible)
 void Arma::makeNode(const ArmaModel& model)
 {
     const std::string mesh = nativePath((Gexepath + model.mesh).c_str());
-    irr::scene::IAnimatedMesh* loaded = GSmgr->getMesh(mesh.c_str());
+    irr::scene::IAnimatedMesh* loaded = loadCheckedMesh(mesh.c_str());
     if (loaded)
         _node = GSmgr->addAnimatedMeshSceneNode(loaded);
     if (!_node) {

@@ -32,6 +32,7 @@ public:
     void addMunicao(int m);
     int getMunicao() const { return _municao; }
     unsigned getDamage() const { return _damage; }
+    void setDamage(unsigned d) { _damage = d; }
     void drop(irr::core::vector3df position);
 
     // The holder carries the weapon: its model becomes a child of `holder` and moves with it.

@@ -2,25 +2,22 @@
 #include "player/startLevel.h"
 
 #include "platform/LogFile.h"
-#include "platform/nativepath.h"
 #include "player/Camera.h"
 #include "player/NoWeapon.h"
 #include "player/Sniper.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
+#include "shell/mediaFile.h"
 #include "world/Map.h"
+#include "world/meshCheck.h"
 
 namespace {
-
-irr::core::stringc mediaFile(const char* name)
-{
-    return nativePath((Gexepath + name).c_str()).c_str();
-}
 
 void loadMap()
 {
     GcurrentMap = new Map();
     GcurrentMap->load3DSMap(Gexepath + "\\Media\\OrvendMap\\");
+    GcurrentMap->loadGraph(Gexepath + "\\Media\\OrvendMap\\");
     if (Gconfig.wireframe)
         GcurrentMap->getNode()->setMaterialFlag(irr::video::EMF_WIREFRAME, true);
 }
@@ -33,7 +30,7 @@ void addSky()
 
 void addTablesAndChairs()
 {
-    irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh(mediaFile("\\media\\tablechair.3DS"));
+    irr::scene::IAnimatedMesh* mesh = loadCheckedMesh(mediaFile("\\media\\tablechair.3DS"));
     if (!mesh) {
         GLog.writelf("no tablechair.3DS");
         return;

@@ -3,8 +3,9 @@
 
 struct SConfig {
     bool fullscreen = false;
+    // No width yet: the size floor then gives 700 x 500. A width without a height keeps this height.
     int res_x = 0;
-    int res_y = 0;
+    int res_y = 500;
     int port_proxy = 0;
     bool wireframe = false;
     bool killall = false;

@@ -28,6 +28,13 @@ public:
         _at = found == std::string::npos ? _text.size() : found + std::strlen(end);
     }
 
+    // What may follow a quoted value: anything else means its closing quote was missing, and the quote
+    // taken for it opened the next value.
+    bool atValueEnd() const
+    {
+        return std::isspace(static_cast<unsigned char>(peek())) || peek() == '/' || peek() == '>';
+    }
+
     void skipSpace()
     {
         while (!atEnd() && std::isspace(static_cast<unsigned char>(peek())))
@@ -43,11 +50,12 @@ public:
         return _text.substr(start, _at - start);
     }
 
-    // The text up to the closing quote, which is consumed; false when the text ends first.
+    // The text up to the closing quote, which is consumed; false when the text ends first or a '<' comes
+    // first: no value holds one, so its closing quote is missing and that '<' opens the next tag.
     bool quoted(char quote, std::string& value)
     {
         size_t end = _text.find(quote, _at);
-        if (end == std::string::npos)
+        if (end == std::string::npos || _text.find('<', _at) < end)
             return false;
         value = _text.substr(_at, end - _at);
         _at = end + 1;
@@ -81,7 +89,8 @@ std::string decodeEntities(const std::string& value)
     return decoded;
 }
 
-// Reads the attributes and the end of an opening tag; false when the text ends inside the tag.
+// Reads the attributes and the end of an opening tag; false when the text ends inside the tag or a value
+// lacks its closing quote, so that no setting is read from the text around it.
 bool readTagRest(Scanner& in, XmlElement& element)
 {
     for (;;) {
@@ -107,7 +116,7 @@ bool readTagRest(Scanner& in, XmlElement& element)
             continue;
         in.advance();
         std::string value;
-        if (!in.quoted(quote, value))
+        if (!in.quoted(quote, value) || !in.atValueEnd())
             return false;
         element.attributes.emplace_back(name, decodeEntities(value));
     }

@@ -14,6 +14,7 @@ struct XmlElement {
 };
 
 // Every element of the text, in document order, whatever its nesting. Text, comments, processing
-// instructions, declarations and closing tags are skipped; a tag cut off by the end of the text
-// is dropped. Never reads outside the text, whatever it holds.
+// instructions, declarations and closing tags are skipped; a tag cut off by the end of the text, or
+// with a value that lacks its closing quote, is dropped whole, and reading goes on at the next tag.
+// Never reads outside the text, whatever it holds.
 std::vector<XmlElement> readXmlElements(const std::string& text);

@@ -9,6 +9,7 @@
 #include "shell/Global.h"
 #include "shell/fatal.h"
 #include "world/Inventory.h"
+#include "world/meshCheck.h"
 #include "world/objectProperties.h"
 #include "world/oneShotSound.h"
 
@@ -19,7 +20,7 @@ Collectable::Collectable(const stringc& name, const stringc& pathmesh, const str
                          const stringc& parameters, vector3df pos, vector3df rot, vector3df sca)
 {
     Gcollectable.push_back(this);
-    irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh(nativePath(pathmesh.c_str()).c_str());
+    irr::scene::IAnimatedMesh* mesh = loadCheckedMesh(nativePath(pathmesh.c_str()).c_str());
     _name = name;
     _node = GSmgr->addOctreeSceneNode(mesh, nullptr, -1, 256);
     _pathsound = pathsound;

@@ -13,6 +13,7 @@
 #include "platform/nativepath.h"
 #include "shell/Global.h"
 #include "shell/fatal.h"
+#include "world/meshCheck.h"
 #include "world/objectProperties.h"
 
 using irr::core::stringc;
@@ -76,7 +77,7 @@ irr::scene::IMesh* generatedMesh(const std::string& shape, const stringc& parame
 
 irr::scene::IMesh* loadedMesh(const stringc& pathmesh)
 {
-    irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh(nativePath(pathmesh.c_str()).c_str());
+    irr::scene::IAnimatedMesh* mesh = loadCheckedMesh(nativePath(pathmesh.c_str()).c_str());
     return mesh ? mesh->getMesh(0) : nullptr;
 }
 

@@ -24,6 +24,8 @@ public:
     void setEdgeState(Node* p1, Node* p2, bool estado, bool bidirecional);
 
     const std::vector<Node*>& getNodes() const { return _node; }
+    // The waypoint editor hands its edited list over, so that routes use the edits at once.
+    void setNodes(const std::vector<Node*>& nodes) { _node = nodes; }
 
 private:
     std::vector<Node*> _node;

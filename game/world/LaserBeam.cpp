@@ -19,8 +19,8 @@ irr::f32 wrapDegrees(irr::f32 angle)
 
 }  // namespace
 
-LaserBeam::LaserBeam(irr::scene::ISceneManager* smgr, const char* texture)
-    : smgr(smgr), img(smgr->getVideoDriver()->getTexture(texture))
+LaserBeam::LaserBeam(irr::scene::ISceneManager* smgr, const char* texture, bool seeThrough)
+    : smgr(smgr), img(smgr->getVideoDriver()->getTexture(texture)), seeThrough(seeThrough)
 {
 }
 
@@ -33,7 +33,7 @@ void LaserBeam::newLine(irr::core::vector3df a, irr::core::vector3df b, float di
     beam->setRotation(getTargetAngle(a, b));
     beam->setMaterialTexture(0, img);
     beam->setMaterialFlag(irr::video::EMF_LIGHTING, false);
-    beam->setMaterialFlag(irr::video::EMF_ZBUFFER, true);
+    beam->setMaterialFlag(irr::video::EMF_ZBUFFER, !seeThrough);
     beam->setPosition(pontoMedio(a, b));
     beam->setScale(irr::core::vector3df(0.2f, 0.2f, distancia / 10));
     lines.push_back(beam);

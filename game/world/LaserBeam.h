@@ -6,7 +6,8 @@
 
 class LaserBeam {
 public:
-    LaserBeam(irr::scene::ISceneManager* smgr, const char* texture);
+    // `seeThrough` beams are drawn over everything, walls included.
+    LaserBeam(irr::scene::ISceneManager* smgr, const char* texture, bool seeThrough = false);
     // The beams' nodes stay in the scene.
     ~LaserBeam() = default;
     LaserBeam(const LaserBeam&) = delete;
@@ -17,6 +18,8 @@ public:
     // Hides the first beam centred between `a` and `b`, in either order; false when there is none.
     bool deleteLine(irr::core::vector3df a, irr::core::vector3df b);
 
+    std::size_t size() const { return lines.size(); }
+
     static irr::core::vector3df pontoMedio(const irr::core::vector3df& a, const irr::core::vector3df& b);
     // Rotation in degrees that turns the Z axis from `v` toward `r`.
     static irr::core::vector3df getTargetAngle(const irr::core::vector3df& v, const irr::core::vector3df& r);
@@ -25,4 +28,5 @@ private:
     irr::scene::ISceneManager* smgr;
     irr::video::ITexture* img;
     std::vector<irr::scene::IMeshSceneNode*> lines;
+    bool seeThrough;
 };

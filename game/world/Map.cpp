@@ -9,6 +9,7 @@
 #include "shell/Global.h"
 #include "shell/fatal.h"
 #include "world/Graph.h"
+#include "world/meshCheck.h"
 
 // Without its level the game cannot be played: say which file failed, on the console and in the log.
 [[noreturn]] static void levelNotLoaded(const irr::core::stringc& what)
@@ -31,7 +32,7 @@ static irr::core::stringc fileIn(const irr::core::stringc& folder, const char* n
 void Map::load3DSMap(const irr::core::stringc& folder)
 {
     const irr::core::stringc file = fileIn(folder, "map.3DS");
-    irr::scene::IAnimatedMesh* mesh = GSmgr->getMesh(file);
+    irr::scene::IAnimatedMesh* mesh = loadCheckedMesh(file);
     if (!hasGeometry(mesh))
         levelNotLoaded(file);
     irr::scene::IMeshSceneNode* node = GSmgr->addOctreeSceneNode(mesh, nullptr, -1, 512);

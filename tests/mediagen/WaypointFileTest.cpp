@@ -5,8 +5,11 @@
 #include <set>
 
 #include "level/LevelPlan.h"
+#include "level/waypointFile.h"
 #include "mediagen/LevelFiles.h"
 #include "support/EngineTest.h"
+#include "support/ReadFile.h"
+#include "support/WpnBytes.h"
 #include "world/Graph.h"
 #include "world/pathfinding.h"
 
@@ -29,6 +32,7 @@ bool seesAWaypoint(const LevelScene& level, const std::vector<WpnNode>& nodes, c
 
 }  // namespace
 
+// The editor saves waypoints at the designer's eye: anywhere between the floor and the ceiling.
 TEST_F(WaypointFileTest, HeaderCountsTheRecordsAndEveryEdgeGoesBothWaysAtItsWholeDistance)
 {
     std::ifstream in(WpnPath, std::ios::binary | std::ios::ate);
@@ -37,7 +41,8 @@ TEST_F(WaypointFileTest, HeaderCountsTheRecordsAndEveryEdgeGoesBothWaysAtItsWhol
         expected += 17 + 8 * n.edges.size();
     EXPECT_EQ(static_cast<std::size_t>(in.tellg()), expected);
     for (std::size_t i = 0; i < nodes.size(); ++i) {
-        EXPECT_FLOAT_EQ(nodes[i].pos.Y, 3.0f);
+        EXPECT_GE(nodes[i].pos.Y, 0.0f);
+        EXPECT_LE(nodes[i].pos.Y, orvendPlan().wallHeight);
         for (const auto& edge : nodes[i].edges) {
             const WpnNode& to = nodes[edge.first];
             EXPECT_EQ(edge.second, static_cast<std::uint32_t>(nodes[i].pos.getDistanceFrom(to.pos)));
@@ -132,4 +137,39 @@ TEST_F(WaypointFileTest, EveryMonsterSpawnPointSeesAWaypoint)
     const float spawns[][2] = {{-300, 300}, {-115, 500}, {500, 300}, {711, -245}, {900, -400}, {800, 800}};
     for (const auto& s : spawns)
         EXPECT_TRUE(seesAWaypoint(level, nodes, {s[0], 3, s[1]})) << s[0] << "," << s[1];
+}
+
+TEST_F(WaypointFileTest, TheMediaCopyIsTheFileKeptInTheSourceTree)
+{
+    const std::string source = std::string(SATLINK_SOURCE_DIR) + "/tools/mediagen/level/wayPoint.wpn";
+    const WaypointFile kept = checkWaypointFile(source);
+    EXPECT_EQ(kept.points.size(), nodes.size());
+    EXPECT_TRUE(readFile(source) == readFile(WpnPath));
+}
+
+TEST_F(WaypointFileTest, TheGeneratorRefusesABrokenWaypointFile)
+{
+    const std::string path = makeTempDir() + "/wayPoint.wpn";
+    const struct {
+        const char* fault;
+        WpnBytes bytes;
+    } cases[] = {
+        {"holds", WpnBytes().u32(2).node(0, 1, {0, 3, 0})},
+        {"cut short", WpnBytes().u32(1).node(1, 1, {0, 3, 0}).u32(1)},
+        {"no waypoint", WpnBytes().u32(1).node(1, 1, {0, 3, 0}).edge(9, 10)},
+        {"share an identity", WpnBytes().u32(2).node(0, 1, {0, 3, 0}).node(0, 1, {5, 3, 0})},
+        {"cannot be read", WpnBytes()},
+    };
+    for (const auto& c : cases) {
+        std::remove(path.c_str());
+        if (!c.bytes.bytes.empty())
+            c.bytes.writeTo(path);
+        try {
+            checkWaypointFile(path);
+            ADD_FAILURE() << "accepted a file that " << c.fault;
+        } catch (const std::runtime_error& e) {
+            EXPECT_NE(std::string(e.what()).find(c.fault), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+        }
+    }
 }

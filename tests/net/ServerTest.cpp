@@ -5,8 +5,10 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 #include "net/RecordingServer.h"
 #include "net/Server.h"
@@ -47,6 +49,40 @@ protected:
 std::string request(const std::string& line)
 {
     return line + "\nHost: 127.0.0.1\n\n";
+}
+
+// Sends the game's log to a fresh file for one test and hands back what was written to it.
+class LogCapture {
+public:
+    LogCapture() { GLog.clear(_path.c_str()); }
+    ~LogCapture() { std::filesystem::remove(_path); }
+
+    std::string text() const
+    {
+        std::stringstream text;
+        text << std::ifstream(_path).rdbuf();
+        return text.str();
+    }
+
+private:
+    // Tests run in parallel processes: each has a file of its own.
+    std::string _path = (std::filesystem::temp_directory_path() /
+                         ("satlink-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                          "-log.txt"))
+                            .string();
+};
+
+// Answers one request with a status line, then a byte every 100 ms for two seconds.
+void drip(SocketServer& server)
+{
+    std::unique_ptr<Socket> peer = server.Accept();
+    for (std::string line = peer->ReceiveLine(); line != "\n" && !line.empty(); line = peer->ReceiveLine()) {
+    }
+    peer->SendBytes("HTTP/1.0 200 OK\r\n\r\n1Q007");
+    for (int i = 0; i < 20; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        peer->SendBytes("x");
+    }
 }
 
 }
@@ -217,3 +253,75 @@ TEST_F(ServerTest, ServerThatNeverAnswersIsAFailure)
     Socket::setTimeout(10000);
 }
 
+
+TEST_F(ServerTest, BodyShorterThanItsContentLengthIsAFailedFetch)
+{
+    const std::string cut = "1Q 7!Quanto vale meia";
+    const struct {
+        std::string headers;
+        bool fetched;
+    } cases[] = {
+        {"HTTP/1.0 200 OK\r\nContent-Length: 40\r\n\r\n", false},
+        {"HTTP/1.0 200 OK\r\ncontent-LENGTH:22\r\n\r\n", false},
+        {"HTTP/1.0 200 OK\r\nContent-Length: 21\r\n\r\n", true},
+        {"HTTP/1.0 200 OK\r\nContent-Length: 3\r\n\r\n", true},
+        {"HTTP/1.0 200 OK\r\nContent-Length: -5\r\n\r\n", true},
+        {"HTTP/1.0 200 OK\r\nContent-Length: many\r\n\r\n", true},
+        {okHeaders, true},
+    };
+    for (const auto& c : cases) {
+        GquestionID = "OLD1";
+        RecordingServer server(c.headers + cut);
+        pointAt(server);
+        if (c.fetched) {
+            EXPECT_NO_THROW(askQuestion(-1)) << c.headers;
+            EXPECT_EQ(GquestionID, "Q 7!") << c.headers;
+        } else {
+            EXPECT_THROW(askQuestion(-1), GameError) << c.headers;
+            EXPECT_EQ(GquestionID, "OLD1") << c.headers;
+        }
+    }
+}
+
+TEST_F(ServerTest, TimeOutsAreLoggedAsTimeOuts)
+{
+    LogCapture log;
+    Socket::setTimeout(300);
+    SocketServer silent(0, 5);
+    std::snprintf(GUser.endereco, sizeof GUser.endereco, "127.0.0.1:%d", silent.port());
+    EXPECT_EQ(loginServer(), "");
+    EXPECT_THROW(askQuestion(-1), GameError);
+    SocketServer dripping(0, 5);
+    std::thread server([&dripping] { drip(dripping); });
+    std::snprintf(GUser.endereco, sizeof GUser.endereco, "127.0.0.1:%d", dripping.port());
+    EXPECT_THROW(askQuestion(-1), GameError);
+    server.join();
+    Socket::setTimeout(10000);
+    EXPECT_EQ(log.text(), "loginServer: reading the reply: time-out\n"
+                          "getQuestion: reading the reply: time-out\n"
+                          "getQuestion: reading the reply: time-out\n");
+}
+
+TEST_F(ServerTest, FailedLogonsAreLogged)
+{
+    LogCapture log;
+    const std::string refusal =
+        "HTTP/1.0 403 Forbidden\r\nContent-Type: text/plain\r\n\r\n0\tUsuario ou senha invalidos";
+    {
+        RecordingServer server(refusal);
+        pointAt(server);
+        EXPECT_EQ(loginServer(), refusal);
+    }
+    {
+        RecordingServer server(okHeaders + "ok\n");
+        pointAt(server);
+        EXPECT_EQ(loginServer(), okHeaders + "ok\n");
+    }
+    {
+        RecordingServer server("");
+        pointAt(server);
+        EXPECT_EQ(loginServer(), "");
+    }
+    EXPECT_EQ(log.text(), "loginServer: log-on refused: HTTP/1.0 403 Forbidden / 0 Usuario ou senha invalidos\n"
+                          "loginServer: empty reply\n");
+}

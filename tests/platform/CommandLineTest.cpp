@@ -37,6 +37,27 @@ TEST(CommandLineTest, FlagsAreRecognised)
     EXPECT_TRUE(parse({"--help"}).help());
 }
 
+TEST(CommandLineTest, WaypointsTakesAFileAndOpensTheEditor)
+{
+    const struct {
+        std::vector<std::string> args;
+        bool editor;
+        std::string file;
+        bool error;
+    } cases[] = {
+        {{"--waypoints", "w.wpn"}, true, "w.wpn", false},
+        {{"--waypoints", "w.wpn", "--test-mode"}, true, "w.wpn", false},
+        {{"--waypoints"}, false, "", true},
+        {{"--waypoints", ""}, false, "", true},
+    };
+    for (const auto& c : cases) {
+        CommandLine line = parse(c.args);
+        EXPECT_EQ(line.editor(), c.editor);
+        EXPECT_EQ(line.waypoints(), c.file);
+        EXPECT_EQ(!line.error().empty(), c.error);
+    }
+}
+
 TEST(CommandLineTest, UnknownArgumentIsNamed)
 {
     CommandLine bad = parse({"--test-mode", "--fast"});

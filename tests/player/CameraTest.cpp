@@ -13,6 +13,7 @@
 #include "player/Varinha.h"
 #include "player/startLevel.h"
 #include "shell/EventReceiver.h"
+#include "world/Graph.h"
 #include "world/Map.h"
 
 using irr::core::vector3df;
@@ -237,6 +238,8 @@ TEST_F(CameraTest, InTheStationHeStandsOnTheFloorAndTheWallAheadStopsHim)
     Camera::keyMap[0] = {irr::EKA_MOVE_FORWARD, irr::KEY_UP};
     player = std::make_unique<Camera>();
     GmainCamera = player.get();
+    Graph waypoints;
+    GGraph = &waypoints;
     startLevel();
     irr::u32 now = GTimer->getTime();
     auto frames = [&](int count, irr::u32 ms) {

@@ -6,9 +6,9 @@ import sys
 import time
 
 from selenium import webdriver
+from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
-from selenium.webdriver.support.expected_conditions import staleness_of
 from selenium.webdriver.support.ui import WebDriverWait
 
 port, short_port, bank, broken, class_list, game_answer, work, shots = sys.argv[1:9]
@@ -44,7 +44,16 @@ def click(element):
     # A click that submits a form or follows a link: returns once the next page is there.
     old = browser.find_element(By.TAG_NAME, "html")
     element.click()
-    WebDriverWait(browser, 10).until(staleness_of(old))
+    WebDriverWait(browser, 10).until(lambda b: gone(old))
+
+
+def gone(element):
+    # Chromium reports an element of a page already replaced either as stale or as not in the document.
+    try:
+        element.is_enabled()
+        return False
+    except WebDriverException:
+        return True
 
 
 def shot(name):

@@ -144,3 +144,48 @@ TEST_F(ConfigTest, BrokenFilesGiveTheDefaults)
         EXPECT_EQ(Gconfig.res_y, 500) << text;
     }
 }
+
+TEST_F(ConfigTest, ASizeMissingFromTheFileIsItsDefault)
+{
+    const struct {
+        const char* element;
+        int x, y;
+    } cases[] = {
+        {R"(<screenresolution x="800"/>)", 800, 500},
+        {R"(<screenresolution y="900"/>)", 700, 500},
+        {R"(<screenresolution x="1024" y=""/>)", 1024, 0},
+        {R"(<screenresolution fullscreen="false"/>)", 700, 500},
+    };
+    for (const auto& c : cases) {
+        Gconfig = SConfig();
+        read(std::string("<config>") + c.element + "</config>");
+        EXPECT_EQ(Gconfig.res_x, c.x) << c.element;
+        EXPECT_EQ(Gconfig.res_y, c.y) << c.element;
+    }
+}
+
+TEST_F(ConfigTest, AValueWithoutItsClosingQuoteSetsNothingInItsElement)
+{
+    const char* file = R"(<config>
+  <proxy active="true" ip="10.0.0.1 port="3128"/>
+  <user username="ana password="segredo" server="quiz.example.org"/>
+  <parameters wireframe="true" killall="true/>
+  <screenresolution fullscreen="true" x="1024" y="768/>
+</config>
+)";
+    Gconfig = SConfig();
+    read(file);
+    EXPECT_FALSE(GproxyInternet);
+    EXPECT_EQ(GproxyPort, 0);
+    EXPECT_STREQ(GUser.usuario, "");
+    EXPECT_STREQ(GUser.endereco, "");
+    EXPECT_FALSE(Gconfig.wireframe);
+    EXPECT_FALSE(Gconfig.fullscreen);
+    EXPECT_EQ(Gconfig.res_x, 700);
+    EXPECT_EQ(Gconfig.res_y, 500);
+
+    read(R"(<config><user username="ana password="x"/><screenresolution x="800" y="600"/></config>)");
+    EXPECT_STREQ(GUser.usuario, "");
+    EXPECT_EQ(Gconfig.res_x, 800);
+    EXPECT_EQ(Gconfig.res_y, 600);
+}

@@ -71,3 +71,28 @@ TEST(XmlElementsTest, NoTextBreaksTheReaderAndEveryElementHasAName)
         EXPECT_TRUE(named(readXmlElements(text))) << text;
     }
 }
+
+TEST(XmlElementsTest, AValueWithoutItsClosingQuoteDropsItsTagAndTheNextTagIsRead)
+{
+    const struct {
+        const char* text;
+        const char* names;
+    } cases[] = {
+        {R"(<a x="1 y="2"/><b z="3"/>)", "b"},
+        {R"(<a x="1/>
+<b z="3"/>)", "b"},
+        {R"(<a x='1 y='2'/><b/>)", "b"},
+        {R"(<a x="1"y="2"/><b/>)", "b"},
+        {R"(<a x="1" y="2"/><b z="3/></c>)", "a"},
+        {R"(<a x="1"/><b z="3"></b>)", "ab"},
+    };
+    for (const auto& c : cases) {
+        std::string names;
+        for (const XmlElement& element : readXmlElements(c.text))
+            names += element.name;
+        EXPECT_EQ(names, c.names) << c.text;
+    }
+    std::vector<XmlElement> elements = readXmlElements(R"(<a x="1 y="2"/><b z="3"/>)");
+    ASSERT_EQ(elements.size(), 1u);
+    EXPECT_STREQ(elements[0].attribute("z"), "3");
+}

@@ -86,6 +86,21 @@ TEST_F(MapTest, MissingOrBrokenLevelFileEndsTheGameNamingIt)
     EXPECT_EQ(readFile(folder + "log.txt"), line + line);
 }
 
+TEST_F(MapTest, DamagedLevelEndsTheGameAsAMissingOneDoes)
+{
+    writeTiny3DS(folder + "whole.3DS");
+    const std::string whole = readFile(folder + "whole.3DS");
+    std::string zeroLengthChunk = whole;
+    zeroLengthChunk.replace(8, 4, std::string(4, '\0'));
+    for (const std::string& damaged : {whole.substr(0, whole.size() / 2), whole.substr(0, whole.size() - 1),
+                                       zeroLengthChunk}) {
+        std::ofstream(folder + "map.3DS", std::ios::binary) << damaged;
+        GLog.clear((folder + "log.txt").c_str());
+        EXPECT_EXIT(map.load3DSMap(folder.c_str()), ::testing::ExitedWithCode(0), "");
+        EXPECT_EQ(readFile(folder + "log.txt"), "cannot load the level: " + folder + "map.3DS\n");
+    }
+}
+
 TEST_F(MapTest, MissingQuake3ArchiveEndsTheGameNamingIt)
 {
     EXPECT_EXIT(map.loadQ3Map(folder.c_str()), ::testing::ExitedWithCode(0), "");

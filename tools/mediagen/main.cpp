@@ -18,10 +18,12 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: mediagen MEDIA_FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: mediagen MEDIA_FOLDER [WAYPOINT_FILE]\n");
         return 2;
     }
+    // The level's waypoints live in the source tree, where the waypoint editor saves them.
+    const char* waypoints = argc == 3 ? argv[2] : MEDIAGEN_WAYPOINTS;
     try {
         OutputFolder out(argv[1]);
         ImageFiles images;
@@ -34,7 +36,7 @@ int main(int argc, char** argv)
         writeSuper(out, images);
         writeSounds(out);
         writeMusic(out);
-        writeLevel(out, images);
+        writeLevel(out, images, waypoints);
         writeIcon(out, images);
         out.writeText(".generated", "");
     } catch (const std::exception& e) {

@@ -180,47 +180,6 @@ void addSpawns(LevelPlan& p)
                 p.tableGroups.push_back({1000.0f + 150 * k, 0, 700.0f + 150 * j});
 }
 
-void addWaypoints(LevelPlan& p)
-{
-    p.waypoints = {
-        // lobby
-        {"s1", -900, -1000}, {"s2", -400, -1000}, {"s3", 100, -1000}, {"s4", 450, -1000},
-        {"s5", -900, -450}, {"s6", -400, -380}, {"s7", -100, -380}, {"s8", 200, -400},
-        {"s9", 450, -400},
-        // doorways
-        {"pLab", -100, -150}, {"pA", 385, -150}, {"pF", 515, -150}, {"pB", -500, 300},
-        {"pD", 300, 200}, {"pG", 850, -150}, {"pE", 780, 575},
-        // lab
-        {"l1", -100, 50}, {"l2", -300, 200}, {"l3", 180, 200}, {"l4", -300, 450}, {"l5", 180, 450},
-        // room B
-        {"b1", -700, 300}, {"b2", -900, 100}, {"b3", -900, 500}, {"b4", -700, 0},
-        // east hall
-        {"e1", 450, 50}, {"e2", 450, 300}, {"e3", 780, 420}, {"e4", 850, 0}, {"e5", 950, 250},
-        {"e6", 600, 450},
-        // room G
-        {"g1", 850, -300}, {"g2", 700, -400}, {"g3", 950, -500},
-        // room E
-        {"r1", 780, 700}, {"r2", 800, 950}, {"r3", 1075, 1080}, {"r4", 1380, 950}, {"r5", 1300, 620},
-        {"r6", 1075, 620},
-    };
-    p.links = {
-        {"s1", "s2"}, {"s2", "s3"}, {"s3", "s4"}, {"s1", "s5"}, {"s2", "s6"}, {"s3", "s8"},
-        {"s4", "s9"}, {"s5", "s6"}, {"s6", "s7"}, {"s7", "s8"}, {"s8", "s9"},
-        {"s7", "pLab"}, {"pLab", "l1"}, {"l1", "l2"}, {"l1", "l3"}, {"l2", "l3"}, {"l2", "l4"},
-        {"l3", "l5"}, {"l4", "l5"},
-        {"l2", "pB"}, {"pB", "b1"}, {"b1", "b2"}, {"b1", "b3"}, {"b1", "b4"}, {"b2", "b4"},
-        {"b2", "b3"},
-        {"l3", "pD"}, {"pD", "e1"}, {"pD", "e2"}, {"e1", "e2"}, {"e1", "e4"}, {"e2", "e6"},
-        {"e6", "e3"}, {"e3", "e5"}, {"e4", "e5"}, {"e2", "e5"},
-        // The wall panels end spurs on the lobby side: joined to the east hall too, they would make a
-        // shortcut that routes monsters through the panels and the centre door before these open.
-        {"s8", "pA"}, {"s9", "pF"},
-        {"e4", "pG"}, {"pG", "g1"}, {"g1", "g2"}, {"g1", "g3"}, {"g2", "g3"},
-        {"e3", "pE"}, {"pE", "r1"}, {"r1", "r2"}, {"r1", "r6"}, {"r2", "r3"}, {"r3", "r4"},
-        {"r4", "r5"}, {"r5", "r6"},
-    };
-}
-
 }  // namespace
 
 const Area* LevelPlan::areaAt(float x, float z) const
@@ -229,14 +188,6 @@ const Area* LevelPlan::areaAt(float x, float z) const
         if (a.contains(x, z))
             return &a;
     return nullptr;
-}
-
-const Waypoint& LevelPlan::waypoint(const std::string& name) const
-{
-    for (const Waypoint& w : waypoints)
-        if (w.name == name)
-            return w;
-    throw std::out_of_range("no waypoint " + name);
 }
 
 const Area& LevelPlan::area(const std::string& name) const
@@ -267,6 +218,5 @@ LevelPlan orvendPlan()
     addFurniture(p);
     addScenery(p);
     addSpawns(p);
-    addWaypoints(p);
     return p;
 }

@@ -1,5 +1,5 @@
-// The level as data: areas, walls, doorways, scenery, spawn points and waypoints, in world units
-// (after the loader's x17 scale), floor at y = 0. Every level file is written from this one plan.
+// The level as data: areas, walls, doorways, scenery and spawn points, in world units (after the
+// loader's x17 scale), floor at y = 0. Every level file but the waypoints is written from this plan.
 #pragma once
 
 #include <string>
@@ -65,19 +65,10 @@ struct Spawn {
     bool player;
 };
 
-struct Waypoint {
-    std::string name;
-    float x, z;
-};
-
-struct WaypointLink {
-    std::string a, b;
-};
-
 struct LevelPlan {
     float wallHeight;
     float wallThickness;
-    float monsterHeight;  // height of the waypoints: monsters are placed at y 3
+    float monsterHeight;  // monsters are placed at y 3, the height of the level's first waypoints
     std::vector<Area> areas;
     std::vector<Wall> walls;
     std::vector<Doorway> doorways;
@@ -86,12 +77,9 @@ struct LevelPlan {
     std::vector<Spawn> spawns;
     PlanPoint picture;                 // centre of the picture on the lobby's south wall
     std::vector<PlanPoint> tableGroups;
-    std::vector<Waypoint> waypoints;
-    std::vector<WaypointLink> links;   // each one becomes an edge both ways
 
     const Area* areaAt(float x, float z) const;
     const Area& area(const std::string& name) const;
-    const Waypoint& waypoint(const std::string& name) const;
     const Doorway* doorway(const std::string& name) const;
 };
 

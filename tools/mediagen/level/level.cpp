@@ -10,13 +10,14 @@
 #include "level/sceneryList.h"
 #include "level/waypointFile.h"
 
-void writeLevel(const OutputFolder& out, const ImageFiles& images)
+void writeLevel(const OutputFolder& out, const ImageFiles& images, const std::string& waypoints)
 {
     const LevelPlan plan = orvendPlan();
+    const WaypointFile graph = checkWaypointFile(waypoints);
     writeLevelTextures(out, images, plan);
     write3DS(buildLevelMesh(plan), out.path("OrvendMap/map.3DS"));
     writeLevelProps(out, images);
     out.writeText("lista.txt", sceneryListText(plan));
-    out.writeBytes("OrvendMap/wayPoint.wpn", waypointFileBytes(plan));
-    images.save(drawPlan(plan), out.path("plan.png"));
+    out.writeBytes("OrvendMap/wayPoint.wpn", graph.bytes);
+    images.save(drawPlan(plan, graph), out.path("plan.png"));
 }

@@ -4,4 +4,7 @@
 #include "ImageFiles.h"
 #include "OutputFolder.h"
 
-void writeLevel(const OutputFolder& out, const ImageFiles& images);
+#include <string>
+
+// `waypoints` is the waypoint file kept in the source tree: checked, then copied in as it is.
+void writeLevel(const OutputFolder& out, const ImageFiles& images, const std::string& waypoints);

@@ -127,13 +127,14 @@ void drawDoorways(Image& img, const PlanView& v, const LevelPlan& plan, const Le
     }
 }
 
-void drawWaypoints(Image& img, const PlanView& v, const LevelPlan& plan)
+void drawWaypoints(Image& img, const PlanView& v, const WaypointFile& waypoints)
 {
-    for (const WaypointLink& l : plan.links) {
-        const Waypoint &a = plan.waypoint(l.a), &b = plan.waypoint(l.b);
-        img.line(v.px(a.x), v.py(a.z), v.px(b.x), v.py(b.z), 1.5f, EdgeColor);
-    }
-    for (const Waypoint& w : plan.waypoints)
+    for (const WaypointFile::Point& a : waypoints.points)
+        for (const auto& edge : a.edges) {
+            const WaypointFile::Point& b = waypoints.points[edge.first];
+            img.line(v.px(a.x), v.py(a.z), v.px(b.x), v.py(b.z), 1.5f, EdgeColor);
+        }
+    for (const WaypointFile::Point& w : waypoints.points)
         img.fillCircle(v.px(w.x), v.py(w.z), 4.0f, WaypointColor);
 }
 
@@ -205,7 +206,7 @@ void drawLegend(Image& img, const Lettering& small, const Lettering& big)
 
 }  // namespace
 
-Image drawPlan(const LevelPlan& plan)
+Image drawPlan(const LevelPlan& plan, const WaypointFile& waypoints)
 {
     const PlanView view(plan);
     Image img(view.width(), view.height(), Background);
@@ -214,7 +215,7 @@ Image drawPlan(const LevelPlan& plan)
     drawAreas(img, view, plan, big);
     drawWalls(img, view, plan);
     drawDoorways(img, view, plan, small);
-    drawWaypoints(img, view, plan);
+    drawWaypoints(img, view, waypoints);
     drawObjects(img, view, plan, small);
     drawSpawns(img, view, plan, small);
     drawLegend(img, small, big);

@@ -4,5 +4,6 @@
 
 #include "Image.h"
 #include "level/LevelPlan.h"
+#include "level/waypointFile.h"
 
-Image drawPlan(const LevelPlan& plan);
+Image drawPlan(const LevelPlan& plan, const WaypointFile& waypoints);

@@ -1,63 +1,75 @@
-// The bytes of the monsters' waypoint file.
+// Reads and checks the waypoint file: a count, then per waypoint its edge count, identity, position
+// and edges (target identity, cost), little-endian.
 #include "level/waypointFile.h"
 
-#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <stdexcept>
-
-#include "ByteWriter.h"
 
 namespace {
 
-struct Edge {
-    std::size_t to;
-    std::uint32_t cost;
-};
+class Bytes {
+public:
+    Bytes(const std::vector<std::uint8_t>& bytes, const std::string& path) : bytes_(bytes), path_(path) {}
 
-std::size_t indexOf(const LevelPlan& plan, const std::string& name)
-{
-    return static_cast<std::size_t>(&plan.waypoint(name) - plan.waypoints.data());
-}
-
-std::uint32_t cost(const Waypoint& a, const Waypoint& b)
-{
-    return static_cast<std::uint32_t>(std::hypot(a.x - b.x, a.z - b.z));
-}
-
-std::vector<std::vector<Edge>> edgesOf(const LevelPlan& plan)
-{
-    std::vector<std::vector<Edge>> edges(plan.waypoints.size());
-    for (const WaypointLink& link : plan.links) {
-        const std::size_t a = indexOf(plan, link.a), b = indexOf(plan, link.b);
-        const std::uint32_t c = cost(plan.waypoints[a], plan.waypoints[b]);
-        edges[a].push_back({b, c});
-        edges[b].push_back({a, c});
+    template <typename T>
+    T take()
+    {
+        if (bytes_.size() - at_ < sizeof(T))
+            fail("a waypoint record is cut short");
+        T value;
+        std::memcpy(&value, bytes_.data() + at_, sizeof(T));
+        at_ += sizeof(T);
+        return value;
     }
-    return edges;
-}
+    bool atEnd() const { return at_ == bytes_.size(); }
+    [[noreturn]] void fail(const std::string& why) const { throw std::runtime_error("waypoint file " + path_ + ": " + why); }
 
-// Identity values only need to differ within the file; 1-based indices are readable in a dump.
-std::uint32_t identity(std::size_t index) { return static_cast<std::uint32_t>(index + 1); }
+private:
+    const std::vector<std::uint8_t>& bytes_;
+    std::string path_;
+    std::size_t at_ = 0;
+};
 
 }  // namespace
 
-std::vector<std::uint8_t> waypointFileBytes(const LevelPlan& plan)
+WaypointFile checkWaypointFile(const std::string& path)
 {
-    const std::vector<std::vector<Edge>> edges = edgesOf(plan);
-    ByteWriter out;
-    out.u32(static_cast<std::uint32_t>(plan.waypoints.size()));
-    for (std::size_t i = 0; i < plan.waypoints.size(); ++i) {
-        const Waypoint& w = plan.waypoints[i];
-        if (edges[i].size() > 255)  // the count is one byte in the file
-            throw std::runtime_error("waypoint " + w.name + " has more than 255 edges");
-        out.u8(static_cast<std::uint8_t>(edges[i].size()));
-        out.u32(identity(i));
-        out.f32(w.x);
-        out.f32(plan.monsterHeight);
-        out.f32(w.z);
-        for (const Edge& e : edges[i]) {
-            out.u32(identity(e.to));
-            out.u32(e.cost);
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("waypoint file " + path + ": cannot be read");
+    WaypointFile file;
+    file.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    Bytes bytes(file.bytes, path);
+    const std::uint32_t count = bytes.take<std::uint32_t>();
+    std::map<std::uint32_t, std::size_t> byIdentity;
+    std::vector<std::vector<std::uint32_t>> targets;
+    while (!bytes.atEnd()) {
+        WaypointFile::Point p;
+        const std::uint8_t tot = bytes.take<std::uint8_t>();
+        if (!byIdentity.emplace(bytes.take<std::uint32_t>(), file.points.size()).second)
+            bytes.fail("two waypoints share an identity");
+        p.x = bytes.take<float>();
+        p.y = bytes.take<float>();
+        p.z = bytes.take<float>();
+        targets.emplace_back();
+        for (int e = 0; e < tot; ++e) {
+            targets.back().push_back(bytes.take<std::uint32_t>());
+            p.edges.push_back({0, bytes.take<std::uint32_t>()});
         }
+        file.points.push_back(p);
     }
-    return out.bytes();
+    if (file.points.size() != count)
+        bytes.fail("the header counts " + std::to_string(count) + " waypoints, the file holds " +
+                   std::to_string(file.points.size()));
+    for (std::size_t i = 0; i < file.points.size(); ++i)
+        for (std::size_t e = 0; e < targets[i].size(); ++e) {
+            const auto to = byIdentity.find(targets[i][e]);
+            if (to == byIdentity.end())
+                bytes.fail("an edge leads to no waypoint of the file");
+            file.points[i].edges[e].first = to->second;
+        }
+    return file;
 }

@@ -1,0 +1,69 @@
+// The body of a monster: an animated node with its animation sets, vision and attack ranges, a weapon
+// slot and the brain that drives it.
+#pragma once
+
+#include <irrlicht.h>
+
+#include "ai/AnimationInfo.h"
+#include "messaging/Character.h"
+#include "shell/Executable.h"
+#include "world/Collidable.h"
+#include "world/Walker.h"
+
+class Brain;
+
+class NPC : public Character, public Executable, public Collidable, public Walker {
+public:
+    explicit NPC(Brain* brain);
+    ~NPC() override = default;
+
+    void pegarArma(Arma* arma) override { _arma = arma; }
+    virtual void configMovement();
+    irr::scene::ISceneNode* getNode() override = 0;
+    irr::core::vector3df getPosition() override;
+    void gotShoot(int dmg, irr::core::vector3df pos, irr::core::vector3df angulo) override;
+    void collided(Collidable* who) override;
+    virtual void run();
+    virtual void stop();
+    virtual void attack();
+
+    void setRun(const AnimationInfo& m) { _running = m; }
+    void setParado(const AnimationInfo& m) { _standing = m; }
+    void setMorrendo(const AnimationInfo& m) { _dying = m; }
+    void setAttack(const AnimationInfo& m) { _attacking = m; }
+    void setVisionRange(irr::f32 v) { visionRange = v; }
+    void setCorRotation(const irr::core::vector3df& cr) { _correctRotation = cr; }
+    irr::core::vector3df getCorRotation() override { return _correctRotation; }
+    irr::f32 getSpeed() override { return _currentSpeed; }
+
+    void setAnimation(const AnimationInfo& m, bool loop);
+    bool endAnimation();
+    bool isInVisionRange(const irr::core::vector3df& v);
+    bool isInAttackRange(const irr::core::vector3df& v);
+    // The player when he is within vision range; walls do not block sight.
+    Collidable* vision();
+    // True when the body is out of the active camera's view.
+    bool canSeeU();
+    void rotate180();
+    void addAnimator(irr::scene::ISceneNodeAnimator* animator);
+
+    // The monster's name, given by whoever places it; its death signal carries it.
+    void setName(const irr::core::stringc& name) { _name = name; }
+    Brain* getBrain() const { return _brain; }
+    const AnimationInfo& getCurrentAnimation() const { return _currentAnimation; }
+    Arma* getArma() const { return _arma; }
+
+protected:
+    irr::core::vector3df _correctRotation;
+    Arma* _arma = nullptr;
+    irr::f32 visionRange = 0;
+    AnimationInfo _currentAnimation{};
+    AnimationInfo _running{};
+    AnimationInfo _standing{};
+    AnimationInfo _dying{};
+    AnimationInfo _attacking{};
+    float _currentSpeed = 0;
+    Brain* _brain;
+    irr::scene::IAnimatedMeshSceneNode* _aninode = nullptr;
+    irr::scene::IMeshSceneNode* _node = nullptr;
+};

@@ -1,0 +1,168 @@
+// The spider: body, cry, ray strike, death.
+#include "ai/Spider.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "ai/Brain.h"
+#include "ai/deathSignal.h"
+#include "platform/LogFile.h"
+#include "platform/SoundEngine.h"
+#include "player/Camera.h"
+#include "shell/Config.h"
+#include "shell/Global.h"
+#include "shell/mediaFile.h"
+
+namespace {
+
+const irr::f32 StrikeLength = 100;
+const int StrikeDamage = 8;
+
+}  // namespace
+
+Spider::Spider(Brain* brain) : NPC(brain)
+{
+    GLog.writelf("Spider::Spider");
+    setLife(300);
+    setDefence(0.5f);
+    irr::scene::IAnimatedMesh* sphere = GSmgr->addSphereMesh("spider", 5, 16, 16);
+    _aninode = GSmgr->addAnimatedMeshSceneNode(sphere, nullptr, -1);
+    _aninode->setPosition(irr::core::vector3df(0, 0, 0));
+    _aninode->setScale(irr::core::vector3df(8));
+    _aninode->setMaterialTexture(0, GDriver->getTexture(mediaFile("\\Media\\freebeast\\beast3.jpg")));
+    _aninode->setMaterialFlag(irr::video::EMF_LIGHTING, true);
+    _aninode->setName(_name.empty() ? "spider" : _name.c_str());
+    turnOnCollision(100, false, _aninode);
+    Spider::configMovement();
+    setVisionRange(700);
+    stop();
+}
+
+Spider::~Spider()
+{
+    GLog.writelf("Spider::~Spider");
+    if (_ssnd) {
+        _ssnd->stop();
+        _ssnd->drop();
+    }
+    delete _brain;
+    _brain = nullptr;
+    Executable::drop();
+    turnOffCollision();
+    if (_aninode) {
+        _aninode->setVisible(false);
+        _aninode->remove();
+        _aninode = nullptr;
+    }
+}
+
+void Spider::configMovement()
+{
+    setRun({20, 1.6f, 1, 25});
+    setParado({20, 0, 206, 250});
+    setMorrendo({20, 0, 382, 398});
+    setAttack({20, 0, 197, 230});
+}
+
+irr::scene::ISceneNode* Spider::getNode()
+{
+    if (_aninode)
+        return _aninode;
+    return _node;
+}
+
+irr::core::vector3df Spider::getPosition()
+{
+    return getNode()->getPosition();
+}
+
+void Spider::exec()
+{
+    if (!_brain) {
+        std::puts("I need a brain");
+        std::exit(0);
+    }
+    if (!_flagDying)
+        _brain->exec();
+    if (Gconfig.killall && !_flagDying)
+        die();
+}
+
+void Spider::attack()
+{
+    GLog.writelf("Spider::attack");
+    NPC::attack();
+    shoot();
+}
+
+// The cry starts on the first run and loops until the spider dies.
+void Spider::run()
+{
+    GLog.writelf("Spider::run");
+    if (!_ssnd && GSound && GmainCamera) {
+        _ssnd = GSound->play3D((Gexepath + "\\media\\Sound\\monster.wav").c_str(),
+                               GmainCamera->getNode()->getPosition(), true, true, false);
+        if (_ssnd) {
+            _ssnd->setMinDistance(500);
+            _ssnd->setIsPaused(false);
+        }
+        GSound->update();
+    }
+    NPC::run();
+}
+
+// A ray of 100 units along the spider's facing; the first thing it meets takes the blow, so a wall
+// shields the player. It lands at most twice a second.
+void Spider::shoot()
+{
+    GLog.writelf("Spider::shoot");
+    if (!_strikes.due(GTimer->getTime()))
+        return;
+    irr::scene::ISceneNode* body = getNode();
+    body->updateAbsolutePosition();
+    irr::core::vector3df start = body->getAbsolutePosition();
+    irr::core::vector3df facing(0, 0, 1);
+    body->getAbsoluteTransformation().rotateVect(facing);
+    const irr::core::vector3df end = start + facing.setLength(StrikeLength);
+    start += (end - start).normalize();
+    irr::core::vector3df point;
+    irr::core::triangle3df triangle;
+    const bool shown = body->isVisible();
+    body->setVisible(false);
+    Collidable* hit = getFirstCollision(irr::core::line3df(start, end), &point, &triangle);
+    body->setVisible(shown);
+    if (!hit || hit != GmainCamera)
+        return;
+    GmainCamera->gotShoot(StrikeDamage, point, triangle.getNormal());
+}
+
+void Spider::die()
+{
+    GLog.writelf("Spider::die");
+    if (_aninode)
+        _aninode->removeAnimators();
+    if (_ssnd) {
+        _ssnd->stop();
+        _ssnd->drop();
+        _ssnd = nullptr;
+    }
+    if (GSound)
+        GSound->play3D((Gexepath + "\\media\\Sound\\die1.wav").c_str(), getNode()->getPosition(), false, false,
+                       false);
+    turnOffCollision();
+    _flagDying = true;
+    scheduleDeath(this);
+}
+
+void Spider::rcvMessage(int mensagem)
+{
+    GLog.writelf(("Spider received " + std::to_string(mensagem)).c_str());
+    if (mensagem != DeathMessage) {
+        _brain->rcvMessage(mensagem);
+        return;
+    }
+    if (!_flagDying)
+        return;
+    _flagDying = false;
+    announceDeath(this);
+}
