@@ -1,13 +1,11 @@
 // The seven states of the chase.
 #include "ai/Brain1.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "ai/NPC.h"
 #include "platform/LogFile.h"
 #include "player/Camera.h"
 #include "shell/Global.h"
+#include "shell/fatal.h"
 
 namespace {
 
@@ -45,11 +43,8 @@ void Brain1::exec()
 
 void Brain1::stand()
 {
-    if (!_char) {
-        std::puts("cerebro sem corpo");
-        std::getchar();
-        std::exit(0);
-    }
+    if (!_char)
+        fatal("cerebro sem corpo", FatalWait::forKey);
     _char->stop();
     _state = EstandExec;
 }

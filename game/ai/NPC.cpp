@@ -24,7 +24,7 @@ void NPC::configMovement()
 
 irr::core::vector3df NPC::getPosition()
 {
-    return _aninode->getPosition();
+    return getNode()->getPosition();
 }
 
 void NPC::setAnimation(const AnimationInfo& m, bool loop)

@@ -1,15 +1,13 @@
 // The ninja: model, numbers, sword, death.
 #include "ai/Ninja.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "ai/Brain.h"
 #include "ai/deathSignal.h"
 #include "platform/LogFile.h"
 #include "player/LongSword.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
+#include "shell/fatal.h"
 #include "shell/mediaFile.h"
 #include "world/meshCheck.h"
 #include "world/oneShotSound.h"
@@ -30,11 +28,8 @@ Ninja::Ninja(Brain* brain) : NPC(brain)
     setDefence(0.5f);
     if (irr::scene::IAnimatedMesh* mesh = loadCheckedMesh(mediaFile("\\Media\\ninja.b3d")))
         _aninode = GSmgr->addAnimatedMeshSceneNode(mesh, nullptr, -1);
-    if (!_aninode) {
-        std::printf("cannot load the ninja: %s\n", mediaFile("\\Media\\ninja.b3d").c_str());
-        GLog.writelf("cannot load the ninja's model");
-        std::exit(0);
-    }
+    if (!_aninode)
+        fatal(std::string("cannot load the ninja: ") + mediaFile("\\Media\\ninja.b3d").c_str());
     _aninode->setPosition(irr::core::vector3df(0, 0, 0));
     _aninode->setScale(irr::core::vector3df(NodeScale));
     _aninode->setMaterialTexture(0, GDriver->getTexture(mediaFile("\\Media\\nskinbl.jpg")));
@@ -89,25 +84,11 @@ void Ninja::configMovement()
     setAttack({2, 0, 134, 145});
 }
 
-irr::scene::ISceneNode* Ninja::getNode()
-{
-    if (_aninode)
-        return _aninode;
-    return _node;
-}
-
-irr::core::vector3df Ninja::getPosition()
-{
-    return getNode()->getPosition();
-}
-
 void Ninja::exec()
 {
     GLog.writelf("Ninja::exec");
-    if (!_brain) {
-        std::puts("I need a brain");
-        std::exit(0);
-    }
+    if (!_brain)
+        fatal("I need a brain");
     if (!_flagDying)
         _brain->exec();
     if (Gconfig.killall && !_flagDying)

@@ -16,8 +16,6 @@ public:
     void shoot() override;
     void die() override;
     void configMovement() override;
-    irr::scene::ISceneNode* getNode() override;
-    irr::core::vector3df getPosition() override;
     void exec() override;
     void rcvMessage(int mensagem) override;
     void attack() override;

@@ -1,9 +1,6 @@
 // The spider: body, cry, ray strike, death.
 #include "ai/Spider.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "ai/Brain.h"
 #include "ai/deathSignal.h"
 #include "platform/LogFile.h"
@@ -11,6 +8,7 @@
 #include "player/Camera.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
+#include "shell/fatal.h"
 #include "shell/mediaFile.h"
 
 namespace {
@@ -64,24 +62,10 @@ void Spider::configMovement()
     setAttack({20, 0, 197, 230});
 }
 
-irr::scene::ISceneNode* Spider::getNode()
-{
-    if (_aninode)
-        return _aninode;
-    return _node;
-}
-
-irr::core::vector3df Spider::getPosition()
-{
-    return getNode()->getPosition();
-}
-
 void Spider::exec()
 {
-    if (!_brain) {
-        std::puts("I need a brain");
-        std::exit(0);
-    }
+    if (!_brain)
+        fatal("I need a brain");
     if (!_flagDying)
         _brain->exec();
     if (Gconfig.killall && !_flagDying)

@@ -11,8 +11,6 @@ public:
     void shoot() override;
     void die() override {}
     void configMovement() override;
-    irr::scene::ISceneNode* getNode() override { return _aninode; }
-    irr::core::vector3df getPosition() override { return _aninode->getPosition(); }
     void exec() override {}
     void rcvMessage(int) override {}
 
