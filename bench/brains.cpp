@@ -65,7 +65,8 @@ int main()
         player.setLife(1e9f);
 
         std::vector<std::unique_ptr<NPC>> monsters;
-        const vector3df spawns[] = {{-300, 3, 300}, {-115, 3, 500}, {500, 3, 300}, {200, 3, 100}, {-600, 3, -500}};
+        const vector3df spawns[] = {
+            {-300, 3, 300}, {-115, 3, 500}, {500, 3, 300}, {200, 3, 100}, {-600, 3, -500}};
         for (int i = 0; i < 5; ++i) {
             if (i < 3)
                 monsters.push_back(std::make_unique<Ninja>(new Brain1()));

@@ -21,7 +21,10 @@ namespace {
 
 const std::string WaypointSource = std::string(SATLINK_SOURCE_DIR) + "/tools/mediagen/level/wayPoint.wpn";
 
-double seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+double seconds(Clock::time_point since)
+{
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
 
 std::uintmax_t folderSize(const fs::path& folder)
 {
@@ -43,8 +46,8 @@ int main()
     const Clock::time_point start = Clock::now();
     for (int i = 0; i < runs; ++i)
         writeLevel(OutputFolder(folder.string()), images, WaypointSource);
-    std::printf("level written in %.3f s (mean of %d), %.1f kB, map.3DS %.1f kB\n", seconds(start) / runs, runs,
-                folderSize(folder) / 1024.0, fs::file_size(folder / "OrvendMap/map.3DS") / 1024.0);
+    std::printf("level written in %.3f s (mean of %d), %.1f kB, map.3DS %.1f kB\n", seconds(start) / runs,
+                runs, folderSize(folder) / 1024.0, fs::file_size(folder / "OrvendMap/map.3DS") / 1024.0);
 
     irr::IrrlichtDevice* device = irr::createDevice(irr::video::EDT_NULL);
     device->getLogger()->setLogLevel(irr::ELL_NONE);
@@ -65,12 +68,13 @@ int main()
                 irr::core::triangle3df triangle;
                 irr::scene::ISceneNode* hitNode = nullptr;
                 clear += !smgr->getSceneCollisionManager()->getCollisionPoint(
-                    {s.x, plan.monsterHeight, s.z, w.x, plan.monsterHeight, w.z}, selector, hit, triangle, hitNode);
+                    {s.x, plan.monsterHeight, s.z, w.x, plan.monsterHeight, w.z}, selector, hit, triangle,
+                    hitNode);
                 ++rays;
             }
     const double castTime = seconds(cast);
-    std::printf("%d rays from the spawn points to the waypoints in %.3f s: %.1f us a ray (%d clear)\n", rays, castTime,
-                castTime / rays * 1e6, clear / 20);
+    std::printf("%d rays from the spawn points to the waypoints in %.3f s: %.1f us a ray (%d clear)\n", rays,
+                castTime, castTime / rays * 1e6, clear / 20);
     selector->drop();
     device->drop();
     fs::remove_all(folder);

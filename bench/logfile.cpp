@@ -19,14 +19,16 @@ int main()
     auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < lines; ++i)
         log.writelf("Ninja::exec");
-    double writeUs = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count() / lines;
+    double writeUs =
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count() / lines;
 
     const int lookups = 20000;
     std::string mixed = folder + "\\LOG.TXT";
     start = std::chrono::steady_clock::now();
     for (int i = 0; i < lookups; ++i)
         nativePath(mixed);
-    double resolveUs = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count() / lookups;
+    double resolveUs =
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count() / lookups;
 
     std::filesystem::remove_all(folder);
     std::printf("log writelf: %.2f us per line\n", writeUs);

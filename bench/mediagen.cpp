@@ -14,7 +14,8 @@ int main()
     // One folder per run, so benchmarks run side by side do not remove each other's output.
     const fs::path folder = fs::temp_directory_path() / ("satlink-bench-media-" + std::to_string(getpid()));
     fs::remove_all(folder);
-    const std::string command = std::string(SATLINK_BUILD_DIR) + "/tools/mediagen/mediagen " + folder.string();
+    const std::string command =
+        std::string(SATLINK_BUILD_DIR) + "/tools/mediagen/mediagen " + folder.string();
     const auto start = std::chrono::steady_clock::now();
     if (std::system(command.c_str()) != 0) {
         std::fprintf(stderr, "mediagen failed\n");

@@ -36,7 +36,8 @@ int strikesOnPlayer()
             const irr::core::vector3df start = eye + dir * 60 + irr::core::vector3df(0, -70.0f + 6 * h, 0);
             irr::core::vector3df point;
             irr::core::triangle3df triangle;
-            if (getFirstCollision(irr::core::line3df(start, start - dir * 110), &point, &triangle) == GmainCamera)
+            if (getFirstCollision(irr::core::line3df(start, start - dir * 110), &point, &triangle) ==
+                GmainCamera)
                 ++hits;
         }
     return hits;

@@ -15,8 +15,8 @@
 namespace {
 
 // A question of about 1 KB, as long as the game takes, and four alternatives.
-const std::string reply = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n2Q001" + std::string(1000, 'q') +
-                          "\tum\tdois\ttres\tquatro\n";
+const std::string reply = "HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n2Q001" +
+                          std::string(1000, 'q') + "\tum\tdois\ttres\tquatro\n";
 
 void serve(SocketServer& server, std::atomic<bool>& stop)
 {
@@ -26,7 +26,8 @@ void serve(SocketServer& server, std::atomic<bool>& stop)
             std::this_thread::sleep_for(std::chrono::microseconds(50));
             continue;
         }
-        for (std::string line = peer->ReceiveLine(); !line.empty() && line != "\n"; line = peer->ReceiveLine()) {
+        for (std::string line = peer->ReceiveLine(); !line.empty() && line != "\n";
+             line = peer->ReceiveLine()) {
         }
         peer->SendBytes(reply);
     }
@@ -38,7 +39,8 @@ double millisecondsEach(int times, Request request)
     auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < times; ++i)
         request();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() / times;
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() /
+           times;
 }
 
 }

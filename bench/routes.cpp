@@ -58,10 +58,11 @@ void benchCalcRoute(const std::string& levelFolder)
                 ++searches;
             }
     const double search = microseconds(Clock::now() - searchStart) / searches;
-    std::printf("calcRoute on the shipped graph (%zu waypoints, %u level triangles): %.1f us per route (mean of "
-                "%d, %.1f points a route; its search alone %.1f us); target under 1000 us\n",
-                nodes.size(), level.getSelector()->getTriangleCount(), each, routes,
-                static_cast<double>(points) / routes, search);
+    std::printf(
+        "calcRoute on the shipped graph (%zu waypoints, %u level triangles): %.1f us per route (mean of "
+        "%d, %.1f points a route; its search alone %.1f us); target under 1000 us\n",
+        nodes.size(), level.getSelector()->getTriangleCount(), each, routes,
+        static_cast<double>(points) / routes, search);
     closeNullDevice();
 }
 
@@ -93,11 +94,13 @@ void benchDijkstra()
     std::size_t length = 0;
     const Clock::time_point start = Clock::now();
     for (int s = 0; s < searches; ++s)
-        length += dijkstra(nodes, at(s % 2 ? columns - 1 : 0, 0), at(s % 2 ? 0 : columns - 1, rows - 1)).size();
-    std::printf("dijkstra on a generated graph of %zu waypoints (%d edges): %.1f us per search corner to corner "
-                "(mean of %d, %zu nodes a path)\n",
-                nodes.size(), 2 * ((columns - 1) * rows + columns * (rows - 1)),
-                microseconds(Clock::now() - start) / searches, searches, length / searches);
+        length +=
+            dijkstra(nodes, at(s % 2 ? columns - 1 : 0, 0), at(s % 2 ? 0 : columns - 1, rows - 1)).size();
+    std::printf(
+        "dijkstra on a generated graph of %zu waypoints (%d edges): %.1f us per search corner to corner "
+        "(mean of %d, %zu nodes a path)\n",
+        nodes.size(), 2 * ((columns - 1) * rows + columns * (rows - 1)),
+        microseconds(Clock::now() - start) / searches, searches, length / searches);
 }
 
 }  // namespace

@@ -27,7 +27,8 @@ void listenOnLoopback()
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
     if (listener < 0 || bind(listener, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        listen(listener, 4) != 0 || getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        listen(listener, 4) != 0 ||
+        getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
         std::abort();
     std::snprintf(GUser.endereco, sizeof GUser.endereco, "127.0.0.1:%d", ntohs(address.sin_port));
 }

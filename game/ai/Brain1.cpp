@@ -14,9 +14,9 @@ const irr::f32 ClosingDistance = 110;
 
 }  // namespace
 
-PBrain1Process _procBrain1[7] = {&Brain1::stand,       &Brain1::standExec,    &Brain1::attackEnemy,
-                                 &Brain1::attackEnemyExec, &Brain1::followEnemy, &Brain1::followEnemyExec,
-                                 &Brain1::die};
+PBrain1Process _procBrain1[7] = {
+    &Brain1::stand,       &Brain1::standExec,       &Brain1::attackEnemy, &Brain1::attackEnemyExec,
+    &Brain1::followEnemy, &Brain1::followEnemyExec, &Brain1::die};
 
 Brain1::Brain1()
 {

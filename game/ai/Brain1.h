@@ -6,8 +6,15 @@
 #include "ai/Brain.h"
 #include "world/FollowAnimator.h"
 
-enum EBrain1 { Estand = 0, EstandExec = 1, EattackEnemy = 2, EattackEnemyExec = 3, EfollowEnemy = 4,
-               EfollowEnemyExec = 5, Edie = 6 };
+enum EBrain1 {
+    Estand = 0,
+    EstandExec = 1,
+    EattackEnemy = 2,
+    EattackEnemyExec = 3,
+    EfollowEnemy = 4,
+    EfollowEnemyExec = 5,
+    Edie = 6
+};
 
 class Brain1;
 using PBrain1Process = void (Brain1::*)();

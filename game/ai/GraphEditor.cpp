@@ -250,7 +250,8 @@ bool GraphEditor::saveTxt(const char* path) const
         std::fprintf(file, "%p,", static_cast<const void*>(p));
         std::fprintf(file, "<%f,%f,%f>\n", p->pos.X, p->pos.Y, p->pos.Z);
         for (const Edge& e : p->edge)
-            std::fprintf(file, "%llu,%d\n", static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(e.proximo)),
+            std::fprintf(file, "%llu,%d\n",
+                         static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(e.proximo)),
                          static_cast<int>(e.distancia));
     }
     return std::fclose(file) == 0;
@@ -301,7 +302,8 @@ void GraphEditor::drawKeys()
                             irr::core::recti(4, 4, width, 12 + lineHeight * (lines + 1)));
     int y = 8;
     for (const wchar_t* line : KeyLines) {
-        font->draw(line, irr::core::recti(10, y, 420, y + lineHeight), irr::video::SColor(255, 255, 255, 255));
+        font->draw(line, irr::core::recti(10, y, 420, y + lineHeight),
+                   irr::video::SColor(255, 255, 255, 255));
         y += lineHeight;
     }
     const irr::video::SColor statusColour =

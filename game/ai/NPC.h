@@ -20,7 +20,10 @@ public:
     void pegarArma(Arma* arma) override { _arma = arma; }
     virtual void configMovement();
     // The animated body where there is one, else the plain mesh.
-    irr::scene::ISceneNode* getNode() override { return _aninode ? _aninode : static_cast<irr::scene::ISceneNode*>(_node); }
+    irr::scene::ISceneNode* getNode() override
+    {
+        return _aninode ? _aninode : static_cast<irr::scene::ISceneNode*>(_node);
+    }
     irr::core::vector3df getPosition() override;
     void gotShoot(int dmg, irr::core::vector3df pos, irr::core::vector3df angulo) override;
     void collided(Collidable* who) override;

@@ -131,8 +131,8 @@ void Spider::die()
         _ssnd = nullptr;
     }
     if (GSound)
-        GSound->play3D((Gexepath + "\\media\\Sound\\die1.wav").c_str(), getNode()->getPosition(), false, false,
-                       false);
+        GSound->play3D((Gexepath + "\\media\\Sound\\die1.wav").c_str(), getNode()->getPosition(), false,
+                       false, false);
     turnOffCollision();
     _flagDying = true;
     scheduleDeath(this);

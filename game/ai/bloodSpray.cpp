@@ -3,12 +3,12 @@
 
 #include "shell/Global.h"
 
-irr::scene::IParticleSystemSceneNode* sprayBlood(const irr::core::vector3df& pos, irr::core::vector3df direction)
+irr::scene::IParticleSystemSceneNode* sprayBlood(const irr::core::vector3df& pos,
+                                                 irr::core::vector3df direction)
 {
     direction.setLength(0.01f);
-    irr::scene::IParticleSystemSceneNode* spray =
-        GSmgr->addParticleSystemSceneNode(false, nullptr, -1, pos, irr::core::vector3df(0, 0, 0),
-                                          irr::core::vector3df(1, 1, 1));
+    irr::scene::IParticleSystemSceneNode* spray = GSmgr->addParticleSystemSceneNode(
+        false, nullptr, -1, pos, irr::core::vector3df(0, 0, 0), irr::core::vector3df(1, 1, 1));
     irr::scene::IParticleEmitter* emitter = spray->createBoxEmitter(
         irr::core::aabbox3df(-1, -1, -1, 1, 1, 1), direction, 30, 60, irr::video::SColor(0, 0, 180, 180),
         irr::video::SColor(0, 0, 0, 255), 300, 400, 45, irr::core::dimension2df(1.5f, 1.5f),

@@ -4,4 +4,5 @@
 #include <irrlicht.h>
 
 // Sprays for a second at `pos` along `direction`, then removes itself; returns the spray's node.
-irr::scene::IParticleSystemSceneNode* sprayBlood(const irr::core::vector3df& pos, irr::core::vector3df direction);
+irr::scene::IParticleSystemSceneNode* sprayBlood(const irr::core::vector3df& pos,
+                                                 irr::core::vector3df direction);

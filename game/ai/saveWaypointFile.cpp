@@ -21,7 +21,8 @@ std::string refusal(const std::string& path)
         return path + " nao e um arquivo";
     // The permission bits count even for root, whom access() lets write anywhere.
     const auto perms = std::filesystem::status(path, error).permissions();
-    if ((perms & std::filesystem::perms::owner_write) == std::filesystem::perms::none || access(path.c_str(), W_OK) != 0)
+    if ((perms & std::filesystem::perms::owner_write) == std::filesystem::perms::none ||
+        access(path.c_str(), W_OK) != 0)
         return path + " e somente leitura";
     try {
         Graph old;

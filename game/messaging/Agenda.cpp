@@ -1,7 +1,6 @@
 // Timed message delivery driven by the device timer's real time.
 #include "messaging/Agenda.h"
 
-
 #include "messaging/Interactive.h"
 #include "shell/Global.h"
 #include "shell/fatal.h"

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <utility>
 #include <strings.h>
+#include <utility>
 
 #include "net/Question.h"
 #include "net/SocketClient.h"
@@ -156,8 +156,14 @@ std::string readBody(Socket& client, size_t length)
 }
 
 // The user name and the password travel encoded, so that a space, '&' or '#' in them stays in its key.
-std::string user() { return urlencode(GUser.usuario); }
-std::string password() { return urlencode(GUser.senha); }
+std::string user()
+{
+    return urlencode(GUser.usuario);
+}
+std::string password()
+{
+    return urlencode(GUser.senha);
+}
 
 void logFailure(const char* where, const GameError& error)
 {
@@ -198,7 +204,8 @@ void logRefusal(const std::string& reply)
     const std::string status = lineAt(reply, 0);
     if (status.find(" 200") != std::string::npos)
         return;
-    GLog.writelf(("loginServer: log-on refused: " + status + " / " + lineAt(reply, bodyStart(reply))).c_str());
+    GLog.writelf(
+        ("loginServer: log-on refused: " + status + " / " + lineAt(reply, bodyStart(reply))).c_str());
 }
 
 [[noreturn]] void failFetch(const char* why)
@@ -220,7 +227,7 @@ std::string loginServer()
     try {
         Connection connection = openConnection(true);
         sendRequest(connection, formatLine("GET /play.php?msg=l&username=%s&password=%s HTTP/1.0",
-                                        user().c_str(), password().c_str()));
+                                           user().c_str(), password().c_str()));
         std::string reply = readToClose(*connection.client);
         if (reply.empty())
             throw GameError("empty reply");
@@ -239,10 +246,10 @@ std::string getQuestion(int id)
         Connection connection = openConnection(true);
         if (id < 0)
             sendRequest(connection, formatLine("GET /play.php?msg=p&username=%s&password=%s HTTP/1.0",
-                                            user().c_str(), password().c_str()));
+                                               user().c_str(), password().c_str()));
         else
             sendRequest(connection, formatLine("GET /play.php?msg=p&id=%d&username=%s&password=%s HTTP/1.0",
-                                            id, user().c_str(), password().c_str()));
+                                               id, user().c_str(), password().c_str()));
         const size_t length = skipHeaders(*connection.client);
         return readBody(*connection.client, length);
     } catch (const GameError& error) {
@@ -295,7 +302,7 @@ std::string changeLevel(int n)
     try {
         Connection connection = openConnection(false);
         sendRequest(connection, formatLine("GET /play.php?msg=n&username=%s&password=%s&n=%d HTTP/1.0",
-                                        user().c_str(), password().c_str(), n));
+                                           user().c_str(), password().c_str(), n));
         return readToClose(*connection.client);
     } catch (const GameError& error) {
         logFailure("changeLevel", error);

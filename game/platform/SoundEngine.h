@@ -40,8 +40,8 @@ private:
     ~SoundEngine();
 
     SoundSource* sourceFor(const char* file);
-    Sound* start(SoundSource* source, bool positional, const irr::core::vector3df& position,
-                 bool looped, bool startPaused, bool track);
+    Sound* start(SoundSource* source, bool positional, const irr::core::vector3df& position, bool looped,
+                 bool startPaused, bool track);
 
     ALCdevice* _device;
     ALCcontext* _context;

@@ -85,7 +85,8 @@ void Arma::makeNode(const ArmaModel& model)
     _node->setRotation(model.rotation);
     _node->setScale(irr::core::vector3df(model.scale));
     if (model.texture)
-        _node->setMaterialTexture(0, GDriver->getTexture(nativePath((Gexepath + model.texture).c_str()).c_str()));
+        _node->setMaterialTexture(
+            0, GDriver->getTexture(nativePath((Gexepath + model.texture).c_str()).c_str()));
     _node->setMaterialFlag(irr::video::EMF_LIGHTING, false);
     _node->setName(model.name);
 }

@@ -24,15 +24,17 @@ bool ArmaComDelay::shoot()
     Collidable* hit = getFirstCollision(ray, &point, &triangle);
     if (!hit || hit == static_cast<Collidable*>(GmainCamera))
         return true;
-    hit->gotShoot(static_cast<int>(damageAt(_damage, start.getDistanceFrom(point))), point, triangle.getNormal());
+    hit->gotShoot(static_cast<int>(damageAt(_damage, start.getDistanceFrom(point))), point,
+                  triangle.getNormal());
     return true;
 }
 
 void ArmaComDelay::setBullet(irr::video::ITexture* texture, float speed)
 {
     _speed = speed;
-    _myBullet = texture ? texture
-                        : GDriver->getTexture(nativePath((Gexepath + "\\Media\\stdBullet.bmp").c_str()).c_str());
+    _myBullet = texture
+                    ? texture
+                    : GDriver->getTexture(nativePath((Gexepath + "\\Media\\stdBullet.bmp").c_str()).c_str());
 }
 
 unsigned ArmaComDelay::damageAt(unsigned damage, float distance)

@@ -35,8 +35,9 @@ Camera::Camera()
     setDefence(1.0f);
     _collisionRange = 75.0f;
     _fontStatus = GEnvironment->getFont(nativePath((Gexepath + "\\media\\battlefield.bmp").c_str()).c_str());
-    mealBar = std::make_unique<StatusBar>(500, irr::core::position2di(30, screenHeight() - 10),
-                                          irr::core::dimension2di(200, 10), irr::video::SColor(255, 255, 0, 0));
+    mealBar =
+        std::make_unique<StatusBar>(500, irr::core::position2di(30, screenHeight() - 10),
+                                    irr::core::dimension2di(200, 10), irr::video::SColor(255, 255, 0, 0));
     _node = GSmgr->addCameraSceneNodeFPS(nullptr, 100.0f, 0.5f, -1, keyMap, 9, true, 10.0f, false, true);
     _node->setName("camera");
     // Rays and the sweep meet the body, not the camera, whose box spans everything it sees.

@@ -28,7 +28,8 @@ bool NoWeapon::shoot()
         return true;
     from->updateAbsolutePosition();
     const irr::core::vector3df v = ahead(from, _range);
-    const irr::core::vector3df start = from->getAbsolutePosition() + irr::core::vector3df(v).normalize() * 5.0f;
+    const irr::core::vector3df start =
+        from->getAbsolutePosition() + irr::core::vector3df(v).normalize() * 5.0f;
     irr::core::vector3df point;
     irr::core::triangle3df triangle;
     Collidable* hit = getFirstCollision(irr::core::line3df(start, start + v), &point, &triangle);

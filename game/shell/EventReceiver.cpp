@@ -104,6 +104,8 @@ bool EventReceiver::takeKeyPress(irr::u8 key)
     return fresh;
 }
 
+// The state queries read best as a table, one line each.
+// clang-format off
 bool EventReceiver::keyDown(irr::u8 key) const { return isDown(keyState[key]); }
 bool EventReceiver::keyUp(irr::u8 key) const { return isUp(keyState[key]); }
 bool EventReceiver::keyPressed(irr::u8 key) const { return keyState[key] == PRESSED; }
@@ -125,6 +127,7 @@ bool EventReceiver::rightMouseReleased() const { return mouseButtonState[RIGHT] 
 int EventReceiver::mouseX() const { return mouse.X; }
 int EventReceiver::mouseY() const { return mouse.Y; }
 float EventReceiver::mouseWheel() const { return mouse.wheel; }
+// clang-format on
 
 float EventReceiver::takeMouseWheel()
 {

@@ -103,8 +103,8 @@ void Dialogs::createTalk(const DialogGeometry& g)
     _dialogTalk = addWindow(g, g.janelaV, "talk");
     _staticTalk = GEnvironment->addStaticText(L"no text", core::recti(g.bordaH, 20, g.spaceH, g.spaceV + 20),
                                               false, true, _dialogTalk, 0, true);
-    GEnvironment->addButton(g.okButton(g.questionButtonsTop(), g.questionButtonsBottom()), _dialogTalk, okButton,
-                            L"ok");
+    GEnvironment->addButton(g.okButton(g.questionButtonsTop(), g.questionButtonsBottom()), _dialogTalk,
+                            okButton, L"ok");
     _dialogTalk->setVisible(false);
 }
 
@@ -126,10 +126,12 @@ void Dialogs::createCode(const DialogGeometry& g)
 void Dialogs::createAlternative(const DialogGeometry& g)
 {
     _dialogAlternative = addWindow(g, g.janelaV, "alternative");
-    _staticText2 = GEnvironment->addStaticText(L"no text", core::recti(g.bordaH, 20, g.spaceH, g.spaceV1 + 20),
-                                               false, true, _dialogAlternative, 0, true);
+    _staticText2 =
+        GEnvironment->addStaticText(L"no text", core::recti(g.bordaH, 20, g.spaceH, g.spaceV1 + 20), false,
+                                    true, _dialogAlternative, 0, true);
     for (int k = 0; k < alternatives; ++k)
-        _option[k] = GEnvironment->addCheckBox(false, g.choiceBox(k, alternatives), _dialogAlternative, 0, L" ");
+        _option[k] =
+            GEnvironment->addCheckBox(false, g.choiceBox(k, alternatives), _dialogAlternative, 0, L" ");
     addOkCancel(_dialogAlternative, g, g.questionButtonsTop(), g.questionButtonsBottom());
     _dialogAlternative->setVisible(false);
 }

@@ -16,8 +16,9 @@
 using irr::core::stringc;
 using irr::core::vector3df;
 
-Collectable::Collectable(const stringc& name, const stringc& pathmesh, const stringc&, const stringc& pathsound,
-                         const stringc& parameters, vector3df pos, vector3df rot, vector3df sca)
+Collectable::Collectable(const stringc& name, const stringc& pathmesh, const stringc&,
+                         const stringc& pathsound, const stringc& parameters, vector3df pos, vector3df rot,
+                         vector3df sca)
 {
     Gcollectable.push_back(this);
     irr::scene::IAnimatedMesh* mesh = loadCheckedMesh(nativePath(pathmesh.c_str()).c_str());

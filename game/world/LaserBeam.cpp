@@ -26,9 +26,9 @@ LaserBeam::LaserBeam(irr::scene::ISceneManager* smgr, const char* texture, bool 
 
 void LaserBeam::newLine(irr::core::vector3df a, irr::core::vector3df b, float distancia)
 {
-    irr::scene::IMeshSceneNode* beam = smgr->addCubeSceneNode(10, nullptr, -1, irr::core::vector3df(0, 0, 0),
-                                                              irr::core::vector3df(0, 0, 0),
-                                                              irr::core::vector3df(1, 1, 1));
+    irr::scene::IMeshSceneNode* beam =
+        smgr->addCubeSceneNode(10, nullptr, -1, irr::core::vector3df(0, 0, 0), irr::core::vector3df(0, 0, 0),
+                               irr::core::vector3df(1, 1, 1));
     beam->setMaterialType(irr::video::EMT_TRANSPARENT_ADD_COLOR);
     beam->setRotation(getTargetAngle(a, b));
     beam->setMaterialTexture(0, img);

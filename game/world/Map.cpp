@@ -78,9 +78,7 @@ void Map::finishNode(const irr::core::stringc& name)
 }
 
 // The level has no sound of its own; the loaders still name their file here.
-void Map::startSound(const irr::core::stringc&)
-{
-}
+void Map::startSound(const irr::core::stringc&) {}
 
 Collidable* currentLevel()
 {

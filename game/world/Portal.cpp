@@ -17,7 +17,8 @@ Portal::Portal(irr::core::vector3df position)
         frames.push_back(portalFrame(k));
     irr::scene::ISceneNodeAnimator* cycle = GSmgr->createTextureAnimator(frames, 100, true);
     const irr::video::SColor white(255, 255, 255, 255);
-    _bill = GSmgr->addBillboardSceneNode(nullptr, irr::core::dimension2df(200, 200), position, -1, white, white);
+    _bill =
+        GSmgr->addBillboardSceneNode(nullptr, irr::core::dimension2df(200, 200), position, -1, white, white);
     _bill->setMaterialFlag(irr::video::EMF_LIGHTING, false);
     _bill->setMaterialTexture(0, portalFrame(1));
     _bill->setMaterialType(irr::video::EMT_TRANSPARENT_ADD_COLOR);

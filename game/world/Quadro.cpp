@@ -3,8 +3,8 @@
 
 #include "shell/Global.h"
 
-Quadro::Quadro(irr::video::ITexture* texture, irr::core::dimension2df tileSize, irr::core::dimension2du tileCount,
-               irr::core::dimension2df textureRepeat)
+Quadro::Quadro(irr::video::ITexture* texture, irr::core::dimension2df tileSize,
+               irr::core::dimension2du tileCount, irr::core::dimension2df textureRepeat)
 {
     irr::scene::IMesh* mesh =
         GSmgr->getGeometryCreator()->createPlaneMesh(tileSize, tileCount, nullptr, textureRepeat);

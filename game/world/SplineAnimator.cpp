@@ -47,7 +47,8 @@ void SplineAnimator::turnToward(irr::scene::ISceneNode* node, const irr::core::v
     node->setRotation(irr::core::vector3df(now.X, facing, now.Z) + correctRotat);
 }
 
-irr::scene::ISceneNodeAnimator* SplineAnimator::createClone(irr::scene::ISceneNode*, irr::scene::ISceneManager*)
+irr::scene::ISceneNodeAnimator* SplineAnimator::createClone(irr::scene::ISceneNode*,
+                                                            irr::scene::ISceneManager*)
 {
     return nullptr;
 }

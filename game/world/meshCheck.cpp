@@ -109,8 +109,21 @@ void chunks3ds(Reader& in, Mesh3ds& mesh);
 void chunk3ds(uint16_t id, Reader& data, Mesh3ds& mesh)
 {
     switch (id) {
-    case 0x3D3D: case 0xAFFF: case 0xA010: case 0xA020: case 0xA030: case 0xA040: case 0xA041: case 0xA050:
-    case 0xA200: case 0xA204: case 0xA210: case 0xA220: case 0xA230: case 0xA33A: case 0xA33C:
+    case 0x3D3D:
+    case 0xAFFF:
+    case 0xA010:
+    case 0xA020:
+    case 0xA030:
+    case 0xA040:
+    case 0xA041:
+    case 0xA050:
+    case 0xA200:
+    case 0xA204:
+    case 0xA210:
+    case 0xA220:
+    case 0xA230:
+    case 0xA33A:
+    case 0xA33C:
         chunks3ds(data, mesh);
         break;
     case 0x4000:

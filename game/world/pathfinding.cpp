@@ -65,7 +65,8 @@ irr::core::vector2df _(const irr::core::vector3df& v)
 }
 
 // Six evenly spaced points from `start` to 20 units short of `target`.
-std::vector<irr::core::vector2df> straightRoute(const irr::core::vector3df& start, irr::core::vector3df target)
+std::vector<irr::core::vector2df> straightRoute(const irr::core::vector3df& start,
+                                                irr::core::vector3df target)
 {
     target -= (target - start).normalize() * 20;
     const irr::core::vector3df step = (target - start) * 0.2f;
@@ -95,8 +96,8 @@ std::vector<Node*> dijkstra(std::vector<Node*> grafo, Node* pi, Node* pf)
 }
 
 // The search runs from the target's waypoint to the start's, so its result is already in walking order.
-std::vector<irr::core::vector2df> calcRoute(irr::core::vector3df start, irr::core::vector3df target, Graph* graph,
-                                           irr::scene::ITriangleSelector* noTouch)
+std::vector<irr::core::vector2df> calcRoute(irr::core::vector3df start, irr::core::vector3df target,
+                                            Graph* graph, irr::scene::ITriangleSelector* noTouch)
 {
     Node pFinal;
     Node* pEnd = graph->getNearestNode(target, noTouch);

@@ -15,5 +15,5 @@ std::vector<Node*> dijkstra(std::vector<Node*> grafo, Node* pi, Node* pf);
 
 // The ground points (x, z) from `start` to `target`: through the graph's waypoints nearest each end
 // that can be seen past `noTouch`, or a straight line of six points when the graph offers no route.
-std::vector<irr::core::vector2df> calcRoute(irr::core::vector3df start, irr::core::vector3df target, Graph* graph,
-                                           irr::scene::ITriangleSelector* noTouch);
+std::vector<irr::core::vector2df> calcRoute(irr::core::vector3df start, irr::core::vector3df target,
+                                            Graph* graph, irr::scene::ITriangleSelector* noTouch);

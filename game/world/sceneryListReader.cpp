@@ -9,7 +9,8 @@ namespace scenerylist {
 std::string mediaFile(const std::string& mediaRoot, const std::string& listPath)
 {
     const std::string prefix = "\\media\\";
-    std::string relative = listPath.compare(0, prefix.size(), prefix) == 0 ? listPath.substr(prefix.size()) : listPath;
+    std::string relative =
+        listPath.compare(0, prefix.size(), prefix) == 0 ? listPath.substr(prefix.size()) : listPath;
     for (char& c : relative)
         if (c == '\\')
             c = '/';
@@ -116,7 +117,8 @@ std::vector<Entry> read(const std::string& path, std::string* problem)
                 report(problem, "entry cut short after " + std::to_string(read) + " lines");
             break;
         }
-        entries.push_back({lines[0], lines[1], lines[2], lines[3], lines[5], nineNumbers(lines[4], lines[0], problem)});
+        entries.push_back(
+            {lines[0], lines[1], lines[2], lines[3], lines[5], nineNumbers(lines[4], lines[0], problem)});
     }
     std::fclose(file);
     return entries;

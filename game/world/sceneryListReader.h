@@ -15,9 +15,9 @@ struct Entry {
     std::string nameLine, mesh, texture, sound, properties;
     std::vector<float> numbers;  // the nine of line 5
     bool scenery() const { return !nameLine.empty() && nameLine[0] == '*'; }
-    std::string name() const;          // the object's name: no leading '*', no shape
-    std::string shape() const;         // "box", "plane" or empty
-    int collisionRange() const;        // "collision=" N as atoi reads up to 10 characters; 0 when absent
+    std::string name() const;    // the object's name: no leading '*', no shape
+    std::string shape() const;   // "box", "plane" or empty
+    int collisionRange() const;  // "collision=" N as atoi reads up to 10 characters; 0 when absent
     bool collisionCamera() const { return properties.find("collisionCamera") != std::string::npos; }
     irr::core::vector3df position() const { return {numbers[0], numbers[1], numbers[2]}; }
     irr::core::vector3df rotation() const { return {numbers[3], numbers[4], numbers[5]}; }
