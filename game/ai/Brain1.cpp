@@ -14,21 +14,18 @@ const irr::f32 ClosingDistance = 110;
 
 }  // namespace
 
-PBrain1Process _procBrain1[7] = {
-    &Brain1::stand,       &Brain1::standExec,       &Brain1::attackEnemy, &Brain1::attackEnemyExec,
-    &Brain1::followEnemy, &Brain1::followEnemyExec, &Brain1::die};
+// One step per state, in the order of EBrain1. Plain functions rather than pointers to members: GCC's
+// sanitizer builds miscompile a call through a pointer to a member function.
+const PBrain1Process _procBrain1[7] = {
+    [](Brain1& b) { b.stand(); },       [](Brain1& b) { b.standExec(); },
+    [](Brain1& b) { b.attackEnemy(); }, [](Brain1& b) { b.attackEnemyExec(); },
+    [](Brain1& b) { b.followEnemy(); }, [](Brain1& b) { b.followEnemyExec(); },
+    [](Brain1& b) { b.die(); }};
 
 Brain1::Brain1()
 {
     GLog.writelf("Brain1::Brain1");
     _state = Estand;
-    _procBrain1[Estand] = &Brain1::stand;
-    _procBrain1[EstandExec] = &Brain1::standExec;
-    _procBrain1[EattackEnemy] = &Brain1::attackEnemy;
-    _procBrain1[EattackEnemyExec] = &Brain1::attackEnemyExec;
-    _procBrain1[EfollowEnemy] = &Brain1::followEnemy;
-    _procBrain1[EfollowEnemyExec] = &Brain1::followEnemyExec;
-    _procBrain1[Edie] = &Brain1::die;
 }
 
 Brain1::~Brain1()
@@ -38,7 +35,7 @@ Brain1::~Brain1()
 
 void Brain1::exec()
 {
-    (this->*_procBrain1[_state])();
+    _procBrain1[_state](*this);
 }
 
 void Brain1::stand()

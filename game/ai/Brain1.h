@@ -17,7 +17,7 @@ enum EBrain1 {
 };
 
 class Brain1;
-using PBrain1Process = void (Brain1::*)();
+using PBrain1Process = void (*)(Brain1&);
 
 class Brain1 : public Brain {
 public:
@@ -43,4 +43,4 @@ private:
     irr::scene::ISceneNode* _what_i_see = nullptr;
 };
 
-extern PBrain1Process _procBrain1[7];
+extern const PBrain1Process _procBrain1[7];
