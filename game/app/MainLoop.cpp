@@ -8,6 +8,7 @@
 
 #include "ai/GraphEditor.h"
 #include "app/CollisionCadence.h"
+#include "app/FrameLimiter.h"
 #include "app/teclado.h"
 #include "messaging/Agenda.h"
 #include "platform/LogFile.h"
@@ -64,13 +65,19 @@ void drawLogonFrame()
 }
 
 // Only the log-on window runs until it is answered: no input, agenda, execution list or collision.
-void logonPhase()
+void logonPhase(FrameLimiter& limiter)
 {
     GDialogs.setAnswer(0);
     GDialogs.fillLogon();
     GDialogs.ShowDialogLogon();
-    while (GDevice->run() && GDialogs.isDialogOpened())
+    bool drawn = false;
+    while (GDevice->run() && GDialogs.isDialogOpened()) {
         drawLogonFrame();
+        if (!drawn)
+            GLog.writelf("logon dialog drawn");
+        drawn = true;
+        limiter.wait();
+    }
     GDialogs.CloseDialog();
     if (GDialogs.answer() == Dialogs::cancelButton)
         endGame();
@@ -96,6 +103,8 @@ void drawPlayerStatus()
         GmainCamera->drawStatus();
 }
 
+}
+
 void runFrame()
 {
     beginScene();
@@ -105,6 +114,11 @@ void runFrame()
     if (GGraphEditor)
         GGraphEditor->drawKeys();
     GDriver->endScene();
+    runFrameLogic();
+}
+
+void runFrameLogic()
+{
     process_input(&GEventReceiver);
     GAgenda.exec();
     runExecutionPass();
@@ -112,15 +126,16 @@ void runFrame()
     collisionStep();
 }
 
-}
-
 int gameLoop()
 {
     GLog.writelf("gameLoop");
     prepare();
-    logonPhase();
-    while (GDevice->run() && GcontinuarLaco)
+    FrameLimiter limiter(Gconfig.maxfps);
+    logonPhase(limiter);
+    while (GDevice->run() && GcontinuarLaco) {
         runFrame();
+        limiter.wait();
+    }
     return 1;
 }
 

@@ -5,3 +5,8 @@
 int gameLoop();
 // Ends the frame loop after the frame in progress.
 void stopGame();
+// One frame of the loop: draws the scene, the GUI and the player's status, then runs the frame's logic.
+void runFrame();
+// The frame's work apart from drawing: input, the agenda, the execution pass, the caption and the
+// collision sweep when due.
+void runFrameLogic();

@@ -58,6 +58,7 @@ void readParameters(const XmlElement& element)
     readFlag(element, "killall", Gconfig.killall);
     readFlag(element, "music", Gconfig.music);
     readFlag(element, "cheating", Gconfig.cheating);
+    readNumber(element, "maxfps", Gconfig.maxfps);
 }
 
 void readScreenResolution(const XmlElement& element)

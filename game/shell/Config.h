@@ -10,6 +10,9 @@ struct SConfig {
     bool wireframe = false;
     bool killall = false;
     bool music = false;
+    // Frames a second at most, so that the game leaves the processor idle between frames; 0 or less
+    // lifts the cap. The game's pace follows the clock, not the frame count, at any cap.
+    int maxfps = 60;
     // Asked for in the file; whether test mode is on is the start-up's decision, not this setting's.
     bool cheating = false;
 };

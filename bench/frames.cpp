@@ -1,0 +1,158 @@
+// Frame rate of the game beside the bare engine drawing the same level, sky and furniture: the game at
+// the player's start, the game with the busiest monster stage chasing him, and the processor time the
+// game takes with and without its frame cap. Needs a display (run it under xvfb-run).
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "app/FrameLimiter.h"
+#include "app/MainLoop.h"
+#include "app/Startup.h"
+#include "platform/LogFile.h"
+#include "player/Camera.h"
+#include "player/startLevel.h"
+#include "shell/Config.h"
+#include "shell/Global.h"
+#include "support/BareScene.h"
+#include "support/BusiestStage.h"
+#include "support/Child.h"
+
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+const std::string Build = SATLINK_BUILD_DIR;
+
+double processorSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double since(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Runs frames for a second to settle, then for `seconds`, and prints the rate and the share of a
+// processor core this process used meanwhile.
+void measure(double seconds, const std::function<void()>& frame)
+{
+    for (const Clock::time_point warm = Clock::now(); since(warm) < 1;)
+        frame();
+    const double processor = processorSeconds();
+    const Clock::time_point start = Clock::now();
+    long frames = 0;
+    for (; since(start) < seconds; ++frames)
+        frame();
+    const double wall = since(start);
+    std::printf("fps %.1f\n", frames / wall);
+    std::printf("cpu %.1f\n", 100 * (processorSeconds() - processor) / wall);
+}
+
+void openGame(int maxfps, const std::string& log)
+{
+    Gexepath = Build.c_str();
+    GLog.setpath(log.c_str());
+    GLog.clear();
+    Gresolucao = irr::core::dimension2du(800, 600);
+    Gconfig.maxfps = maxfps;
+    Gblood = true;
+    StartupEngine();
+    startLevel();
+    GSmgr->setAmbientLight(irr::video::SColorf(1, 1, 1, 1));
+    GmainCamera->setLife(1e9f);
+}
+
+// One mode in this process: "bare", "game" or "monsters", with the game's frame cap (0: none).
+int runMode(const std::string& mode, int maxfps, double seconds)
+{
+    if (mode == "bare") {
+        irr::IrrlichtDevice* device = openBareWindow();
+        if (!device)
+            return 1;
+        buildBareScene(device, Build + "/media");
+        measure(seconds, [device] {
+            device->run();
+            drawBareFrame(device);
+        });
+        device->drop();
+        return 0;
+    }
+    const std::string log = "/tmp/bench_frames_log_" + std::to_string(getpid()) + ".txt";
+    openGame(maxfps, log);
+    std::vector<std::unique_ptr<NPC>> monsters;
+    if (mode == "monsters")
+        monsters = busiestStage();
+    FrameLimiter limiter(maxfps);
+    measure(seconds, [&limiter] {
+        GDevice->run();
+        runFrame();
+        limiter.wait();
+    });
+    monsters.clear();
+    drop();
+    std::filesystem::remove(log);
+    return 0;
+}
+
+struct Figures {
+    std::vector<double> fps, cpu;
+    void add(const std::vector<std::string>& lines)
+    {
+        fps.push_back(figure(lines, "fps"));
+        cpu.push_back(figure(lines, "cpu"));
+    }
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Each mode in turn, round after round, so that a load from outside falls on all of them alike.
+int compare(int rounds, double seconds)
+{
+    Figures bare, game, monsters, capped;
+    const std::string time = " 0 " + std::to_string(seconds);
+    for (int round = 0; round < rounds; ++round) {
+        bare.add(runSelf("bare" + time));
+        game.add(runSelf("game" + time));
+        monsters.add(runSelf("monsters" + time));
+        capped.add(runSelf("game 60 " + std::to_string(seconds)));
+    }
+    const double yardstick = median(bare.fps);
+    std::printf("frames a second at 800x600, uncapped (median of %d rounds of %.0f s):\n", rounds, seconds);
+    std::printf("  bare engine, same level, sky and furniture  %7.1f fps\n", yardstick);
+    std::printf("  game at the player's start                  %7.1f fps  %5.1f%% of bare\n", median(game.fps),
+                100 * median(game.fps) / yardstick);
+    std::printf("  game, spider and ninja chasing              %7.1f fps  %5.1f%% of bare\n",
+                median(monsters.fps), 100 * median(monsters.fps) / yardstick);
+    std::printf("processor use of the game at the player's start (100%% = one core):\n");
+    std::printf("  uncapped      %5.1f%% at %6.1f fps\n", median(game.cpu), median(game.fps));
+    std::printf("  capped at 60  %5.1f%% at %6.1f fps\n", median(capped.cpu), median(capped.fps));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (!std::getenv("DISPLAY")) {
+        std::puts("frames: no display (run it under xvfb-run -a)");
+        return 0;
+    }
+    if (argc == 4)
+        return runMode(argv[1], std::atoi(argv[2]), std::atof(argv[3]));
+    const char* rounds = std::getenv("BENCH_ROUNDS");
+    const char* seconds = std::getenv("BENCH_SECONDS");
+    return compare(rounds ? std::atoi(rounds) : 2, seconds ? std::atof(seconds) : 5);
+}
