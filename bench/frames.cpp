@@ -41,9 +41,9 @@ double since(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// Runs frames for a second to settle, then for `seconds`, and prints the rate and the share of a
-// processor core this process used meanwhile.
-void measure(double seconds, const std::function<void()>& frame)
+// Runs frames for a second to settle, then for `seconds`, and prints the rate, the share of a
+// processor core this process used meanwhile and the triangles of the last frame.
+void measure(irr::video::IVideoDriver* driver, double seconds, const std::function<void()>& frame)
 {
     for (const Clock::time_point warm = Clock::now(); since(warm) < 1;)
         frame();
@@ -55,6 +55,7 @@ void measure(double seconds, const std::function<void()>& frame)
     const double wall = since(start);
     std::printf("fps %.1f\n", frames / wall);
     std::printf("cpu %.1f\n", 100 * (processorSeconds() - processor) / wall);
+    std::printf("triangles %u\n", driver->getPrimitiveCountDrawn());
 }
 
 void openGame(int maxfps, const std::string& log)
@@ -79,7 +80,7 @@ int runMode(const std::string& mode, int maxfps, double seconds)
         if (!device)
             return 1;
         buildBareScene(device, Build + "/media");
-        measure(seconds, [device] {
+        measure(device->getVideoDriver(), seconds, [device] {
             device->run();
             drawBareFrame(device);
         });
@@ -92,7 +93,7 @@ int runMode(const std::string& mode, int maxfps, double seconds)
     if (mode == "monsters")
         monsters = busiestStage();
     FrameLimiter limiter(maxfps);
-    measure(seconds, [&limiter] {
+    measure(GDriver, seconds, [&limiter] {
         GDevice->run();
         runFrame();
         limiter.wait();
@@ -104,11 +105,12 @@ int runMode(const std::string& mode, int maxfps, double seconds)
 }
 
 struct Figures {
-    std::vector<double> fps, cpu;
+    std::vector<double> fps, cpu, triangles;
     void add(const std::vector<std::string>& lines)
     {
         fps.push_back(figure(lines, "fps"));
         cpu.push_back(figure(lines, "cpu"));
+        triangles.push_back(figure(lines, "triangles"));
     }
 };
 
@@ -131,11 +133,12 @@ int compare(int rounds, double seconds)
     }
     const double yardstick = median(bare.fps);
     std::printf("frames a second at 800x600, uncapped (median of %d rounds of %.0f s):\n", rounds, seconds);
-    std::printf("  bare engine, same level, sky and furniture  %7.1f fps\n", yardstick);
-    std::printf("  game at the player's start                  %7.1f fps  %5.1f%% of bare\n", median(game.fps),
-                100 * median(game.fps) / yardstick);
-    std::printf("  game, spider and ninja chasing              %7.1f fps  %5.1f%% of bare\n",
-                median(monsters.fps), 100 * median(monsters.fps) / yardstick);
+    std::printf("  bare engine, same level, sky and furniture  %7.1f fps             %6.0f triangles\n", yardstick,
+                median(bare.triangles));
+    std::printf("  game at the player's start                  %7.1f fps  %5.1f%% of bare  %6.0f triangles\n",
+                median(game.fps), 100 * median(game.fps) / yardstick, median(game.triangles));
+    std::printf("  game, spider and ninja chasing              %7.1f fps  %5.1f%% of bare  %6.0f triangles\n",
+                median(monsters.fps), 100 * median(monsters.fps) / yardstick, median(monsters.triangles));
     std::printf("processor use of the game at the player's start (100%% = one core):\n");
     std::printf("  uncapped      %5.1f%% at %6.1f fps\n", median(game.cpu), median(game.fps));
     std::printf("  capped at 60  %5.1f%% at %6.1f fps\n", median(capped.cpu), median(capped.fps));
