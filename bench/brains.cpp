@@ -1,7 +1,5 @@
 // Cost of one frame of five monsters' brains on the generated level: three ninjas and two spiders from
 // their spawn points chasing the player, route planning and strikes included.
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -13,21 +11,16 @@
 #include "platform/LogFile.h"
 #include "player/Camera.h"
 #include "shell/Global.h"
+#include "support/FrameCosts.h"
 #include "support/PinnedTimer.h"
 #include "world/Graph.h"
 #include "world/Map.h"
 
 using irr::core::vector3df;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
 const std::filesystem::path Build = SATLINK_BUILD_DIR;
-
-double microseconds(Clock::duration d)
-{
-    return std::chrono::duration<double, std::micro>(d).count();
-}
 
 }  // namespace
 
@@ -75,10 +68,10 @@ int main()
             monsters.back()->getNode()->setPosition(spawns[i]);
         }
         const int frames = 3000;
-        std::vector<double> costs;
+        FrameCosts costs;
         for (int f = 0; f < frames; ++f) {
             timer.set(timer.getTime() + 16);
-            const Clock::time_point start = Clock::now();
+            costs.start();
             for (auto& m : monsters) {
                 try {
                     m->exec();
@@ -86,16 +79,13 @@ int main()
                     // An unreachable target: the brain plans again on a later frame, as in the game.
                 }
             }
-            costs.push_back(microseconds(Clock::now() - start));
+            costs.stop();
             GSmgr->getRootSceneNode()->OnAnimate(timer.getTime());
         }
-        std::sort(costs.begin(), costs.end());
-        double sum = 0;
-        for (double c : costs)
-            sum += c;
         std::printf("one frame of five monsters' brains (3 ninjas, 2 spiders chasing on the level, %d frames "
-                    "of 16 ms): mean %.1f us, median %.1f us, 99th percentile %.1f us, worst %.1f us\n",
-                    frames, sum / frames, costs[frames / 2], costs[frames * 99 / 100], costs.back());
+                    "of 16 ms):\n",
+                    frames);
+        costs.print();
         monsters.clear();
         GmainCamera = nullptr;
     }

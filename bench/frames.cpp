@@ -33,7 +33,8 @@ double processorSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 double since(Clock::time_point start)
@@ -133,8 +134,8 @@ int compare(int rounds, double seconds)
     }
     const double yardstick = median(bare.fps);
     std::printf("frames a second at 800x600, uncapped (median of %d rounds of %.0f s):\n", rounds, seconds);
-    std::printf("  bare engine, same level, sky and furniture  %7.1f fps             %6.0f triangles\n", yardstick,
-                median(bare.triangles));
+    std::printf("  bare engine, same level, sky and furniture  %7.1f fps             %6.0f triangles\n",
+                yardstick, median(bare.triangles));
     std::printf("  game at the player's start                  %7.1f fps  %5.1f%% of bare  %6.0f triangles\n",
                 median(game.fps), 100 * median(game.fps) / yardstick, median(game.triangles));
     std::printf("  game, spider and ninja chasing              %7.1f fps  %5.1f%% of bare  %6.0f triangles\n",

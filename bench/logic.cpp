@@ -3,9 +3,7 @@
 // planning), the collision sweep on its cadence, the animators that move everyone, and the log lines
 // all of it writes. 60 frames a second of game time, 3000 frames.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -17,11 +15,10 @@
 #include "player/startLevel.h"
 #include "shell/Global.h"
 #include "support/BusiestStage.h"
+#include "support/FrameCosts.h"
 #include "support/PinnedTimer.h"
 #include "ui/Dialogs.h"
 #include "world/Graph.h"
-
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
@@ -46,27 +43,6 @@ void openNullWorld(PinnedTimer& timer)
     GmainCamera->setLife(1e9f);
 }
 
-double threadMicroseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e6 + now.tv_nsec / 1e3;
-}
-
-struct Costs {
-    std::vector<double> us;
-    void print(const char* what)
-    {
-        std::sort(us.begin(), us.end());
-        double sum = 0;
-        for (double c : us)
-            sum += c;
-        const size_t n = us.size();
-        std::printf("  %-15s mean %6.1f us, median %6.1f us, 99th percentile %7.1f us, worst %8.1f us\n", what,
-                    sum / n, us[n / 2], us[n * 99 / 100], us.back());
-    }
-};
-
 long linesIn(const std::filesystem::path& file)
 {
     std::ifstream in(file);
@@ -88,22 +64,18 @@ int main()
     auto monsters = busiestStage();
     GLog.clear();
     const int frames = 3000;
-    Costs wall, processor;
+    FrameCosts costs;
     for (int f = 0; f < frames; ++f) {
         timer.set(timer.getTime() + 16);
-        const Clock::time_point start = Clock::now();
-        const double startProcessor = threadMicroseconds();
+        costs.start();
         runFrameLogic();
         GSmgr->getRootSceneNode()->OnAnimate(timer.getTime());
-        processor.us.push_back(threadMicroseconds() - startProcessor);
-        wall.us.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+        costs.stop();
     }
     std::printf("game logic of one frame, player and spider and ninja chasing (%d frames of 16 ms), %.2f log "
                 "lines a frame:\n",
                 frames, static_cast<double>(linesIn(log)) / frames);
-    // Wall time takes in whatever else the machine ran meanwhile; processor time is this thread's own.
-    processor.print("processor time");
-    wall.print("wall time");
+    costs.print();
     monsters.clear();
     delete GmainCamera;
     GmainCamera = nullptr;

@@ -28,7 +28,8 @@ inline void buildBareScene(irr::IrrlichtDevice* device, const std::string& media
         smgr->addOctreeSceneNode(smgr->getMesh((media + "/OrvendMap/map.3DS").c_str()), nullptr, -1, 512);
     level->setScale({17, 17, 17});
     level->setMaterialFlag(irr::video::EMF_LIGHTING, false);
-    smgr->addSkyDomeSceneNode(driver->getTexture((media + "/skydome2.jpg").c_str()), 16, 8, 1.0f, 1.5f, 1000.0f);
+    smgr->addSkyDomeSceneNode(driver->getTexture((media + "/skydome2.jpg").c_str()), 16, 8, 1.0f, 1.5f,
+                              1000.0f);
     irr::scene::IAnimatedMesh* furniture = smgr->getMesh((media + "/tablechair.3DS").c_str());
     for (int j = 0; j <= 2; ++j)
         for (int k = 0; k <= 2; ++k) {

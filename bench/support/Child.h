@@ -5,8 +5,8 @@
 #include <climits>
 #include <cstdio>
 #include <string>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 inline std::vector<std::string> runSelf(const std::string& arguments)
 {

@@ -127,8 +127,7 @@ TEST_F(ConfigTest, NumbersReadTheirLeadingDigitsHeldToAnInt)
 TEST_F(ConfigTest, OverlongTextsAreCutToTheirFields)
 {
     std::string name(300, 'n'), password(300, 'p'), server(400, 's');
-    read("<c><user username=\"" + name + "\" password=\"" + password + "\" server=\"" + server +
-         "\"/></c>");
+    read("<c><user username=\"" + name + "\" password=\"" + password + "\" server=\"" + server + "\"/></c>");
     EXPECT_EQ(std::string(GUser.usuario), name.substr(0, 199));
     EXPECT_EQ(std::string(GUser.senha), password.substr(0, 199));
     EXPECT_EQ(std::string(GUser.endereco), server.substr(0, 249));
@@ -136,8 +135,8 @@ TEST_F(ConfigTest, OverlongTextsAreCutToTheirFields)
 
 TEST_F(ConfigTest, BrokenFilesGiveTheDefaults)
 {
-    for (const char* text : {"", "this is not xml at all", "this is not <xml", "<a b=\"1\" c", "<c><user username=\"x", "<<<>>>&&&",
-                             "\x01\x02\xff\xfe"}) {
+    for (const char* text : {"", "this is not xml at all", "this is not <xml", "<a b=\"1\" c",
+                             "<c><user username=\"x", "<<<>>>&&&", "\x01\x02\xff\xfe"}) {
         Gconfig = SConfig();
         read(text);
         EXPECT_EQ(Gconfig.res_x, 700) << text;
@@ -188,4 +187,24 @@ TEST_F(ConfigTest, AValueWithoutItsClosingQuoteSetsNothingInItsElement)
     EXPECT_STREQ(GUser.usuario, "");
     EXPECT_EQ(Gconfig.res_x, 800);
     EXPECT_EQ(Gconfig.res_y, 600);
+}
+
+TEST_F(ConfigTest, FrameCapIsSixtyUnlessTheParametersSetIt)
+{
+    const struct {
+        const char* file;
+        int maxfps;
+    } cases[] = {
+        {"<config/>", 60},
+        {R"(<config><parameters music="true"/></config>)", 60},
+        {R"(<config><parameters maxfps="30"/></config>)", 30},
+        {R"(<config><parameters maxfps="0"/></config>)", 0},
+        {R"(<config><parameters maxfps="144hz"/></config>)", 144},
+        {R"(<config><parameters maxfps="fast"/></config>)", 0},
+    };
+    for (const auto& c : cases) {
+        Gconfig = SConfig();
+        read(c.file);
+        EXPECT_EQ(Gconfig.maxfps, c.maxfps) << c.file;
+    }
 }
