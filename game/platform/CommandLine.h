@@ -13,8 +13,6 @@ public:
     // The waypoint file the editor loads and saves (--waypoints FILE, which opens the editor too);
     // empty for the level's own.
     const std::string& waypoints() const { return _waypoints; }
-    // Not in the usage text: the window tests' way to meet one monster before the mission places them.
-    bool oneNinja() const { return _oneNinja; }
     // Empty when every argument was understood; otherwise a line naming the first one that was not.
     const std::string& error() const { return _error; }
 
@@ -26,6 +24,5 @@ private:
     bool _testMode = false;
     bool _help = false;
     std::string _waypoints;
-    bool _oneNinja = false;
     std::string _error;
 };
