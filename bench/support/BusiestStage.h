@@ -1,21 +1,29 @@
-// The mission's busiest monster stage: a spider and a ninja in room G, both after the player.
+// The game as the mission builds it, in test mode (no quiz server), and its busiest monster stage.
 #pragma once
 
-#include <memory>
-#include <vector>
+#include "mission/Story.h"
+#include "player/Camera.h"
+#include "shell/Global.h"
+#include "world/GenericObj.h"
 
-#include "ai/Brain1.h"
-#include "ai/Ninja.h"
-#include "ai/Spider.h"
-
-inline std::vector<std::unique_ptr<NPC>> busiestStage()
+// The mission started: its first step sends the first ninja after the player at his start.
+inline void startMission()
 {
-    std::vector<std::unique_ptr<NPC>> monsters;
-    monsters.push_back(std::make_unique<Spider>(new Brain1()));
-    monsters.back()->setName("NinjaEestado8a");
-    monsters.back()->getNode()->setPosition({711, 3, -245});
-    monsters.push_back(std::make_unique<Ninja>(new Brain1()));
-    monsters.back()->setName("NinjaEestado8b");
-    monsters.back()->getNode()->setPosition({900, 3, -400});
-    return monsters;
+    GcheatTests = true;
+    GStory = new Story();
+    GStory->start();
+    GmainCamera->setLife(1e9f);
+}
+
+// Room G about to open: the doors opened before it are gone, the player stands in the east hall looking
+// at room G's door, and the mission's next step opens it on a spider and a ninja that come for him.
+inline void busiestStage()
+{
+    for (const char* door : {"PortaCentroD", "ParedeA", "ParedeF", "PortaSalaB"})
+        if (GenericObj* found = findGenericObj(door))
+            found->destroy();
+    GmainCamera->getNode()->setPosition({600, 80, 150});
+    GmainCamera->getNode()->updateAbsolutePosition();
+    static_cast<irr::scene::ICameraSceneNode*>(GmainCamera->getNode())->setTarget({800, 80, -300});
+    GStory->setState(80);
 }
