@@ -56,6 +56,9 @@ void measure(irr::video::IVideoDriver* driver, double seconds, const std::functi
     std::printf("fps %.1f\n", frames / wall);
     std::printf("cpu %.1f\n", 100 * (processorSeconds() - processor) / wall);
     std::printf("triangles %u\n", driver->getPrimitiveCountDrawn());
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak %.1f\n", usage.ru_maxrss / 1024.0);
 }
 
 void openGame(int maxfps, const std::string& log)
@@ -103,12 +106,13 @@ int runMode(const std::string& mode, int maxfps, double seconds)
 }
 
 struct Figures {
-    std::vector<double> fps, cpu, triangles;
+    std::vector<double> fps, cpu, triangles, peak;
     void add(const std::vector<std::string>& lines)
     {
         fps.push_back(figure(lines, "fps"));
         cpu.push_back(figure(lines, "cpu"));
         triangles.push_back(figure(lines, "triangles"));
+        peak.push_back(figure(lines, "peak"));
     }
 };
 
@@ -118,28 +122,48 @@ double median(std::vector<double> values)
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
+// Each round's rate against the bare engine's in the same round, the load of the moment falling on both.
+double medianRatio(const Figures& game, const Figures& bare)
+{
+    std::vector<double> ratios;
+    for (size_t i = 0; i < game.fps.size(); ++i)
+        ratios.push_back(game.fps[i] / bare.fps[i]);
+    return median(ratios);
+}
+
+void printRate(const char* what, const Figures& figures, const Figures& bare)
+{
+    std::printf("  %-40s %7.1f fps  %5.1f%% of bare  %6.0f triangles\n", what, median(figures.fps),
+                100 * medianRatio(figures, bare), median(figures.triangles));
+}
+
+void printUse(const char* what, const Figures& figures)
+{
+    std::printf("  %-40s %5.1f%% at %5.1f fps\n", what, median(figures.cpu), median(figures.fps));
+}
+
 // Each mode in turn, round after round, so that a load from outside falls on all of them alike.
 int compare(int rounds, double seconds)
 {
-    Figures bare, game, monsters, capped;
-    const std::string time = " 0 " + std::to_string(seconds);
+    Figures bare, game, monsters, capped, slow;
+    const std::string time = " " + std::to_string(seconds);
     for (int round = 0; round < rounds; ++round) {
-        bare.add(runSelf("bare" + time));
-        game.add(runSelf("game" + time));
-        monsters.add(runSelf("monsters" + time));
-        capped.add(runSelf("game 60 " + std::to_string(seconds)));
+        bare.add(runSelf("bare 0" + time));
+        game.add(runSelf("game 0" + time));
+        monsters.add(runSelf("monsters 0" + time));
+        capped.add(runSelf("game 60" + time));
+        slow.add(runSelf("game 10" + time));
     }
-    const double yardstick = median(bare.fps);
-    std::printf("frames a second at 800x600, uncapped (median of %d rounds of %.0f s):\n", rounds, seconds);
-    std::printf("  bare engine, same level, sky and furniture  %7.1f fps             %6.0f triangles\n",
-                yardstick, median(bare.triangles));
-    std::printf("  game at the start, first ninja coming       %7.1f fps  %5.1f%% of bare  %6.0f triangles\n",
-                median(game.fps), 100 * median(game.fps) / yardstick, median(game.triangles));
-    std::printf("  game, room G: spider and ninja coming      %7.1f fps  %5.1f%% of bare  %6.0f triangles\n",
-                median(monsters.fps), 100 * median(monsters.fps) / yardstick, median(monsters.triangles));
-    std::printf("processor use of the game at the player's start (100%% = one core):\n");
-    std::printf("  uncapped      %5.1f%% at %6.1f fps\n", median(game.cpu), median(game.fps));
-    std::printf("  capped at 60  %5.1f%% at %6.1f fps\n", median(capped.cpu), median(capped.fps));
+    std::printf("frames a second at 800x600, uncapped (medians of %d rounds of %.0f s):\n", rounds, seconds);
+    printRate("bare engine, same level, sky, furniture", bare, bare);
+    printRate("game at the start, first ninja coming", game, bare);
+    printRate("game at room G, spider and ninja coming", monsters, bare);
+    std::printf("peak resident memory: bare engine %.0f MB, game at the start %.0f MB, at room G %.0f MB\n",
+                median(bare.peak), median(game.peak), median(monsters.peak));
+    std::printf("processor use of the game at the start, this process only (100%% = one core):\n");
+    printUse("uncapped (maxfps=\"0\")", game);
+    printUse("capped at 60 (the default)", capped);
+    printUse("capped at 10", slow);
     return 0;
 }
 
