@@ -39,7 +39,11 @@ start_editor() {
   wait_caption_number "$win"
   focus_game "$win"
   xdotool mousemove --window "$win" 400 300
-  sleep 2  # he falls onto the floor
+  # The mission's hints would hide the status between two pictures.
+  wait_log_line "Story::showHint"
+  press_escape
+  dismiss_hints
+  sleep 1
 }
 
 start_editor --waypoints "$WPN"
