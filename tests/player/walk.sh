@@ -3,12 +3,7 @@
 # the left button sends a projectile.
 source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
 
-cat >"$GAME_DIR/config.xml" <<'XML'
-<config>
-  <user username="ana" password="segredo" server="127.0.0.1:9"/>
-  <screenresolution fullscreen="false" x="800" y="600"/>
-</config>
-XML
+window_800x600_config
 
 # How many pixels of two screenshots differ, within an area "WxH+X+Y" (the whole window by default).
 changed() {

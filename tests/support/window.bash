@@ -31,6 +31,16 @@ fail() {
   exit 1
 }
 
+# The window tests' usual config.xml: an 800 x 600 window and a user whose quiz server is not there.
+window_800x600_config() {
+  cat >"$GAME_DIR/config.xml" <<'XML'
+<config>
+  <user username="ana" password="segredo" server="127.0.0.1:9"/>
+  <screenresolution fullscreen="false" x="800" y="600"/>
+</config>
+XML
+}
+
 # Starts the game in the background with the given arguments; its output goes to stdout.txt
 # and stderr.txt in the game folder.
 start_game() {
