@@ -3,11 +3,12 @@
 #include <cmath>
 #include <cstdio>
 
-#include "player/Camera.h"
 #include "mission/Story.h"
+#include "player/Camera.h"
 #include "shell/Global.h"
 #include "support/NullDevice.h"
 #include "world/Collidable.h"
+#include "world/Graph.h"
 
 namespace {
 
@@ -71,6 +72,7 @@ int main()
 {
     startEngine();
     GmainCamera = new Camera();
+    GGraph = new Graph();
     GSmgr->getActiveCamera()->setInputReceiverEnabled(false);
     (new Story())->start();
     settle();
