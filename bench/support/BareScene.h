@@ -39,8 +39,11 @@ inline void buildBareScene(irr::IrrlichtDevice* device, const std::string& media
             // As the game has it: only the first one ignores the lights.
             node->setMaterialFlag(irr::video::EMF_LIGHTING, j != 0 || k != 0);
         }
+    // Where the player's eye comes to rest at his start, looking where he looks.
     irr::scene::ICameraSceneNode* camera = smgr->addCameraSceneNodeFPS(nullptr, 100.0f, 0.5f);
-    camera->setPosition({200, 100, -650});
+    camera->setPosition({200, 80, -650});
+    camera->updateAbsolutePosition();
+    camera->setTarget({25, -7.5f, 6.2f});
     device->getGUIEnvironment()->getSkin()->setFont(
         device->getGUIEnvironment()->getFont((media + "/fontcalibri10.png").c_str()));
 }
