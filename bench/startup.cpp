@@ -136,7 +136,7 @@ int main(int argc, char** argv)
     const fs::path folder = gameFolder();
     const fs::path drawn = folder / "bare-drawn.txt";
     setenv("BENCH_DRAWN_FILE", drawn.c_str(), 1);
-    const int rounds = 5;
+    const int rounds = 7;
     std::vector<double> bare, game, bareMemory, memory;
     for (int round = 0; round < rounds; ++round) {
         fs::remove(drawn);
