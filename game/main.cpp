@@ -6,7 +6,9 @@
 #include "ai/Ninja.h"
 #include "app/MainLoop.h"
 #include "app/Startup.h"
+#include "app/demoStart.h"
 #include "app/oneNinja.h"
+#include "demo/DemoPlayer.h"
 #include "platform/CommandLine.h"
 #include "platform/GameFolders.h"
 #include "platform/LogFile.h"
@@ -86,7 +88,11 @@ int main(int argc, char** argv)
     std::unique_ptr<Ninja> ninja;
     if (options.oneNinja())
         ninja = placeOneNinja();
+    std::unique_ptr<DemoPlayer> demo;
+    if (options.demo())
+        demo = startDemo(options);
     gameLoop();
+    demo.reset();
     ninja.reset();
     drop();
     return 666;
