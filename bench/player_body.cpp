@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "player/Camera.h"
-#include "player/startLevel.h"
+#include "mission/Story.h"
 #include "shell/Global.h"
 #include "support/NullDevice.h"
 #include "world/Collidable.h"
@@ -72,7 +72,7 @@ int main()
     startEngine();
     GmainCamera = new Camera();
     GSmgr->getActiveCamera()->setInputReceiverEnabled(false);
-    startLevel();
+    (new Story())->start();
     settle();
     std::printf("body box:   %d of 192 strikes reach the player, %d of 24 own shots stop on him\n",
                 strikesOnPlayer(), ownShotsOnPlayer(GmainCamera->getBody()));

@@ -3,18 +3,16 @@
 #include <memory>
 
 #include "ai/GraphEditor.h"
-#include "ai/Ninja.h"
 #include "app/MainLoop.h"
 #include "app/Startup.h"
 #include "app/demoStart.h"
-#include "app/oneNinja.h"
 #include "demo/DemoPlayer.h"
+#include "mission/Story.h"
 #include "platform/CommandLine.h"
 #include "platform/GameFolders.h"
 #include "platform/LogFile.h"
 #include "platform/startkeys.h"
 #include "player/Camera.h"
-#include "player/startLevel.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
 #include "shell/mediaFile.h"
@@ -82,18 +80,16 @@ int main(int argc, char** argv)
     StartupEngine();
     initSound();
     readStartupKeys(options);
-    startLevel();
+    // The mission builds the level before the log-on window shows.
+    GStory = new Story();
+    GStory->start();
     // After the level's own waypoints, so that the graph the editor loads is the one the monsters use.
     openEditor(options);
-    std::unique_ptr<Ninja> ninja;
-    if (options.oneNinja())
-        ninja = placeOneNinja();
     std::unique_ptr<DemoPlayer> demo;
     if (options.demo())
         demo = startDemo(options);
     gameLoop();
     demo.reset();
-    ninja.reset();
     drop();
     return 666;
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <sys/stat.h>
 
+#include "mission/Story.h"
 #include "platform/LogFile.h"
 #include "platform/SoundEngine.h"
 #include "platform/nativepath.h"
@@ -101,6 +102,11 @@ void initSound()
 void drop()
 {
     GLog.writelf("drop");
+    delete GStory;
+    GStory = nullptr;
+    if (GtriangleSelectorsCamera)
+        GtriangleSelectorsCamera->drop();
+    GtriangleSelectorsCamera = nullptr;
     delete GmainCamera;
     GmainCamera = nullptr;
     delete GGraph;

@@ -6,6 +6,7 @@
 
 #include "app/MainLoop.h"
 #include "demo/DemoPlayer.h"
+#include "mission/Story.h"
 #include "platform/CommandLine.h"
 #include "platform/LogFile.h"
 #include "shell/Global.h"
@@ -33,7 +34,7 @@ AnswerBook readBank(const CommandLine& options)
 
 int missionState()
 {
-    return 1;
+    return GStory ? GStory->getState() : 0;
 }
 
 }

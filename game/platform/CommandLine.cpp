@@ -8,8 +8,6 @@ CommandLine::CommandLine(int argc, char** argv)
     for (int i = 1; i < argc && _error.empty(); ++i) {
         if (std::strcmp(argv[i], "--editor") == 0)
             _editor = true;
-        else if (std::strcmp(argv[i], "--one-ninja") == 0)
-            _oneNinja = true;
         else if (std::strcmp(argv[i], "--demo") == 0)
             _demo = true;
         else if (std::strcmp(argv[i], "--demo-die") == 0)

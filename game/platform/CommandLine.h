@@ -13,8 +13,6 @@ public:
     // The waypoint file the editor loads and saves (--waypoints FILE, which opens the editor too);
     // empty for the level's own.
     const std::string& waypoints() const { return _waypoints; }
-    // Not in the usage text: the window tests' way to meet one monster before the mission places them.
-    bool oneNinja() const { return _oneNinja; }
     // The automatic player, and the question bank it answers from (--bank FILE; empty for the sample
     // bank installed with the quiz server).
     bool demo() const { return _demo; }
@@ -32,7 +30,6 @@ private:
     bool _testMode = false;
     bool _help = false;
     std::string _waypoints;
-    bool _oneNinja = false;
     bool _demo = false;
     bool _demoDie = false;
     std::string _bank;

@@ -60,11 +60,13 @@ void tokenize(const std::string& str, std::vector<std::string>& tokens, const st
     }
 }
 
-bool myfgets(char* buffer, std::FILE* file)
+bool myfgets(char* buffer, std::FILE* file, int* lineNumber)
 {
     do {
         if (!std::fgets(buffer, 255, file))
             return false;
+        if (lineNumber)
+            ++*lineNumber;
     } while (buffer[0] == '#');
     return true;
 }
@@ -82,17 +84,20 @@ void report(std::string* problem, const std::string& text)
         *problem = text;
 }
 
-// Line 5: the nine numbers; a short line is reported and read as zeros where numbers are missing.
-std::vector<float> nineNumbers(const char* line, const std::string& name, std::string* problem)
+// Line 5: every number it holds, nine in a sound entry.
+std::vector<float> numbersOf(const char* line)
 {
     std::vector<std::string> pieces;
     tokenize(line, pieces, ",");
-    if (pieces.size() != 9)
-        report(problem, name + ": " + std::to_string(pieces.size()) + " numbers instead of nine");
-    std::vector<float> numbers(9, 0.0f);
-    for (std::size_t i = 0; i < 9 && i < pieces.size(); ++i)
-        numbers[i] = static_cast<float>(std::atof(pieces[i].c_str()));
+    std::vector<float> numbers;
+    for (const std::string& piece : pieces)
+        numbers.push_back(static_cast<float>(std::atof(piece.c_str())));
     return numbers;
+}
+
+std::string where(const std::string& path, int line)
+{
+    return path + ":" + std::to_string(line) + ": ";
 }
 
 }  // namespace
@@ -106,19 +111,30 @@ std::vector<Entry> read(const std::string& path, std::string* problem)
         return entries;
     }
     char lines[6][256];
+    int lineNumber = 0;
+    // A faulty entry ends the reading: the lines after it can no longer be trusted to start an entry.
     for (;;) {
         int read = 0;
-        while (read < 6 && myfgets(lines[read], file)) {
+        int numbersLine = 0;
+        while (read < 6 && myfgets(lines[read], file, &lineNumber)) {
             put0(lines[read]);
+            if (read == 4)
+                numbersLine = lineNumber;
             ++read;
         }
         if (read < 6) {
             if (read > 0)
-                report(problem, "entry cut short after " + std::to_string(read) + " lines");
+                report(problem,
+                       where(path, lineNumber) + "entry cut short after " + std::to_string(read) + " lines");
             break;
         }
-        entries.push_back(
-            {lines[0], lines[1], lines[2], lines[3], lines[5], nineNumbers(lines[4], lines[0], problem)});
+        std::vector<float> numbers = numbersOf(lines[4]);
+        if (numbers.size() != 9) {
+            report(problem, where(path, numbersLine) + lines[0] + ": " + std::to_string(numbers.size()) +
+                                " numbers instead of nine");
+            break;
+        }
+        entries.push_back({lines[0], lines[1], lines[2], lines[3], lines[5], numbers});
     }
     std::fclose(file);
     return entries;

@@ -26,13 +26,14 @@ struct Entry {
 };
 
 // The format's text helpers: maximal runs without delimiters; one line of at most 254 characters,
-// skipping lines that begin with '#'; a line cut at its first CR or LF.
+// skipping lines that begin with '#' (counted in lineNumber when given); a line cut at its first CR or LF.
 void tokenize(const std::string& str, std::vector<std::string>& tokens, const std::string& delimiters);
-bool myfgets(char* buffer, std::FILE* file);
+bool myfgets(char* buffer, std::FILE* file, int* lineNumber = nullptr);
 void put0(char* text);
 
-// Every complete entry of the list. A partial last entry makes no object; it, a number line without
-// nine numbers or a missing file is reported in problem (the first such fault).
+// Every complete entry of the list up to the first faulty one: an entry cut short by the end of the file
+// or a number line without nine numbers ends the reading and is reported in problem with the file and
+// line; so is a file that cannot be opened.
 std::vector<Entry> read(const std::string& path, std::string* problem = nullptr);
 
 // A path as the list writes it, under "\media\" with backslashes, as a file under mediaRoot.

@@ -102,17 +102,31 @@ TEST_F(SceneryListTest, CommentsBetweenTheLinesOfAnEntryAreSkipped)
     EXPECT_EQ(read[0].name(), "Porta");
     EXPECT_EQ(read[0].collisionRange(), 12);
     EXPECT_EQ(read[0].numbers.size(), 9u);
-    EXPECT_EQ(cut, "entry cut short after 2 lines");
+    EXPECT_EQ(cut, path + ":11: entry cut short after 2 lines");
 }
 
-TEST_F(SceneryListTest, AShortNumberLineIsReportedAndReadAsZeros)
+// A faulty entry is named with its file and line; the complete entries before it load, nothing after it.
+TEST_F(SceneryListTest, AFaultyNumberLineEndsTheReadingAfterTheCompleteEntries)
 {
-    const std::string path = makeTempDir() + "/lista.txt";
-    std::ofstream(path) << "Arma\n-\n-\n-\n1,2,3\ncollision=10\n";
+    const std::string dir = makeTempDir();
+    const std::string good = "Pendrive\n-\n-\n-\n1,2,3,0,0,0,1,1,1\ncollision=10\n";
+    const struct {
+        std::string numbers, problem;
+    } cases[] = {
+        {"1,2,3", "Arma: 3 numbers instead of nine"},
+        {"1,2,3,4,5,6,7,8,9,10", "Arma: 10 numbers instead of nine"},
+        {"", "Arma: 0 numbers instead of nine"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = dir + "/lista.txt";
+        std::ofstream(path) << good << "# a comment\nArma\n-\n-\n-\n" << c.numbers << "\ncollision=10\n" << good;
+        std::string problem;
+        const std::vector<ListEntry> read = scenerylist::read(path, &problem);
+        ASSERT_EQ(read.size(), 1u) << c.numbers;
+        EXPECT_EQ(read[0].name(), "Pendrive");
+        EXPECT_EQ(problem, path + ":12: " + c.problem);
+    }
     std::string problem;
-    const std::vector<ListEntry> read = scenerylist::read(path, &problem);
-    ASSERT_EQ(read.size(), 1u);
-    EXPECT_EQ(read[0].position(), irr::core::vector3df(1, 2, 3));
-    EXPECT_EQ(read[0].scale(), irr::core::vector3df(0, 0, 0));
-    EXPECT_EQ(problem, "Arma: 3 numbers instead of nine");
+    EXPECT_TRUE(scenerylist::read(dir + "/absent.txt", &problem).empty());
+    EXPECT_EQ(problem, "cannot open " + dir + "/absent.txt");
 }

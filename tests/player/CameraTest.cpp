@@ -4,6 +4,7 @@
 
 #include "app/teclado.h"
 #include "messaging/Blackboard.h"
+#include "mission/Story.h"
 #include "player/Camera.h"
 #include "player/LongSword.h"
 #include "player/NoWeapon.h"
@@ -11,7 +12,6 @@
 #include "player/Sniper.h"
 #include "player/StatusBar.h"
 #include "player/Varinha.h"
-#include "player/startLevel.h"
 #include "shell/EventReceiver.h"
 #include "world/Graph.h"
 #include "world/Map.h"
@@ -240,7 +240,8 @@ TEST_F(CameraTest, InTheStationHeStandsOnTheFloorAndTheWallAheadStopsHim)
     GmainCamera = player.get();
     Graph waypoints;
     GGraph = &waypoints;
-    startLevel();
+    Story story;
+    story.start();
     irr::u32 now = GTimer->getTime();
     auto frames = [&](int count, irr::u32 ms) {
         for (int i = 0; i < count; ++i)

@@ -1,0 +1,224 @@
+#include "mission/Story.h"
+
+#include <string>
+
+#include "ai/Brain1.h"
+#include "ai/Ninja.h"
+#include "ai/Spider.h"
+#include "mission/hintText.h"
+#include "mission/scenery.h"
+#include "net/Server.h"
+#include "platform/LogFile.h"
+#include "platform/Sound.h"
+#include "player/Camera.h"
+#include "player/NoWeapon.h"
+#include "player/Sniper.h"
+#include "shell/Global.h"
+#include "shell/fatal.h"
+#include "ui/Dialogs.h"
+#include "ui/MessageBox.h"
+#include "world/CBillboard.h"
+#include "world/oneShotSound.h"
+
+using irr::core::stringc;
+using irr::core::vector3df;
+
+namespace {
+
+const float WrongAnswerCost = 3;
+
+// What the question window shows in test mode, where no server is asked.
+Question testQuestion()
+{
+    Question question;
+    question.type = '2';
+    question.text = "free text";
+    question.fields = {"strvector [1]", "strvector [2]", ""};
+    return question;
+}
+
+std::vector<std::string> asFields(const Question& question)
+{
+    std::vector<std::string> fields = {std::string(1, question.type) + question.id + question.text};
+    fields.insert(fields.end(), question.fields.begin(), question.fields.end());
+    return fields;
+}
+
+}  // namespace
+
+Story::Story() = default;
+
+Story::~Story()
+{
+    for (int slot = 0; slot < slots; ++slot)
+        killSlot(slot);
+    if (_music)
+        _music->drop();
+    if (GmainCamera)
+        GmainCamera->onCaptured(nullptr);
+    delete _goodBill;
+    delete _badBill;
+}
+
+void Story::start()
+{
+    GLog.writelf("Story::start");
+    _state = 1;
+    _skip_to_state = 1;
+    loadScenery(0);
+    GDevice->getCursorControl()->setVisible(false);
+    GmainCamera->pegarArma(new Sniper());
+    GmainCamera->pegarArma(new NoWeapon());
+    GmainCamera->onCaptured([this] { setState(999); });
+}
+
+void Story::loadScenery(int)
+{
+    GLog.writelf("Story::loadScenery");
+    loadLevel();
+    addSky();
+    GmainCamera->getNode()->setPosition(vector3df(200, 100, -650));
+    addPicture();
+    addTablesAndChairs();
+    load_collectables(Gexepath + "\\media\\lista.txt");
+    buildBlockingSet();
+    _goodBill = new CBillboard(Gexepath + "\\media\\oksign.png", "magic.wav", irr::core::vector2df(3, 3));
+    _badBill = new CBillboard(Gexepath + "\\media\\badsign.png", "magic.wav", irr::core::vector2df(5, 5));
+}
+
+void Story::startChrono()
+{
+    _timeToGo = GTimer->getRealTime();
+}
+
+bool Story::passedMiliSeconds(int t) const
+{
+    return GTimer->getRealTime() > _timeToGo + static_cast<irr::u32>(t);
+}
+
+void Story::sound(const stringc& s)
+{
+    GLog.writelf("Story::sound");
+    playOneShot(Gexepath + "\\media\\Sound\\" + s, GmainCamera->getNode()->getPosition());
+}
+
+void Story::createMonster(int type, int number, int x, int y, const stringc& name)
+{
+    GLog.writelf(("Story::createMonster " + std::string(name.c_str()) + " , " + std::to_string(number) +
+                  " ,(" + std::to_string(x) + "," + std::to_string(y))
+                     .c_str());
+    if (_ninja[number])
+        return;
+    _brain1[number] = new Brain1();
+    if (type == 0)
+        _ninja[number] = new Ninja(_brain1[number]);
+    else
+        _ninja[number] = new Spider(_brain1[number]);
+    _ninja[number]->setName(name);
+    irr::scene::ISceneNode* node = _ninja[number]->getNode();
+    node->setPosition(vector3df(static_cast<float>(x), 3, static_cast<float>(y)));
+    node->setRotation(vector3df(0, 200, 0));
+    node->setVisible(true);
+}
+
+// The monster takes its brain with it and leaves the execution list and the board.
+void Story::killSlot(int n)
+{
+    delete _ninja[n];
+    _ninja[n] = nullptr;
+    _brain1[n] = nullptr;
+}
+
+void Story::download_and_show_problem()
+{
+    GLog.writelf("Story::download_and_show_problem");
+    flag_hint_enabled = false;
+    _retryAt = 0;
+    sound("sound18.wav");
+    Question question;
+    if (GcheatTests) {
+        question = testQuestion();
+        question.publish();
+    } else {
+        try {
+            question = askQuestion(-1);
+        } catch (const GameError&) {
+            serverUnreachable();
+            return;
+        }
+    }
+    _notice = question.id == "0000";
+    strvector = GcheatTests ? std::vector<std::string>{"strvector [0]", "strvector [1]", "strvector [2]", ""}
+                            : asFields(question);
+    GDialogs.showProblem(question);
+}
+
+void Story::wait_answer_and_switch(int good, int bad)
+{
+    GLog.writelf(("Story::waitAnswer " + std::to_string(good) + " / " + std::to_string(bad)).c_str());
+    if (retryPending() || GDialogs.isDialogOpened())
+        return;
+    if (_notice) {
+        // The server's notice (a wrong password, an empty bank) is read, not answered: it costs nothing.
+        GDialogs.CloseDialog();
+        _notice = false;
+        _retryAt = GTimer->getRealTime() + retryDelay;
+        return;
+    }
+    strvector = GcheatTests ? std::vector<std::string>{"1"} : sayAnswer(GDialogs.getAnswer());
+    GDialogs.CloseDialog();
+    if (strvector[0] == "outch") {
+        // No verdict came: the student is not punished for the network; he gets a question again.
+        serverUnreachable();
+        return;
+    }
+    flag_hint_enabled = true;
+    if (countAttempt(good)) {
+        _state = good;
+        return;
+    }
+    if (strvector[0] == "1") {
+        _state = good;
+        _goodBill->show();
+    } else {
+        _state = bad;
+        _badBill->show();
+        GmainCamera->setLife(GmainCamera->getLife() - WrongAnswerCost);
+        sound("Boing!.wav");
+    }
+}
+
+bool Story::countAttempt(int good)
+{
+    if (good == oldstate)
+        return ++counter > 2;
+    counter = 1;
+    oldstate = good;
+    return false;
+}
+
+void Story::serverUnreachable()
+{
+    GLog.writelf("Story: no question from the quiz server; asking again shortly");
+    message(L"O servidor de questoes nao respondeu.\nNova tentativa em alguns segundos.");
+    _retryAt = GTimer->getRealTime() + retryDelay;
+}
+
+// A question is asked again once the delay is over and the player has closed the message.
+bool Story::retryPending()
+{
+    if (_retryAt == 0)
+        return false;
+    if (GTimer->getRealTime() >= _retryAt && GDialogs.closedMessageBox())
+        download_and_show_problem();
+    return true;
+}
+
+void Story::showHint()
+{
+    GLog.writelf("Story::showHint");
+    if (const wchar_t* text = hintText(_state)) {
+        _Mensagem = text;
+        _ClosedMessage = false;
+    }
+}

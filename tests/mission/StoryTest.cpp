@@ -1,0 +1,304 @@
+// The mission on the null device in test mode: every state from the first ninja to the victory, the hints,
+// the timed questions and the capture.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ai/Ninja.h"
+#include "ai/Spider.h"
+#include "mission/Story.h"
+#include "mission/scenery.h"
+#include "player/Camera.h"
+#include "player/NoWeapon.h"
+#include "shell/Global.h"
+#include "support/MissionWorld.h"
+#include "ui/MessageBox.h"
+#include "world/Collectable.h"
+#include "world/GenericObj.h"
+
+using irr::core::vector3df;
+
+namespace {
+
+class StoryTest : public ::testing::Test {
+protected:
+    void SetUp() override { world.open(true); }
+    void TearDown() override { world.close(); }
+
+    int state() const { return world.story().getState(); }
+    // One frame, noting each state the mission passes through.
+    void step()
+    {
+        world.frame();
+        if (visited.empty() || visited.back() != state())
+            visited.push_back(state());
+    }
+    void steps(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            step();
+    }
+    size_t count(const std::string& line) const
+    {
+        const std::string log = world.log();
+        size_t n = 0;
+        for (size_t at = log.find(line); at != std::string::npos; at = log.find(line, at + 1))
+            ++n;
+        return n;
+    }
+    template <typename Kind>
+    bool monsterIs(int slot, const char* name) const
+    {
+        NPC* monster = world.story().monster(slot);
+        return dynamic_cast<Kind*>(monster) && monster->getName() == name;
+    }
+
+    MissionWorld world;
+    std::vector<int> visited;
+};
+
+const wchar_t* shownText()
+{
+    return _Mensagem ? _Mensagem : L"";
+}
+
+}  // namespace
+
+TEST_F(StoryTest, StartPutsThePlayerAtTheDoorWithTwoWeaponsTheEmptyHandInUse)
+{
+    EXPECT_EQ(GmainCamera->getNode()->getPosition(), vector3df(200, 100, -650));
+    EXPECT_EQ(GmainCamera->getArmas().size(), 2u);
+    EXPECT_NE(dynamic_cast<NoWeapon*>(GmainCamera->getArma()), nullptr);
+    EXPECT_FALSE(GDevice->getCursorControl()->isVisible());
+    EXPECT_EQ(state(), 1);
+    for (const char* name : {"PortaSalaE", "PortaCentroD", "ParedeA", "ParedeF", "PortaSalaB", "PortaSalaG",
+                             "Computador", "Antena", "InterruptorSala"})
+        EXPECT_NE(findGenericObj(name), nullptr) << name;
+    for (const char* name : {"Arma", "Pendrive", "Certificado"})
+        EXPECT_NE(findCollectable(name), nullptr) << name;
+}
+
+TEST_F(StoryTest, NineTableGroupsStandOnTheirGrid)
+{
+    irr::core::array<irr::scene::ISceneNode*> octrees;
+    GSmgr->getSceneNodesFromType(irr::scene::ESNT_OCTREE, octrees);
+    std::vector<vector3df> tables;
+    for (irr::u32 i = 0; i < octrees.size(); ++i)
+        if (octrees[i]->getScale() == vector3df(0.5f))
+            tables.push_back(octrees[i]->getPosition());
+    std::vector<vector3df> expected = {{950, 0, 700}};
+    for (int j = 0; j <= 2; ++j)
+        for (int k = 0; k <= 2; ++k)
+            if (j || k)
+                expected.push_back(vector3df(1000.0f + 150 * k, 0, 700.0f + 150 * j));
+    EXPECT_EQ(tables, expected);
+}
+
+TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
+{
+    step();
+    ASSERT_TRUE(monsterIs<Ninja>(0, "Ninja0"));
+    world.killMonster(0);
+    step();
+    EXPECT_EQ(world.story().monster(0), nullptr);
+    world.touch("Computador");
+    steps(2);
+    ASSERT_EQ(state(), 4);
+    ASSERT_TRUE(world.questionOnShow());
+    EXPECT_EQ(GquestionText, "free text");
+    world.answer("anything: test mode counts it right");
+    steps(2);
+    for (const char* opened : {"PortaCentroD", "ParedeA", "ParedeF"})
+        EXPECT_EQ(findGenericObj(opened), nullptr) << opened;
+    ASSERT_TRUE(monsterIs<Ninja>(0, "NinjaEestado1"));
+    world.killMonster(0);
+    step();
+    world.touch("Computador");
+    step();
+    world.answer();
+    step();
+    ASSERT_EQ(state(), 22);
+    EXPECT_NE(std::wstring(shownText()).find(L"Conexao satelite perdida"), std::wstring::npos);
+    world.closeMessage();
+    step();
+    EXPECT_EQ(findGenericObj("PortaSalaB"), nullptr);
+    world.pick("Arma");
+    step();
+    EXPECT_EQ(state(), 30) << "one of the two items is not enough";
+    world.pick("Pendrive");
+    step();
+    ASSERT_TRUE(monsterIs<Spider>(0, "MonstroEestado4"));
+    EXPECT_EQ(GmainCamera->getArmas().size(), 3u);
+    world.closeMessage();
+    step();
+    world.killMonster(0);
+    step();
+    world.touch("Computador");
+    step();
+    world.closeMessage();
+    step();
+    world.advance(3500);
+    steps(3);
+    ASSERT_EQ(state(), 51);
+    world.answer();
+    steps(2);
+    world.answer();
+    steps(2);
+    ASSERT_TRUE(monsterIs<Ninja>(0, "NinjaEestado6"));
+    world.killMonster(0);
+    steps(2);
+    world.answer();
+    steps(2);
+    ASSERT_EQ(state(), 81);
+    EXPECT_EQ(findGenericObj("PortaSalaG"), nullptr);
+    ASSERT_TRUE(monsterIs<Spider>(0, "NinjaEestado8a"));
+    ASSERT_TRUE(monsterIs<Ninja>(1, "NinjaEestado8b"));
+    const vector3df fell = world.story().monster(1)->getNode()->getPosition();
+    world.killMonster(1);
+    step();
+    ASSERT_NE(findCollectable("tool4Antenna"), nullptr);
+    EXPECT_EQ(findCollectable("tool4Antenna")->getPosition(), vector3df(fell.X, 50, fell.Z));
+    EXPECT_EQ(state(), 81) << "the spider still lives";
+    world.killMonster(0);
+    steps(3);
+    world.closeMessage();
+    step();
+    world.pick("tool4Antenna");
+    step();
+    world.touch("Antena");
+    step();
+    world.closeMessage();
+    step();
+    world.advance(700);
+    step();
+    world.closeMessage();
+    step();
+    world.touch("Computador");
+    step();
+    world.answer();
+    steps(2);
+    world.closeMessage();
+    steps(2);
+    world.answer();
+    step();
+    ASSERT_EQ(state(), 150);
+    const vector3df door = findGenericObj("PortaSalaE")->getNode()->getPosition();
+    world.use("InterruptorSala");
+    step();
+    EXPECT_EQ(findGenericObj("PortaSalaE")->getNode()->getPosition(), door - vector3df(0, 1000, 0));
+    ASSERT_TRUE(monsterIs<Ninja>(0, "NinjaCertificado"));
+    world.pick("Certificado");
+    step();
+    world.closeMessage();
+    step();
+    world.touch("Computador");
+    step();
+    world.answer();
+    steps(3);
+    EXPECT_STREQ(shownText(), L"Conseguimos impedir o avanco alienigena!\nParabens!");
+
+    const std::vector<int> story = {1,   2,   3,   4,   10,  11,  20,  21,  22,  30,  31,  40,
+                                    41,  42,  43,  50,  51,  52,  53,  60,  61,  70,  71,  80,
+                                    81,  90,  91,  92,  100, 101, 102, 103, 104, 105, 120, 121,
+                                    130, 140, 150, 160, 170, 180, 190, 200, 210};
+    EXPECT_EQ(visited, story);
+    const std::string log = world.log();
+    size_t at = 0;
+    for (size_t i = 1; i < story.size(); ++i) {
+        at = log.find(std::string(50, '=') + "\nStory::state = " + std::to_string(story[i]) + "\n", at);
+        ASSERT_NE(at, std::string::npos) << "no banner for state " << story[i];
+    }
+    EXPECT_EQ(count("Story::state = "), story.size() - 1);
+    EXPECT_EQ(GmainCamera->getLife(), 100) << "test mode counts every answer right";
+    world.closeMessage();
+    EXPECT_EXIT(world.frame(), ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(StoryTest, HintShowsNineSecondsInComesBackThirteenAfterClosingAndGoesWithTheState)
+{
+    step();
+    world.advance(8950);
+    step();
+    EXPECT_EQ(_Mensagem, nullptr);
+    world.advance(100);
+    step();
+    EXPECT_NE(std::wstring(shownText()).find(L"Destrua os robos"), std::wstring::npos);
+    world.closeMessage();
+    step();
+    world.advance(12900);
+    step();
+    EXPECT_EQ(_Mensagem, nullptr);
+    world.advance(200);
+    step();
+    EXPECT_NE(std::wstring(shownText()).find(L"Destrua os robos"), std::wstring::npos);
+    world.killMonster(0);
+    steps(2);
+    EXPECT_EQ(state(), 2);
+    EXPECT_EQ(_Mensagem, nullptr) << "a state change takes the hint away";
+    EXPECT_EQ(count("Story::state = 2"), 1u);
+
+    world.story().setState(3);
+    step();
+    world.advance(60000);
+    steps(2);
+    EXPECT_TRUE(world.questionOnShow());
+    EXPECT_EQ(_Mensagem, nullptr) << "no hint over a question";
+}
+
+TEST_F(StoryTest, ATimedQuestionLeftThirtySecondsIsReplacedWithoutCountingAsAnAnswer)
+{
+    for (int ask : {50, 52, 70}) {
+        world.story().setState(ask);
+        steps(2);
+        const size_t asked = count("Story::download_and_show_problem");
+        world.advance(29940);
+        step();
+        EXPECT_EQ(state(), ask + 1);
+        world.advance(40);
+        step();
+        EXPECT_EQ(state(), ask) << "timed out";
+        step();
+        EXPECT_EQ(state(), ask + 1) << ask;
+        EXPECT_EQ(count("Story::download_and_show_problem"), asked + 1) << ask;
+        EXPECT_TRUE(world.questionOnShow());
+    }
+    EXPECT_EQ(GmainCamera->getLife(), 100);
+}
+
+TEST_F(StoryTest, CaptureReplacesTheQuestionAndTheMessageAndEndsWithStatusZero)
+{
+    world.story().setState(3);
+    steps(2);
+    ASSERT_TRUE(world.questionOnShow());
+    GmainCamera->gotShoot(1000, vector3df(0, 0, 0), vector3df(0, 0, 0));
+    EXPECT_EQ(state(), 999);
+    step();
+    EXPECT_EQ(state(), 210);
+    EXPECT_FALSE(world.questionOnShow());
+    EXPECT_STREQ(shownText(), L"Voce foi capturado! Fim da linha.");
+    world.closeMessage();
+    EXPECT_EXIT(world.frame(), ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(StoryTest, ChronoAndMissingNames)
+{
+    world.story().startChrono();
+    world.advance(30000);
+    EXPECT_FALSE(world.story().passedMiliSeconds(30000));
+    world.advance(1);
+    EXPECT_TRUE(world.story().passedMiliSeconds(30000));
+
+    // A door already open is said in the log and passed over.
+    findGenericObj("PortaSalaG")->destroy();
+    world.story().setState(80);
+    step();
+    EXPECT_EQ(state(), 81);
+    EXPECT_EQ(count("Story: no scenery object PortaSalaG in the scenery list"), 1u);
+}
+
+TEST(SceneryListLoad, AListThatCannotBeOpenedEndsTheGameWithItsName)
+{
+    EXPECT_EXIT(load_collectables("/nowhere/lista.txt"), ::testing::ExitedWithCode(0), "");
+    // (the reason goes to the console and the log, which a child process keeps to itself)
+}

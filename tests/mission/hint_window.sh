@@ -1,0 +1,41 @@
+# The mission in the real window, in test mode: the first hint comes 9 seconds after the log-on, Space
+# takes it away, and O ends the game.
+source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
+
+cat >"$GAME_DIR/config.xml" <<'XML'
+<config>
+  <user username="ana" password="segredo" server="127.0.0.1:9"/>
+  <screenresolution fullscreen="false" x="800" y="600"/>
+</config>
+XML
+
+# How many pixels of the hint's corner differ between two screenshots.
+hint_change() {
+  compare -metric AE -fuzz 8% "$SHOT_DIR/$1.png[500x80+0+480]" "$SHOT_DIR/$2.png[500x80+0+480]" null: 2>&1 |
+    cut -d' ' -f1
+}
+
+start_game --test-mode
+win=$(game_window)
+pass_logon "$win"
+wait_caption_number "$win"
+started=$SECONDS
+screenshot mission-before-hint
+wait_log_line "Story::showHint"
+[ $((SECONDS - started)) -ge 8 ] || fail "the hint came after $((SECONDS - started)) s, not 9"
+sleep 0.5
+screenshot mission-hint
+[ "$(hint_change mission-before-hint mission-hint)" -gt 300 ] || fail "no hint on screen"
+
+focus_game "$win"
+hold_key space
+sleep 0.3
+release_key space
+sleep 1
+screenshot mission-hint-closed
+[ "$(hint_change mission-hint mission-hint-closed)" -gt 300 ] || fail "Space left the hint on screen"
+
+hold_key o
+expect_status 0 "O"
+grep -qx "bye" "$GAME_DIR/stdout.txt" || fail "no bye"
+echo "ok"
