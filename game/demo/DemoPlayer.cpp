@@ -112,6 +112,10 @@ void DemoPlayer::noteState(int state, irr::u32 now)
         return;
     if (state == finalState)
         report(_state, now);
+    char line[80];
+    std::snprintf(line, sizeof line, "demo: state %d at %.1f s", state,
+                  static_cast<double>(now - _started) / 1000.0);
+    GLog.writelf(line);
     _state = state;
     _route.forget();
 }
@@ -123,7 +127,8 @@ void DemoPlayer::report(int before, irr::u32 now)
     _reported = true;
     char line[160];
     std::snprintf(line, sizeof line, "demo: %s %.1f s after log-on, %u frames",
-                  before == capturedState ? "captured" : "mission accomplished",
+                  before == capturedState || GmainCamera->getLife() <= 0 ? "captured"
+                                                                         : "mission accomplished",
                   static_cast<double>(now - _started) / 1000.0, _frames);
     std::puts(line);
     std::fflush(stdout);
@@ -238,7 +243,7 @@ void DemoPlayer::engage(NPC*, const vector3df& centre, irr::u32 now)
 void DemoPlayer::touch(const char* name, irr::u32 now)
 {
     vector3df centre;
-    if (!WorldView::find(name, centre)) {
+    if (!WorldView::reachPoint(name, eye(), centre)) {
         _controls.stop();
         return;
     }
@@ -255,7 +260,7 @@ void DemoPlayer::collect(const Goal& goal, irr::u32 now)
 {
     for (const char* name : goal.targets) {
         vector3df centre;
-        if (GInventory.contains(name) || !WorldView::find(name, centre))
+        if (GInventory.contains(name) || !WorldView::reachPoint(name, eye(), centre))
             continue;
         if (groundDistance(eye(), centre) > handReach) {
             walkTo(centre, handReach - 10, now);

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "shell/Global.h"
+#include "world/Map.h"
 #include "world/pathfinding.h"
 
 namespace {
@@ -24,11 +25,13 @@ irr::f32 groundDistance(const irr::core::vector3df& a, const irr::core::vector2d
 
 }
 
+// Sight to the waypoints is judged past the level's walls only, as the monsters judge it: the things
+// the player goes to stand inside their own blocking shapes, which would hide every waypoint.
 RouteFollower::Planner RouteFollower::levelPlanner()
 {
     return [](irr::core::vector3df from, irr::core::vector3df to) {
         try {
-            return calcRoute(from, to, GGraph, GtriangleSelectorsCamera);
+            return calcRoute(from, to, GGraph, GcurrentMap->getSelector());
         } catch (const std::exception&) {
             return std::vector<irr::core::vector2df>{{to.X, to.Z}};
         }

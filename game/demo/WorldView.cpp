@@ -15,14 +15,35 @@ irr::core::vector3df WorldView::centreOf(irr::scene::ISceneNode* node)
     return node->getTransformedBoundingBox().getCenter();
 }
 
-bool WorldView::find(const char* name, irr::core::vector3df& centre)
+namespace {
+
+irr::scene::ISceneNode* nodeNamed(const char* name)
 {
     for (Collidable* c : Gcolisao)
-        if (c->getName() == name && c->getNode()) {
-            centre = centreOf(c->getNode());
-            return true;
-        }
-    return false;
+        if (c->getName() == name && c->getNode())
+            return c->getNode();
+    return nullptr;
+}
+
+}
+
+bool WorldView::find(const char* name, irr::core::vector3df& centre)
+{
+    irr::scene::ISceneNode* node = nodeNamed(name);
+    if (node)
+        centre = centreOf(node);
+    return node != nullptr;
+}
+
+bool WorldView::reachPoint(const char* name, const irr::core::vector3df& eye, irr::core::vector3df& point)
+{
+    irr::scene::ISceneNode* node = nodeNamed(name);
+    if (!node)
+        return false;
+    const irr::core::aabbox3df box = node->getTransformedBoundingBox();
+    point = box.getCenter();
+    point.Y = irr::core::clamp(eye.Y, box.MinEdge.Y, box.MaxEdge.Y);
+    return true;
 }
 
 std::vector<NPC*> WorldView::livingMonsters(const irr::core::vector3df& from)
