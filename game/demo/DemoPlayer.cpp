@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "ai/NPC.h"
 #include "demo/WorldView.h"
@@ -70,6 +71,15 @@ bool carries(char kind)
 {
     const auto& carried = GmainCamera->getArmas();
     return std::any_of(carried.begin(), carried.end(), [kind](const Arma* a) { return a->tipo == kind; });
+}
+
+// The message as read off the screen, on one line.
+void logMessage(const wchar_t* text)
+{
+    std::string line = "demo: message \"";
+    for (const wchar_t* c = text; *c; ++c)
+        line += *c == L'\n' ? ' ' : static_cast<char>(*c);
+    GLog.writelf((line + "\"").c_str());
 }
 
 }
@@ -144,9 +154,9 @@ bool DemoPlayer::handleDialogs(irr::u32 now)
         _answering = false;
         return false;
     }
-    if (!_answering || now - _messageSeen > answerPatience) {
+    if (!_answering || now - _answeredAt > answerPatience) {
         _answering = true;
-        _messageSeen = now;
+        _answeredAt = now;
         answer(*shown);
     }
     return true;
@@ -174,9 +184,12 @@ bool DemoPlayer::handleMessage(irr::u32 now)
         _messageSeen = 0;
         return false;
     }
-    if (_messageSeen == 0)
-        _messageSeen = now;
     const bool holding = _TenirMessage;
+    if (_messageSeen == 0) {
+        _messageSeen = now;
+        if (holding)
+            logMessage(_Mensagem);
+    }
     if (now - _messageSeen > (holding ? messageReadingTime : hintReadingTime))
         _controls.tap(holding ? irr::KEY_RETURN : irr::KEY_SPACE);
     return holding;

@@ -50,6 +50,7 @@ private:
     bool _answering = false;
     std::map<int, int> _answersGiven;  // per mission state
     irr::u32 _messageSeen = 0;
+    irr::u32 _answeredAt = 0;
     irr::u32 _nextUse = 0;
     irr::u32 _started = 0;
     irr::u32 _frames = 0;

@@ -37,20 +37,24 @@ void InputPoster::mouse(irr::EMOUSE_INPUT_EVENT kind, irr::core::position2di at)
 
 void InputPoster::leftButton(irr::core::position2di at, bool down)
 {
-    _device->getCursorControl()->setPosition(at);
+    if (irr::gui::ICursorControl* cursor = _device->getCursorControl())
+        cursor->setPosition(at);
     mouse(irr::EMIE_MOUSE_MOVED, at);
     mouse(down ? irr::EMIE_LMOUSE_PRESSED_DOWN : irr::EMIE_LMOUSE_LEFT_UP, at);
 }
 
 void InputPoster::leftButtonHere(bool down)
 {
-    const irr::core::position2di at = _device->getCursorControl()->getPosition();
+    irr::gui::ICursorControl* cursor = _device->getCursorControl();
+    const irr::core::position2di at = cursor ? cursor->getPosition() : irr::core::position2di();
     mouse(down ? irr::EMIE_LMOUSE_PRESSED_DOWN : irr::EMIE_LMOUSE_LEFT_UP, at);
 }
 
 void InputPoster::nudgeFromCentre(irr::f32 dx, irr::f32 dy)
 {
     irr::gui::ICursorControl* cursor = _device->getCursorControl();
+    if (!cursor)
+        return;
     cursor->setPosition(irr::core::position2df(0.5f + dx, 0.5f + dy));
     mouse(irr::EMIE_MOUSE_MOVED, cursor->getPosition());
 }
