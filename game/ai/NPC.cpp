@@ -2,9 +2,11 @@
 #include "ai/NPC.h"
 
 #include <cstdio>
+#include <string>
 
 #include "ai/Brain.h"
 #include "ai/bloodSpray.h"
+#include "ai/deathSignal.h"
 #include "platform/LogFile.h"
 #include "player/Arma.h"
 #include "player/Camera.h"
@@ -139,4 +141,24 @@ void NPC::rotate180()
 void NPC::addAnimator(irr::scene::ISceneNodeAnimator* animator)
 {
     _aninode->addAnimator(animator);
+}
+
+void NPC::rcvMessage(int mensagem)
+{
+    GLog.writelf((std::string(kind()) + " received " + std::to_string(mensagem)).c_str());
+    if (mensagem != DeathMessage) {
+        _brain->rcvMessage(mensagem);
+        return;
+    }
+    if (!_flagDying)
+        return;
+    _flagDying = false;
+    announceDeath(this);
+}
+
+void NPC::startDying()
+{
+    turnOffCollision();
+    _flagDying = true;
+    scheduleDeath(this);
 }

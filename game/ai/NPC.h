@@ -27,6 +27,9 @@ public:
     irr::core::vector3df getPosition() override;
     void gotShoot(int dmg, irr::core::vector3df pos, irr::core::vector3df angulo) override;
     void collided(Collidable* who) override;
+    // The agenda's death message ends a dying body's death with its signal; any other goes to the brain.
+    void rcvMessage(int mensagem) override;
+    bool isDying() const { return _flagDying; }
     virtual void run();
     virtual void stop();
     virtual void attack();
@@ -58,6 +61,11 @@ public:
     Arma* getArma() const { return _arma; }
 
 protected:
+    // The end every death shares: out of collision, and the death signalled after its delay.
+    void startDying();
+    // The word its log lines begin with.
+    virtual const char* kind() const { return "NPC"; }
+
     irr::core::vector3df _correctRotation;
     Arma* _arma = nullptr;
     irr::f32 visionRange = 0;
@@ -70,4 +78,5 @@ protected:
     Brain* _brain;
     irr::scene::IAnimatedMeshSceneNode* _aninode = nullptr;
     irr::scene::IMeshSceneNode* _node = nullptr;
+    bool _flagDying = false;
 };

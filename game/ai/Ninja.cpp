@@ -123,20 +123,5 @@ void Ninja::die()
     _aninode->setFrameLoop(1, 1);
     _aninode->setLoopMode(false);
     playOneShot(Gexepath + "\\media\\Sound\\paper-shredder-2.wav", _aninode->getPosition());
-    turnOffCollision();
-    _flagDying = true;
-    scheduleDeath(this);
-}
-
-void Ninja::rcvMessage(int mensagem)
-{
-    GLog.writelf(("Ninja received " + std::to_string(mensagem)).c_str());
-    if (mensagem != DeathMessage) {
-        _brain->rcvMessage(mensagem);
-        return;
-    }
-    if (!_flagDying)
-        return;
-    _flagDying = false;
-    announceDeath(this);
+    startDying();
 }

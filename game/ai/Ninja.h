@@ -17,16 +17,14 @@ public:
     void die() override;
     void configMovement() override;
     void exec() override;
-    void rcvMessage(int mensagem) override;
     void attack() override;
 
-    bool isDying() const { return _flagDying; }
     LongSword* getSword() const { return _sword; }
 
 private:
+    const char* kind() const override { return "Ninja"; }
     void holdSword();
 
     LongSword* _sword = nullptr;
-    bool _flagDying = false;
     StrikeClock _strikes;
 };

@@ -133,20 +133,5 @@ void Spider::die()
     if (GSound)
         GSound->play3D((Gexepath + "\\media\\Sound\\die1.wav").c_str(), getNode()->getPosition(), false,
                        false, false);
-    turnOffCollision();
-    _flagDying = true;
-    scheduleDeath(this);
-}
-
-void Spider::rcvMessage(int mensagem)
-{
-    GLog.writelf(("Spider received " + std::to_string(mensagem)).c_str());
-    if (mensagem != DeathMessage) {
-        _brain->rcvMessage(mensagem);
-        return;
-    }
-    if (!_flagDying)
-        return;
-    _flagDying = false;
-    announceDeath(this);
+    startDying();
 }

@@ -15,15 +15,13 @@ public:
     void die() override;
     void configMovement() override;
     void exec() override;
-    void rcvMessage(int mensagem) override;
     void attack() override;
     void run() override;
 
-    bool isDying() const { return _flagDying; }
     bool isCrying() const { return _ssnd != nullptr; }
 
 private:
+    const char* kind() const override { return "Spider"; }
     Sound* _ssnd = nullptr;
-    bool _flagDying = false;
     StrikeClock _strikes;
 };

@@ -37,13 +37,6 @@ Question testQuestion()
     return question;
 }
 
-std::vector<std::string> asFields(const Question& question)
-{
-    std::vector<std::string> fields = {std::string(1, question.type) + question.id + question.text};
-    fields.insert(fields.end(), question.fields.begin(), question.fields.end());
-    return fields;
-}
-
 }  // namespace
 
 Story::Story() = default;
@@ -148,8 +141,6 @@ void Story::download_and_show_problem()
         }
     }
     _notice = question.id == "0000";
-    strvector = GcheatTests ? std::vector<std::string>{"strvector [0]", "strvector [1]", "strvector [2]", ""}
-                            : asFields(question);
     GDialogs.showProblem(question);
 }
 
@@ -165,9 +156,10 @@ void Story::wait_answer_and_switch(int good, int bad)
         _retryAt = GTimer->getRealTime() + retryDelay;
         return;
     }
-    strvector = GcheatTests ? std::vector<std::string>{"1"} : sayAnswer(GDialogs.getAnswer());
+    const std::vector<std::string> verdict =
+        GcheatTests ? std::vector<std::string>{"1"} : sayAnswer(GDialogs.getAnswer());
     GDialogs.CloseDialog();
-    if (strvector[0] == "outch") {
+    if (verdict[0] == "outch") {
         // No verdict came: the student is not punished for the network; he gets a question again.
         serverUnreachable();
         return;
@@ -177,7 +169,7 @@ void Story::wait_answer_and_switch(int good, int bad)
         _state = good;
         return;
     }
-    if (strvector[0] == "1") {
+    if (verdict[0] == "1") {
         _state = good;
         _goodBill->show();
     } else {

@@ -3,8 +3,6 @@
 #pragma once
 
 #include <irrlicht.h>
-#include <string>
-#include <vector>
 
 #include "mission/HintTimer.h"
 #include "shell/Executable.h"
@@ -44,10 +42,6 @@ public:
     void wait_answer_and_switch(int good, int bad);
     void showHint();
 
-    bool hintsEnabled() const { return flag_hint_enabled; }
-    // The question last shown, then the verdict on the last answer.
-    const std::vector<std::string>& lastExchange() const { return strvector; }
-
 private:
     void state0();
     void stepState();
@@ -77,7 +71,6 @@ private:
     int _state = 0;
     int _skip_to_state = 0;
     irr::u32 _timeToGo = 0;
-    std::vector<std::string> strvector;
 
     bool flag_hint_enabled = true;
     Sound* _music = nullptr;

@@ -1,6 +1,8 @@
 // Reads a scenery list back as the game's loader does.
 #include "world/sceneryListReader.h"
 
+#include "net/tokenize.h"
+
 #include <cstdlib>
 #include <cstring>
 
@@ -48,16 +50,6 @@ irr::core::vector3df Entry::boxSize() const
     for (std::size_t i = 0; i < 3 && i < pieces.size(); ++i)
         v[i] = static_cast<float>(std::atof(pieces[i].c_str()));
     return {v[0], v[1], v[2]};
-}
-
-void tokenize(const std::string& str, std::vector<std::string>& tokens, const std::string& delimiters)
-{
-    std::size_t start = str.find_first_not_of(delimiters);
-    while (start != std::string::npos) {
-        const std::size_t end = str.find_first_of(delimiters, start);
-        tokens.push_back(str.substr(start, end - start));
-        start = end == std::string::npos ? end : str.find_first_not_of(delimiters, end);
-    }
 }
 
 bool myfgets(char* buffer, std::FILE* file, int* lineNumber)

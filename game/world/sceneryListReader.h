@@ -25,9 +25,8 @@ struct Entry {
     irr::core::vector3df boxSize() const;  // the leading numbers of the properties
 };
 
-// The format's text helpers: maximal runs without delimiters; one line of at most 254 characters,
-// skipping lines that begin with '#' (counted in lineNumber when given); a line cut at its first CR or LF.
-void tokenize(const std::string& str, std::vector<std::string>& tokens, const std::string& delimiters);
+// The format's text helpers: one line of at most 254 characters, skipping lines that begin with '#'
+// (counted in lineNumber when given); a line cut at its first CR or LF.
 bool myfgets(char* buffer, std::FILE* file, int* lineNumber = nullptr);
 void put0(char* text);
 

@@ -3,12 +3,7 @@
 # or broken file is refused with a message on screen and in the log, the file left as it was.
 source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
 
-cat >"$GAME_DIR/config.xml" <<'XML'
-<config>
-  <user username="ana" password="segredo" server="127.0.0.1:9"/>
-  <screenresolution fullscreen="false" x="800" y="600"/>
-</config>
-XML
+window_800x600_config
 
 WPN="$GAME_DIR/wp.wpn"
 cp "$SATLINK_SOURCE_DIR/tools/mediagen/level/wayPoint.wpn" "$WPN"
@@ -39,7 +34,11 @@ start_editor() {
   wait_caption_number "$win"
   focus_game "$win"
   xdotool mousemove --window "$win" 400 300
-  sleep 2  # he falls onto the floor
+  # The mission's hints would hide the status between two pictures.
+  wait_log_line "Story::showHint"
+  press_escape
+  dismiss_hints
+  sleep 1
 }
 
 start_editor --waypoints "$WPN"

@@ -2,12 +2,7 @@
 # walks up to him and strikes. Shooting it dead in the window is the automatic player's part.
 source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
 
-cat >"$GAME_DIR/config.xml" <<'XML'
-<config>
-  <user username="ana" password="segredo" server="127.0.0.1:9"/>
-  <screenresolution fullscreen="false" x="800" y="600"/>
-</config>
-XML
+window_800x600_config
 
 start_game --test-mode
 win=$(game_window)

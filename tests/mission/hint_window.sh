@@ -2,12 +2,7 @@
 # takes it away, and O ends the game.
 source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
 
-cat >"$GAME_DIR/config.xml" <<'XML'
-<config>
-  <user username="ana" password="segredo" server="127.0.0.1:9"/>
-  <screenresolution fullscreen="false" x="800" y="600"/>
-</config>
-XML
+window_800x600_config
 
 # How many pixels of the hint's corner differ between two screenshots.
 hint_change() {

@@ -31,6 +31,16 @@ fail() {
   exit 1
 }
 
+# The window tests' usual config.xml: an 800 x 600 window and a user whose quiz server is not there.
+window_800x600_config() {
+  cat >"$GAME_DIR/config.xml" <<'XML'
+<config>
+  <user username="ana" password="segredo" server="127.0.0.1:9"/>
+  <screenresolution fullscreen="false" x="800" y="600"/>
+</config>
+XML
+}
+
 # Starts the game in the background with the given arguments; its output goes to stdout.txt
 # and stderr.txt in the game folder.
 start_game() {
@@ -165,4 +175,27 @@ expect_log_line() {
 
 expect_no_log_line() {
   ! grep -qxF "$1" "$GAME_DIR/log.txt" || fail "log.txt has the line '$1'"
+}
+
+# Presses Escape as a player would, long enough for a frame to see it.
+press_escape() {
+  xdotool keydown Escape
+  sleep 0.3
+  xdotool keyup Escape
+}
+
+# Closes the mission's hints as they come, in the background, so that the status under them stays in view:
+# the first waits 9 s after the log-on, each next one 13 s after the last was closed.
+dismiss_hints() {
+  (
+    seen=0
+    while kill -0 "$GAME_PID" 2>/dev/null; do
+      shown=$(grep -cx "Story::showHint" "$GAME_DIR/log.txt" 2>/dev/null || true)
+      if [ "${shown:-0}" -gt "$seen" ]; then
+        seen=$shown
+        press_escape
+      fi
+      sleep 0.2
+    done
+  ) &
 }

@@ -2,12 +2,7 @@
 # on with ok; cancelar ends with 0 before any frame; closing the window keeps the typed names.
 source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
 
-cat >"$GAME_DIR/config.xml" <<'XML'
-<config>
-  <user username="ana" password="segredo" server="127.0.0.1:9"/>
-  <screenresolution fullscreen="false" x="800" y="600"/>
-</config>
-XML
+window_800x600_config
 
 is_number() { [[ "$(xdotool getwindowname "$1" 2>/dev/null)" =~ ^[0-9]+$ ]]; }
 
