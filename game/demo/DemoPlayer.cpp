@@ -198,11 +198,7 @@ bool DemoPlayer::handleMessage(irr::u32 now)
 void DemoPlayer::play(const Goal& goal, irr::u32 now)
 {
     if (_letMonstersWin) {
-        const std::vector<NPC*> monsters = WorldView::livingMonsters(eye());
-        if (monsters.empty())
-            _controls.stop();
-        else
-            walkTo(monsters.front()->getPosition(), 30, now);
+        giveUp(now);
         return;
     }
     if (fight(goal.kind == GoalKind::fight, now))
@@ -215,13 +211,23 @@ void DemoPlayer::play(const Goal& goal, irr::u32 now)
         _controls.stop();
 }
 
+// Goes up to the nearest monster and stands there with the hand in use.
+void DemoPlayer::giveUp(irr::u32 now)
+{
+    const std::vector<NPC*> monsters = WorldView::livingMonsters(eye());
+    if (monsters.empty())
+        _controls.stop();
+    else
+        walkTo(monsters.front()->getPosition(), 30, now);
+}
+
 bool DemoPlayer::fight(bool hunt, irr::u32 now)
 {
     const std::vector<NPC*> monsters = WorldView::livingMonsters(eye());
     for (NPC* monster : monsters) {
         const vector3df centre = WorldView::centreOf(monster->getNode());
         if (eye().getDistanceFrom(centre) < sightRange && WorldView::clearSight(eye(), centre)) {
-            engage(monster, centre, now);
+            engage(centre, now);
             return true;
         }
     }
@@ -233,7 +239,7 @@ bool DemoPlayer::fight(bool hunt, irr::u32 now)
 
 // The wand when the player has it, the sniper weapon before; walks up to the monster until close
 // enough for the shot to tell, and fires whenever the sight is on it.
-void DemoPlayer::engage(NPC*, const vector3df& centre, irr::u32 now)
+void DemoPlayer::engage(const vector3df& centre, irr::u32 now)
 {
     const char kind = carries('M') ? 'M' : 'H';
     const irr::f32 closeEnough = kind == 'M' ? 450.0f : 180.0f;

@@ -13,8 +13,6 @@
 #include "demo/RouteFollower.h"
 #include "shell/Executable.h"
 
-class NPC;
-
 class DemoPlayer : public Executable {
 public:
     // missionState: the state the mission is in. letMonstersWin: the player seeks the monsters out and
@@ -31,8 +29,9 @@ private:
     bool handleMessage(irr::u32 now);
     void answer(const ShownQuestion& shown);
     void play(const Goal& goal, irr::u32 now);
+    void giveUp(irr::u32 now);
     bool fight(bool hunt, irr::u32 now);
-    void engage(NPC* monster, const irr::core::vector3df& centre, irr::u32 now);
+    void engage(const irr::core::vector3df& centre, irr::u32 now);
     void touch(const char* name, irr::u32 now);
     void collect(const Goal& goal, irr::u32 now);
     void walkTo(const irr::core::vector3df& target, irr::f32 reach, irr::u32 now);
