@@ -22,6 +22,8 @@
 
 namespace {
 
+std::function<void()> logonFrameStep;
+
 void prepare()
 {
     GDevice->setEventReceiver(&GEventReceiver);
@@ -69,8 +71,11 @@ void logonPhase()
     GDialogs.setAnswer(0);
     GDialogs.fillLogon();
     GDialogs.ShowDialogLogon();
-    while (GDevice->run() && GDialogs.isDialogOpened())
+    while (GDevice->run() && GDialogs.isDialogOpened()) {
         drawLogonFrame();
+        if (logonFrameStep)
+            logonFrameStep();
+    }
     GDialogs.CloseDialog();
     if (GDialogs.answer() == Dialogs::cancelButton)
         endGame();
@@ -122,6 +127,11 @@ int gameLoop()
     while (GDevice->run() && GcontinuarLaco)
         runFrame();
     return 1;
+}
+
+void onLogonFrame(std::function<void()> step)
+{
+    logonFrameStep = std::move(step);
 }
 
 void stopGame()
