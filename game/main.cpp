@@ -1,9 +1,12 @@
 // satlink: starts the engine and the sound, runs the game loop, and shuts down.
 #include <cstdio>
+#include <memory>
 
 #include "ai/GraphEditor.h"
 #include "app/MainLoop.h"
 #include "app/Startup.h"
+#include "app/demoStart.h"
+#include "demo/DemoPlayer.h"
 #include "mission/Story.h"
 #include "platform/CommandLine.h"
 #include "platform/GameFolders.h"
@@ -82,7 +85,11 @@ int main(int argc, char** argv)
     GStory->start();
     // After the level's own waypoints, so that the graph the editor loads is the one the monsters use.
     openEditor(options);
+    std::unique_ptr<DemoPlayer> demo;
+    if (options.demo())
+        demo = startDemo(options);
     gameLoop();
+    demo.reset();
     drop();
     return 666;
 }

@@ -10,7 +10,9 @@
 #include "platform/LogFile.h"
 #include "player/Arma.h"
 #include "player/Camera.h"
+#include "shell/Config.h"
 #include "shell/Global.h"
+#include "shell/fatal.h"
 
 NPC::NPC(Brain* brain) : _correctRotation(0, 0, 0), _brain(brain)
 {
@@ -153,7 +155,19 @@ void NPC::rcvMessage(int mensagem)
     if (!_flagDying)
         return;
     _flagDying = false;
+    _dead = true;
     announceDeath(this);
+}
+
+void NPC::exec()
+{
+    if (!_brain)
+        fatal("I need a brain");
+    if (_flagDying || _dead)
+        return;
+    _brain->exec();
+    if (Gconfig.killall)
+        die();
 }
 
 void NPC::startDying()

@@ -30,6 +30,9 @@ public:
     // The agenda's death message ends a dying body's death with its signal; any other goes to the brain.
     void rcvMessage(int mensagem) override;
     bool isDying() const { return _flagDying; }
+    // The brain's step, and the config's killall; a dying or dead body does nothing more: a hidden body
+    // that the mission leaves in place must not go on striking the player.
+    void exec() override;
     virtual void run();
     virtual void stop();
     virtual void attack();
@@ -79,4 +82,5 @@ protected:
     irr::scene::IAnimatedMeshSceneNode* _aninode = nullptr;
     irr::scene::IMeshSceneNode* _node = nullptr;
     bool _flagDying = false;
+    bool _dead = false;
 };

@@ -87,12 +87,7 @@ void Ninja::configMovement()
 void Ninja::exec()
 {
     GLog.writelf("Ninja::exec");
-    if (!_brain)
-        fatal("I need a brain");
-    if (!_flagDying)
-        _brain->exec();
-    if (Gconfig.killall && !_flagDying)
-        die();
+    NPC::exec();
 }
 
 void Ninja::attack()

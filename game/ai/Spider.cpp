@@ -62,16 +62,6 @@ void Spider::configMovement()
     setAttack({20, 0, 197, 230});
 }
 
-void Spider::exec()
-{
-    if (!_brain)
-        fatal("I need a brain");
-    if (!_flagDying)
-        _brain->exec();
-    if (Gconfig.killall && !_flagDying)
-        die();
-}
-
 void Spider::attack()
 {
     GLog.writelf("Spider::attack");

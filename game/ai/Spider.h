@@ -14,7 +14,6 @@ public:
     void shoot() override;
     void die() override;
     void configMovement() override;
-    void exec() override;
     void attack() override;
     void run() override;
 

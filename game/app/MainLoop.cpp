@@ -23,6 +23,8 @@
 
 namespace {
 
+std::function<void()> logonFrameStep;
+
 void prepare()
 {
     GDevice->setEventReceiver(&GEventReceiver);
@@ -75,6 +77,8 @@ void logonPhase(FrameLimiter& limiter)
         // The end of the start-up as the player sees it, and as the start-up benchmark times it.
         if (first)
             GLog.writelf("logon dialog drawn");
+        if (logonFrameStep)
+            logonFrameStep();
         limiter.wait();
     }
     GDialogs.CloseDialog();
@@ -136,6 +140,11 @@ int gameLoop()
         limiter.wait();
     }
     return 1;
+}
+
+void onLogonFrame(std::function<void()> step)
+{
+    logonFrameStep = std::move(step);
 }
 
 void stopGame()

@@ -8,6 +8,14 @@ CommandLine::CommandLine(int argc, char** argv)
     for (int i = 1; i < argc && _error.empty(); ++i) {
         if (std::strcmp(argv[i], "--editor") == 0)
             _editor = true;
+        else if (std::strcmp(argv[i], "--demo") == 0)
+            _demo = true;
+        else if (std::strcmp(argv[i], "--demo-die") == 0)
+            _demo = _demoDie = true;
+        else if (std::strcmp(argv[i], "--bank") == 0 && i + 1 < argc && argv[i + 1][0] != '\0')
+            _bank = argv[++i];
+        else if (std::strcmp(argv[i], "--bank") == 0)
+            _error = "satlink: --bank needs a file (try --help)";
         else if (std::strcmp(argv[i], "--waypoints") == 0 && i + 1 < argc && argv[i + 1][0] != '\0') {
             _editor = true;
             _waypoints = argv[++i];
@@ -24,7 +32,7 @@ CommandLine::CommandLine(int argc, char** argv)
 
 const char* CommandLine::usage()
 {
-    return "usage: satlink [--editor] [--waypoints FILE] [--test-mode] [--help]\n"
+    return "usage: satlink [--editor] [--waypoints FILE] [--test-mode] [--demo [--bank FILE]] [--help]\n"
            "\n"
            "  --editor      open the waypoint editor (same as holding E while the game starts)\n"
            "  --waypoints FILE\n"
@@ -32,6 +40,11 @@ const char* CommandLine::usage()
            "                edits back to it (default: media/OrvendMap/wayPoint.wpn)\n"
            "  --test-mode   test mode: no quiz server log-on, a fixed test question, every answer\n"
            "                right (same as holding L while the game starts, or P during play)\n"
+           "  --demo        the game plays itself: walks, fights, answers (some answers wrong on\n"
+           "                purpose) and prints how long the mission took; log-on with the user of\n"
+           "                config.xml\n"
+           "  --bank FILE   the question bank (GIFT) the demo takes its answers from (default: the\n"
+           "                sample bank installed with quizd)\n"
            "  --help        print this text\n"
            "\n"
            "Keys held at start:  E  waypoint editor    L  test mode\n"

@@ -107,6 +107,16 @@ TEST_F(MonsterKindsTest, DeathMessageSignalsOnceAndHidesTheBody)
     const std::string text = log();
     const auto first = text.find("Ninja received 54321");
     EXPECT_NE(text.find("Ninja received 54321", first + 1), std::string::npos);
+
+    // Left in place by the mission, the dead body neither strikes the player at its side nor dies again.
+    Gconfig.killall = true;
+    playerAt(ninja->getPosition() + irr::core::vector3df(0, 80, 10));
+    for (int frame = 0; frame < 50; ++frame) {
+        timer.set(timer.getRealTime() + 100);
+        ninja->exec();
+    }
+    EXPECT_FLOAT_EQ(player->getLife(), 100);
+    EXPECT_FALSE(ninja->isDying());
 }
 
 TEST_F(MonsterKindsTest, SpidersCryStartsOnItsFirstRunAndStopsWhenItDies)

@@ -58,6 +58,35 @@ TEST(CommandLineTest, WaypointsTakesAFileAndOpensTheEditor)
     }
 }
 
+TEST(CommandLineTest, DemoFlags)
+{
+    const struct {
+        std::vector<std::string> args;
+        bool demo;
+        bool die;
+        std::string bank;
+        bool error;
+    } cases[] = {
+        {{}, false, false, "", false},
+        {{"--demo"}, true, false, "", false},
+        {{"--demo", "--bank", "b.gift"}, true, false, "b.gift", false},
+        {{"--demo-die", "--test-mode"}, true, true, "", false},
+        {{"--demo", "--bank"}, true, false, "", true},
+        {{"--bank", ""}, false, false, "", true},
+    };
+    for (const auto& c : cases) {
+        CommandLine line = parse(c.args);
+        EXPECT_EQ(line.demo(), c.demo);
+        EXPECT_EQ(line.demoDie(), c.die);
+        EXPECT_EQ(line.bank(), c.bank);
+        EXPECT_EQ(!line.error().empty(), c.error);
+    }
+    const std::string usage = CommandLine::usage();
+    EXPECT_NE(usage.find("--demo "), std::string::npos);
+    EXPECT_NE(usage.find("--bank FILE"), std::string::npos);
+    EXPECT_EQ(usage.find("--demo-die"), std::string::npos);
+}
+
 TEST(CommandLineTest, UnknownArgumentIsNamed)
 {
     CommandLine bad = parse({"--test-mode", "--fast"});

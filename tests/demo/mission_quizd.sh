@@ -1,0 +1,32 @@
+# The automatic player plays the whole mission in the real window against a real quizd with the sample
+# bank: it logs on through the log-on window, walks, fights, touches and collects, answers from the
+# bank (some answers wrong on purpose) and wins; quizd keeps every answer.
+source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
+source "$SATLINK_SOURCE_DIR/tests/support/quizd.bash"
+source "$SATLINK_SOURCE_DIR/tests/demo/demo.bash"
+
+quizd_workdir
+quizd_prepare "$dir"
+quizd_start "$dir"
+demo_config "127.0.0.1:$QUIZD_PORT"
+
+start_game --demo --bank "$SAMPLE_BANK"
+game_window >/dev/null
+play_demo quizd 2 22 81 100 160 210
+[ "$GAME_STATUS" = 0 ] || fail "the demo ended with status $GAME_STATUS, not 0"
+expect_story
+expect_report "mission accomplished"
+grep -qx "logon as ana" "$GAME_DIR/log.txt" || fail "the demo did not log on as ana"
+
+# Wrong on purpose: once in states 4, 21, 53 and 140, three times in 71 (the third passes anyway).
+for pair in 4:2 21:2 53:2 71:3 140:2 105:1 190:1; do
+  [ "$(count_banners ${pair%:*})" = "${pair#*:}" ] ||
+    fail "state ${pair%:*} entered $(count_banners ${pair%:*}) times, not ${pair#*:}"
+done
+[ "$(count_banners 80)" = 1 ] || fail "the third answer in 71 did not pass"
+# The server judged them: right once at every question stage but 71, and wrong 7 times.
+results=$("$QUIZD" export "$dir/quiz.db" - | grep '^ana,') || fail "quizd has no results for ana"
+IFS=, read -r _ answered right wrong _ <<<"$results"
+echo "quizd: $answered answered, $right right, $wrong wrong"
+[ "$right" = 7 ] && [ "$wrong" = 7 ] || fail "quizd counted $right right and $wrong wrong, not 7 and 7"
+echo "ok"
