@@ -22,13 +22,6 @@
 
 namespace {
 
-void prepare()
-{
-    GDevice->setEventReceiver(&GEventReceiver);
-    GSmgr->setAmbientLight(irr::video::SColorf(irr::video::SColor(255, 255, 255, 255)));
-    GcontinuarLaco = true;
-}
-
 void beginScene()
 {
     GDriver->beginScene(true, true, irr::video::SColor(0, 80, 80, 80));
@@ -96,7 +89,16 @@ void drawPlayerStatus()
         GmainCamera->drawStatus();
 }
 
-void runFrame()
+}
+
+void prepareFrames()
+{
+    GDevice->setEventReceiver(&GEventReceiver);
+    GSmgr->setAmbientLight(irr::video::SColorf(irr::video::SColor(255, 255, 255, 255)));
+    GcontinuarLaco = true;
+}
+
+void playFrame()
 {
     beginScene();
     GSmgr->drawAll();
@@ -112,15 +114,13 @@ void runFrame()
     collisionStep();
 }
 
-}
-
 int gameLoop()
 {
     GLog.writelf("gameLoop");
-    prepare();
+    prepareFrames();
     logonPhase();
     while (GDevice->run() && GcontinuarLaco)
-        runFrame();
+        playFrame();
     return 1;
 }
 
