@@ -155,15 +155,27 @@ MHD_Result HttpServer::onAccept(void* self, const sockaddr* address, socklen_t)
     return static_cast<HttpServer*>(self)->guard_.admit(ipv4(address)) ? MHD_YES : MHD_NO;
 }
 
-void* HttpServer::onUri(void*, const char* uri, MHD_Connection*)
+// The request lives in its connection, not on its own: the library reports the end of a request only
+// when the request reached the handler (one it refused itself, e.g. with a query too big for its memory,
+// is never reported), but it always reports the end of a connection.
+void* HttpServer::onUri(void*, const char* uri, MHD_Connection* connection)
 {
-    auto* request = new Request();
+    const MHD_ConnectionInfo* info = MHD_get_connection_info(connection, MHD_CONNECTION_INFO_SOCKET_CONTEXT);
+    auto* request = static_cast<Request*>(info->socket_context);
+    *request = Request();
     request->target = uri ? uri : "";
     return request;
 }
 
-void HttpServer::onConnection(void* self, MHD_Connection* connection, void**, MHD_ConnectionNotificationCode event)
+void HttpServer::onConnection(void* self, MHD_Connection* connection, void** socketContext,
+                              MHD_ConnectionNotificationCode event)
 {
+    if (event == MHD_CONNECTION_NOTIFY_STARTED) {
+        *socketContext = new Request();
+    } else {
+        delete static_cast<Request*>(*socketContext);
+        *socketContext = nullptr;
+    }
     int socket = socketOf(connection);
     if (socket < 0) return;
     ConnectionGuard& guard = static_cast<HttpServer*>(self)->guard_;
@@ -174,7 +186,7 @@ void HttpServer::onConnection(void* self, MHD_Connection* connection, void**, MH
 void HttpServer::onCompleted(void* self, MHD_Connection* connection, void** request, MHD_RequestTerminationCode)
 {
     static_cast<HttpServer*>(self)->guard_.answered(socketOf(connection)); // a kept-alive one waits again
-    delete static_cast<Request*>(*request);
+    if (*request) *static_cast<Request*>(*request) = Request();            // an upload is not kept while idle
     *request = nullptr;
 }
 

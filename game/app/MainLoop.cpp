@@ -25,13 +25,6 @@ namespace {
 
 std::function<void()> logonFrameStep;
 
-void prepare()
-{
-    GDevice->setEventReceiver(&GEventReceiver);
-    GSmgr->setAmbientLight(irr::video::SColorf(irr::video::SColor(255, 255, 255, 255)));
-    GcontinuarLaco = true;
-}
-
 void beginScene()
 {
     GDriver->beginScene(true, true, irr::video::SColor(0, 80, 80, 80));
@@ -108,6 +101,13 @@ void drawPlayerStatus()
 
 }
 
+void prepareFrames()
+{
+    GDevice->setEventReceiver(&GEventReceiver);
+    GSmgr->setAmbientLight(irr::video::SColorf(irr::video::SColor(255, 255, 255, 255)));
+    GcontinuarLaco = true;
+}
+
 void runFrame()
 {
     beginScene();
@@ -132,7 +132,7 @@ void runFrameLogic()
 int gameLoop()
 {
     GLog.writelf("gameLoop");
-    prepare();
+    prepareFrames();
     FrameLimiter limiter(Gconfig.maxfps);
     logonPhase(limiter);
     while (GDevice->run() && GcontinuarLaco) {

@@ -19,10 +19,10 @@
 
 namespace {
 
-irr::SIrrlichtCreationParameters creationParameters()
+irr::SIrrlichtCreationParameters creationParameters(irr::video::E_DRIVER_TYPE driver)
 {
     irr::SIrrlichtCreationParameters parameters;
-    parameters.DriverType = irr::video::EDT_OPENGL;
+    parameters.DriverType = driver;
     parameters.WindowSize = Gresolucao;
     parameters.Fullscreen = Gconfig.fullscreen;
     parameters.AntiAlias = 8;
@@ -67,13 +67,13 @@ void mountMedia()
 
 }
 
-void StartupEngine()
+void StartupEngine(irr::video::E_DRIVER_TYPE driver)
 {
     GLog.writelf("StartupEngine");
     if (Gresolucao.Width > largestWindowSide || Gresolucao.Height > largestWindowSide ||
         Gresolucao.Height == 0)
         failStartup("size out of range (1 to 16384 pixels a side)");
-    irr::SIrrlichtCreationParameters parameters = creationParameters();
+    irr::SIrrlichtCreationParameters parameters = creationParameters(driver);
     GDevice = irr::createDeviceEx(parameters);
     if (!GDevice)
         failStartup("no OpenGL display");
