@@ -20,9 +20,9 @@
 #include "ai/Spider.h"
 #include "app/MainLoop.h"
 #include "app/Startup.h"
+#include "mission/Story.h"
 #include "platform/LogFile.h"
 #include "player/Camera.h"
-#include "mission/Story.h"
 #include "shell/Global.h"
 #include "support/PinnedTimer.h"
 

@@ -47,7 +47,12 @@ Camera::Camera()
 }
 
 // The weapons stay: the mission made them and they live for the whole run.
-Camera::~Camera() = default;
+// The player owns the weapons he took.
+Camera::~Camera()
+{
+    for (Arma* arma : armas)
+        delete arma;
+}
 
 irr::scene::ISceneNode* Camera::getBody() const
 {
@@ -76,16 +81,21 @@ void Camera::shoot()
 void Camera::pegarArma(Arma* arma)
 {
     GLog.writelf("Camera::pegarArma");
+    Arma* replaced = nullptr;
     for (auto it = armas.begin(); it != armas.end();) {
-        if ((*it)->tipo == arma->tipo)
+        if ((*it)->tipo == arma->tipo) {
+            replaced = *it;
             it = armas.erase(it);
-        else
+        } else {
             ++it;
+        }
     }
     armas.push_back(arma);
     arma->attachTo(_node);
     armaPrincipalPos = static_cast<unsigned char>(armas.size() - 1);
     trocarArma(armas[armaPrincipalPos]);
+    // Only once the new weapon is in hand: the old one may have been it.
+    delete replaced;
 }
 
 void Camera::switchArma(bool acima)

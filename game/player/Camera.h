@@ -26,6 +26,7 @@ public:
     ~Camera() override;
 
     void shoot() override;
+    // Takes the weapon into his own hands (and deletes one of its kind he held) and puts it in use.
     void pegarArma(Arma* arma) override;
     void die() override;
 

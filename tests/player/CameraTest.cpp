@@ -34,15 +34,13 @@ protected:
     void TearDown() override
     {
         player.reset();
-        weapons.clear();
         PlayerWorld::TearDown();
     }
 
     template <typename Weapon>
     Weapon* give()
     {
-        weapons.push_back(std::make_unique<Weapon>());
-        Weapon* arma = static_cast<Weapon*>(weapons.back().get());
+        Weapon* arma = new Weapon();
         player->pegarArma(arma);
         return arma;
     }
@@ -58,7 +56,6 @@ protected:
     }
 
     std::unique_ptr<Camera> player;
-    std::vector<std::unique_ptr<Arma>> weapons;
 };
 
 void leftButton(bool down)
@@ -144,12 +141,12 @@ TEST_F(CameraTest, StartUpPairLeavesTheHandInUseAndTheSniperOneSwitchAway)
 
 TEST_F(CameraTest, SameKindReplacesTheOldOneAndKeepsTheCount)
 {
-    Sniper* first = give<Sniper>();
+    give<Sniper>();
     NoWeapon* hand = give<NoWeapon>();
     Sniper* second = give<Sniper>();
     EXPECT_EQ(player->getArmas(), (std::vector<Arma*>{hand, second}));
     EXPECT_EQ(player->getArma(), second);
-    EXPECT_EQ(first->getMunicao(), 109);
+    EXPECT_EQ(second->getMunicao(), 109);
     player->switchArma(true);
     EXPECT_EQ(player->getArma(), hand);
 }
@@ -175,7 +172,6 @@ TEST_F(CameraTest, SwitchingWrapsAroundBothWays)
         SCOPED_TRACE(c.name);
         player = std::make_unique<Camera>();
         GmainCamera = player.get();
-        weapons.clear();
         std::vector<Arma*> taken;
         if (c.carried > 0)
             taken.push_back(give<Sniper>());
