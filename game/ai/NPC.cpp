@@ -170,6 +170,19 @@ void NPC::exec()
         die();
 }
 
+void NPC::removeBody()
+{
+    delete _brain;
+    _brain = nullptr;
+    Executable::drop();
+    turnOffCollision();
+    if (_aninode) {
+        _aninode->setVisible(false);
+        _aninode->remove();
+        _aninode = nullptr;
+    }
+}
+
 void NPC::startDying()
 {
     turnOffCollision();

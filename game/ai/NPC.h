@@ -68,6 +68,9 @@ protected:
     void startDying();
     // The word its log lines begin with.
     virtual const char* kind() const { return "NPC"; }
+    // What leaving the world asks of every kind: the brain, the turns in the execution pass, the collision
+    // and the body in the scene all go.
+    void removeBody();
 
     irr::core::vector3df _correctRotation;
     Arma* _arma = nullptr;

@@ -63,15 +63,7 @@ void Ninja::holdSword()
 Ninja::~Ninja()
 {
     GLog.writelf("Ninja::~Ninja");
-    delete _brain;
-    _brain = nullptr;
-    Executable::drop();
-    turnOffCollision();
-    if (_aninode) {
-        _aninode->setVisible(false);
-        _aninode->remove();
-        _aninode = nullptr;
-    }
+    removeBody();
     delete _sword;
     _sword = nullptr;
 }

@@ -43,15 +43,7 @@ Spider::~Spider()
         _ssnd->stop();
         _ssnd->drop();
     }
-    delete _brain;
-    _brain = nullptr;
-    Executable::drop();
-    turnOffCollision();
-    if (_aninode) {
-        _aninode->setVisible(false);
-        _aninode->remove();
-        _aninode = nullptr;
-    }
+    removeBody();
 }
 
 void Spider::configMovement()
