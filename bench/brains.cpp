@@ -12,6 +12,7 @@
 #include "player/Camera.h"
 #include "shell/Global.h"
 #include "support/FrameCosts.h"
+#include "support/NullDevice.h"
 #include "support/PinnedTimer.h"
 #include "world/Graph.h"
 #include "world/Map.h"
@@ -32,14 +33,8 @@ int main()
         return 0;
     }
     const std::filesystem::path log = std::filesystem::temp_directory_path() / "bench_brains_log.txt";
+    openNullDevice();
     GLog.setpath(log.c_str());
-    irr::SIrrlichtCreationParameters parameters;
-    parameters.DriverType = irr::video::EDT_NULL;
-    parameters.LoggingLevel = irr::ELL_NONE;
-    GDevice = irr::createDeviceEx(parameters);
-    GSmgr = GDevice->getSceneManager();
-    GDriver = GDevice->getVideoDriver();
-    GEnvironment = GDevice->getGUIEnvironment();
     PinnedTimer timer(10000);
     GTimer = &timer;
     Gexepath = SATLINK_BUILD_DIR;
@@ -89,7 +84,7 @@ int main()
         monsters.clear();
         GmainCamera = nullptr;
     }
-    GDevice->drop();
+    closeNullDevice();
     std::filesystem::remove(log);
     return 0;
 }

@@ -15,6 +15,7 @@
 #include "shell/Global.h"
 #include "support/BusiestStage.h"
 #include "support/FrameCosts.h"
+#include "support/NullDevice.h"
 #include "support/PinnedTimer.h"
 #include "ui/Dialogs.h"
 #include "world/Graph.h"
@@ -23,15 +24,10 @@ namespace {
 
 const std::filesystem::path Build = SATLINK_BUILD_DIR;
 
-void openNullWorld(PinnedTimer& timer)
+void openNullWorld(PinnedTimer& timer, const std::filesystem::path& log)
 {
-    irr::SIrrlichtCreationParameters parameters;
-    parameters.DriverType = irr::video::EDT_NULL;
-    parameters.LoggingLevel = irr::ELL_NONE;
-    GDevice = irr::createDeviceEx(parameters);
-    GSmgr = GDevice->getSceneManager();
-    GDriver = GDevice->getVideoDriver();
-    GEnvironment = GDevice->getGUIEnvironment();
+    openNullDevice();
+    GLog.setpath(log.c_str());
     GTimer = &timer;
     Gexepath = SATLINK_BUILD_DIR;
     Gresolucao = irr::core::dimension2du(800, 600);
@@ -69,9 +65,8 @@ int main()
         return 0;
     }
     const std::filesystem::path log = std::filesystem::temp_directory_path() / "bench_logic_log.txt";
-    GLog.setpath(log.c_str());
     PinnedTimer timer(10000);
-    openNullWorld(timer);
+    openNullWorld(timer, log);
     busiestStage();
     GLog.clear();
     const int frames = 3000;
@@ -89,7 +84,7 @@ int main()
     costs.print();
     delete GmainCamera;
     GmainCamera = nullptr;
-    GDevice->drop();
+    closeNullDevice();
     std::filesystem::remove(log);
     return 0;
 }

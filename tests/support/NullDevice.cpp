@@ -5,10 +5,13 @@
 void openNullDevice()
 {
     resetGlobalContext();
-    GDevice = irr::createDevice(irr::video::EDT_NULL, irr::core::dimension2d<irr::u32>(800, 600));
+    irr::SIrrlichtCreationParameters parameters;
+    parameters.DriverType = irr::video::EDT_NULL;
+    parameters.WindowSize = irr::core::dimension2d<irr::u32>(800, 600);
+    parameters.LoggingLevel = irr::ELL_NONE;
+    GDevice = irr::createDeviceEx(parameters);
     if (!GDevice)
         return;
-    GDevice->getLogger()->setLogLevel(irr::ELL_NONE);
     GDriver = GDevice->getVideoDriver();
     GSmgr = GDevice->getSceneManager();
     GEnvironment = GDevice->getGUIEnvironment();
