@@ -1,7 +1,6 @@
 // Ninjas on the generated level: from each spawn point they chase the player along the waypoints, never
 // through a wall or a closed door, and strike him at the same pace at any frame rate.
 #include <algorithm>
-#include <fstream>
 
 #include "ai/Brain1.h"
 #include "ai/MonsterWorld.h"
@@ -16,7 +15,6 @@ using irr::core::vector3df;
 namespace {
 
 const std::string Media = std::string(SATLINK_BUILD_DIR) + "/media/";
-const std::string Level = Media + "OrvendMap/";
 const irr::f32 Feet = 3;
 const irr::f32 Eye = 80;
 
@@ -25,11 +23,8 @@ protected:
     void SetUp() override
     {
         MonsterWorld::SetUp();
-        if (!std::ifstream(Level + "wayPoint.wpn"))
+        if (!loadGeneratedLevel())
             GTEST_SKIP() << "level not generated";
-        level.load3DSMap(Level.c_str());
-        level.getNode()->updateAbsolutePosition();
-        ASSERT_TRUE(level.loadGraph(Level.c_str()));
         addDoors();
     }
     void TearDown() override

@@ -1,7 +1,9 @@
 // Fixture of the monsters' tests: the player's world with the player himself, a pinned clock and a graph.
 #pragma once
 
+#include <fstream>
 #include <memory>
+#include <string>
 
 #include "player/Camera.h"
 #include "player/PlayerWorld.h"
@@ -31,6 +33,18 @@ protected:
     {
         player->getNode()->setPosition(eye);
         settle();
+    }
+
+    // The generated level with its waypoint graph; false when the build has not generated it.
+    bool loadGeneratedLevel()
+    {
+        const std::string dir = std::string(SATLINK_BUILD_DIR) + "/media/OrvendMap/";
+        if (!std::ifstream(dir + "wayPoint.wpn"))
+            return false;
+        level.load3DSMap(dir.c_str());
+        level.getNode()->updateAbsolutePosition();
+        EXPECT_TRUE(level.loadGraph(dir.c_str()));
+        return true;
     }
 
     PinnedTimer timer{10000};

@@ -1,7 +1,6 @@
 // The frame cap changes how often frames run, never how fast the game goes: a ninja chasing the player
 // through the game's own frame loop covers the same ground per unit of game time at 20 and 100 frames a
 // second.
-#include <fstream>
 
 #include "ai/Brain1.h"
 #include "ai/MonsterWorld.h"
@@ -14,8 +13,6 @@
 using irr::core::vector3df;
 
 namespace {
-
-const std::string Level = std::string(SATLINK_BUILD_DIR) + "/media/OrvendMap/";
 
 // Rides the execution pass behind the ninja: adds up the ground it covers and the frames run from its
 // first step on, and stops the game once `span` milliseconds of game time have passed since then.
@@ -58,11 +55,8 @@ protected:
     void SetUp() override
     {
         MonsterWorld::SetUp();
-        if (!std::ifstream(Level + "wayPoint.wpn"))
+        if (!loadGeneratedLevel())
             GTEST_SKIP() << "level not generated";
-        level.load3DSMap(Level.c_str());
-        level.getNode()->updateAbsolutePosition();
-        ASSERT_TRUE(level.loadGraph(Level.c_str()));
         // The game's pace comes from the device's own clock here, so that the cap's sleeps count.
         GTimer = GDevice->getTimer();
     }
