@@ -7,6 +7,7 @@
 #include "demo/DialogDriver.h"
 #include "demo/InputPoster.h"
 #include "shell/Config.h"
+#include "support/DialogsOnNullDevice.h"
 #include "support/EngineTest.h"
 #include "ui/Dialogs.h"
 
@@ -17,10 +18,7 @@ protected:
     void SetUp() override
     {
         EngineTest::SetUp();
-        Gexepath = SATLINK_BUILD_DIR;
-        Gconfig.res_x = 800;
-        Gconfig.res_y = 600;
-        GDialogs.createDialogs();
+        createDialogs800x600();
         _input = std::make_unique<InputPoster>(GDevice);
         _driver = std::make_unique<DialogDriver>(*_input, DialogGeometry::forScreen(800, 600));
     }

@@ -31,12 +31,17 @@ irr::gui::IGUIElement* _logonWindow = nullptr;
 
 }
 
-void createDialogsAnswering(std::function<void()> onFirstDraw)
+void createDialogs800x600()
 {
     Gexepath = SATLINK_BUILD_DIR;
     Gconfig.res_x = 800;
     Gconfig.res_y = 600;
     GDialogs.createDialogs();
+}
+
+void createDialogsAnswering(std::function<void()> onFirstDraw)
+{
+    createDialogs800x600();
     _logonWindow = *GEnvironment->getRootGUIElement()->getChildren().getLast();
     (new FirstDrawHook(std::move(onFirstDraw)))->drop();
 }

@@ -8,6 +8,7 @@
 #include "app/teclado.h"
 #include "shell/Config.h"
 #include "shell/EventReceiver.h"
+#include "support/DialogsOnNullDevice.h"
 #include "support/EngineTest.h"
 #include "ui/DialogCodeEventReceiver.h"
 #include "ui/Dialogs.h"
@@ -22,10 +23,7 @@ protected:
     void SetUp() override
     {
         EngineTest::SetUp();
-        Gexepath = SATLINK_BUILD_DIR;
-        Gconfig.res_x = 800;
-        Gconfig.res_y = 600;
-        GDialogs.createDialogs();
+        createDialogs800x600();
         for (gui::IGUIElement* element : root()->getChildren())
             _windows.push_back(element);
     }
