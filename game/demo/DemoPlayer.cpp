@@ -31,6 +31,8 @@ const irr::u32 answerPatience = 4000;
 const irr::f32 sightRange = 1500.0f;
 // Close enough to a scenery object to reach it with the hand.
 const irr::f32 handReach = 100.0f;
+// Standing this close to an item's place, the player is over it.
+const irr::f32 onTop = 8.0f;
 const irr::u32 useInterval = 400;
 const irr::u32 fireInterval = 150;
 // Within this angle of the target the hand or the shot does not miss.
@@ -274,22 +276,25 @@ void DemoPlayer::touch(const char* name, irr::u32 now)
     useAt(centre, now);
 }
 
-// Walks up to the first item not yet held, and reaches for it with the hand on the way.
+// Walks onto the first item not yet held, where touching it picks it up, and reaches for it with the
+// hand on the way, for an item the walk cannot reach. A tumbling item's box centre is often empty air
+// and, stopped short of its own place, the player may stand out of its touch: the item's own place is
+// on its body and is where the touch is measured from.
 void DemoPlayer::collect(const Goal& goal, irr::u32 now)
 {
     for (const char* name : goal.targets) {
-        vector3df centre;
-        if (GInventory.contains(name) || !WorldView::reachPoint(name, eye(), centre))
+        vector3df place;
+        if (GInventory.contains(name) || !WorldView::placeOf(name, place))
             continue;
-        if (groundDistance(eye(), centre) > handReach) {
-            walkTo(centre, handReach - 10, now);
+        if (groundDistance(eye(), place) > handReach) {
+            walkTo(place, handReach - 10, now);
             return;
         }
-        if (groundDistance(eye(), centre) > 25)
+        if (groundDistance(eye(), place) > onTop)
             _controls.walk({irr::KEY_UP});
         else
             _controls.stop();
-        useAt(centre, now);
+        useAt(place, now);
         return;
     }
     _controls.stop();

@@ -1,8 +1,10 @@
 // Walks a route over the waypoint graph, planning again when the target moves or the walker is stuck.
 #include "demo/RouteFollower.h"
 
+#include <cstdio>
 #include <exception>
 
+#include "platform/LogFile.h"
 #include "shell/Global.h"
 #include "world/Map.h"
 #include "world/pathfinding.h"
@@ -77,6 +79,10 @@ void RouteFollower::watchProgress(const irr::core::vector3df& at, irr::u32 now)
         return;
     }
     if (now - _lastProgress > stuckTime) {
+        char line[120];
+        std::snprintf(line, sizeof line, "demo: stuck at (%.0f, %.0f) on the way to (%.0f, %.0f)", at.X, at.Z,
+                      _plannedTarget.X, _plannedTarget.Z);
+        GLog.writelf(line);
         _route.clear();
         _unstickUntil = now + stepAsideTime;
         _lastProgress = now;

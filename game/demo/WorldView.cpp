@@ -27,6 +27,16 @@ irr::scene::ISceneNode* nodeNamed(const char* name)
 
 }
 
+bool WorldView::placeOf(const char* name, irr::core::vector3df& place)
+{
+    irr::scene::ISceneNode* node = nodeNamed(name);
+    if (!node)
+        return false;
+    node->updateAbsolutePosition();
+    place = node->getAbsolutePosition();
+    return true;
+}
+
 bool WorldView::find(const char* name, irr::core::vector3df& centre)
 {
     irr::scene::ISceneNode* node = nodeNamed(name);

@@ -18,6 +18,9 @@ public:
     // Where to reach for a thing from `eye`: its centre, brought to eye height when it is that tall
     // (a mast, a terminal), so that the hand meets its nearest part.
     static bool reachPoint(const char* name, const irr::core::vector3df& eye, irr::core::vector3df& point);
+    // Where the named thing stands: its node's own place, from which its touch is measured; false when
+    // there is none.
+    static bool placeOf(const char* name, irr::core::vector3df& place);
     // Nothing that blocks the player stands between the two points.
     static bool clearSight(const irr::core::vector3df& from, const irr::core::vector3df& to);
 };
