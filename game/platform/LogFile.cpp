@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/LogHold.h"
+
 namespace {
 
 void copyCut(char* dest, size_t size, const char* src)
@@ -118,6 +120,10 @@ int tp_LogFile::shrink()
 
 void tp_LogFile::append(const char* text)
 {
+    if (LogHold* hold = LogHold::current()) {
+        hold->keep(text);
+        return;
+    }
     _file = std::fopen(_path, "a");
     if (!_file)
         return;
