@@ -4,7 +4,6 @@
 #include "ai/NPC.h"
 #include "messaging/Blackboard.h"
 #include "mission/Story.h"
-#include "net/Server.h"
 #include "platform/LogFile.h"
 #include "platform/Sound.h"
 #include "platform/SoundEngine.h"
@@ -53,6 +52,9 @@ GenericObj* scenery(const char* name)
 
 void Story::state0()
 {
+    _connecting.show(_logon.slow(GTimer->getRealTime()) || _reply.slow(GTimer->getRealTime()));
+    if (!loggedOn())
+        return;
     _hints.frame(_state, flag_hint_enabled, [this] { showHint(); });
     stepState();
 }
@@ -90,11 +92,13 @@ void Story::destroyScenery(const char* name)
 // A question left unanswered too long is taken away and another asked; that is no answer.
 void Story::timedAnswer(int again, int good)
 {
-    if (passedMiliSeconds(QuestionTimeout)) {
-        GDialogs.CloseDialog();
-        _state = again;
+    if (!passedMiliSeconds(QuestionTimeout)) {
+        wait_answer_and_switch(good, again);
+        return;
     }
-    wait_answer_and_switch(good, again);
+    GDialogs.CloseDialog();
+    forgetReply();
+    _state = again;
 }
 
 void Story::playMusic()
@@ -112,8 +116,6 @@ void Story::firstFrame()
     if (GenericObj* door = scenery("PortaSalaE"))
         posPortaSalaE = door->getNode()->getPosition();
     playMusic();
-    if (!GcheatTests)
-        loginServer();
     for (int slot = 0; slot < slots; ++slot)
         killSlot(slot);
     createMonster(0, 0, -300, 300, "Ninja0");
@@ -410,6 +412,7 @@ void Story::stepState()
     case 999:
         // The capture takes away a question on show too, so the message can be closed.
         GDialogs.CloseDialog();
+        forgetReply();
         message(L"Voce foi capturado! Fim da linha.");
         _state = 210;
         break;

@@ -240,6 +240,20 @@ std::string loginServer()
     }
 }
 
+LogonOutcome readLogon(const std::string& reply)
+{
+    if (reply.empty())
+        return {LogonOutcome::unanswered, ""};
+    const std::string status = lineAt(reply, 0);
+    const std::string body = lineAt(reply, bodyStart(reply));
+    if (status.find(" 200") != std::string::npos && body.substr(0, body.find(' ')) == "1")
+        return {LogonOutcome::accepted, ""};
+    // the quiz server's refusals are "0", a tab and the reason; anything else is told by its status
+    if (body.rfind("0 ", 0) == 0 && body.size() > 2)
+        return {LogonOutcome::refused, body.substr(2)};
+    return {LogonOutcome::refused, status};
+}
+
 std::string getQuestion(int id)
 {
     try {
@@ -258,15 +272,21 @@ std::string getQuestion(int id)
     }
 }
 
-Question askQuestion(int id)
+Question readQuestion(const std::string& body)
 {
-    std::optional<Question> question = Question::parse(getQuestion(id));
+    std::optional<Question> question = Question::parse(body);
     if (!question) {
         GLog.writelf("askQuestion: malformed question reply");
         failFetch("malformed question reply");
     }
-    question->publish();
     return *question;
+}
+
+Question askQuestion(int id)
+{
+    Question question = readQuestion(getQuestion(id));
+    question.publish();
+    return question;
 }
 
 std::string sendAnswer(const std::string& id, const std::string& resposta)
@@ -289,8 +309,13 @@ std::string sendAnswer(const std::string& id, const std::string& resposta)
 
 std::vector<std::string> sayAnswer(const std::string& resposta)
 {
+    return verdictFields(sendAnswer(GquestionID, resposta));
+}
+
+std::vector<std::string> verdictFields(const std::string& verdict)
+{
     std::vector<std::string> fields;
-    tokenize(sendAnswer(GquestionID, resposta), fields, "\t");
+    tokenize(verdict, fields, "\t");
     // a body of tabs alone would leave the caller no field 0 to read
     if (fields.empty())
         fields.push_back("outch");

@@ -2,16 +2,24 @@
 // the timed questions and the capture.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstring>
+#include <future>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ai/Ninja.h"
 #include "ai/Spider.h"
 #include "mission/Story.h"
 #include "mission/scenery.h"
+#include "net/RecordingServer.h"
 #include "player/Camera.h"
 #include "player/NoWeapon.h"
+#include "net/QuizWorker.h"
+#include "shell/Config.h"
 #include "shell/Global.h"
+#include "ui/Dialogs.h"
 #include "support/MissionWorld.h"
 #include "ui/MessageBox.h"
 #include "world/Collectable.h"
@@ -57,6 +65,16 @@ protected:
     MissionWorld world;
     std::vector<int> visited;
 };
+
+// The texts of what the shown windows hold, in the order of the GUI tree.
+std::wstring shownTexts(irr::gui::IGUIElement* parent = nullptr)
+{
+    std::wstring texts;
+    for (irr::gui::IGUIElement* child : (parent ? parent : GEnvironment->getRootGUIElement())->getChildren())
+        if (child->isVisible())
+            texts += std::wstring(child->getText()) + L"|" + shownTexts(child);
+    return texts;
+}
 
 const wchar_t* shownText()
 {
@@ -301,4 +319,67 @@ TEST(SceneryListLoad, AListThatCannotBeOpenedEndsTheGameWithItsName)
 {
     EXPECT_EXIT(load_collectables("/nowhere/lista.txt"), ::testing::ExitedWithCode(0), "");
     // (the reason goes to the console and the log, which a child process keeps to itself)
+}
+
+// The log-on refused, then accepted; a question answered right; a question whose reply comes after the
+// mission gave up on it is dropped. The frames go on all the while.
+TEST(StoryAgainstAServer, TheLogOnIsCheckedAndRepliesTheMissionMovedPastAreDropped)
+{
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    int logons = 0;
+    int questions = 0;
+    RecordingServer server([&](const std::string& request) -> std::string {
+        if (request.find("msg=l") != std::string::npos)
+            return ++logons == 1 ? "HTTP/1.0 403 Forbidden\r\n\r\n0\tUsuario ou senha invalidos" : "HTTP/1.0 200 OK\r\n\r\n1";
+        if (request.find("msg=p") != std::string::npos && ++questions == 2)
+            released.wait();
+        if (request.find("msg=p") != std::string::npos)
+            return "HTTP/1.0 200 OK\r\n\r\n1Q00" + std::to_string(questions) + "Quanto vale meia duzia?";
+        return "HTTP/1.0 200 OK\r\n\r\n1";
+    });
+    MissionWorld world;
+    world.open(false);
+    std::snprintf(GUser.endereco, sizeof GUser.endereco, "127.0.0.1:%d", server.port());
+    std::strcpy(GUser.usuario, "ana");
+    std::strcpy(GUser.senha, "errada");
+    GDialogs.fillLogon();
+    auto until = [&world](auto condition) {
+        for (int i = 0; i < 5000 && !condition(); ++i) {
+            world.frame();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return condition();
+    };
+
+    ASSERT_TRUE(until([] { return shownTexts().find(L"Usuario ou senha invalidos") != std::wstring::npos; }));
+    EXPECT_NE(shownTexts().find(L"|ana|"), std::wstring::npos) << "the name is kept";
+    EXPECT_EQ(world.story().monster(0), nullptr) << "the mission waits for the log-on";
+    world.answer("bia");
+    ASSERT_TRUE(until([&] { return world.story().monster(0) != nullptr; }));
+    EXPECT_EQ(logons, 2);
+    EXPECT_NE(server.requests().back().find("msg=l&username=bia&password= HTTP"), std::string::npos);
+
+    world.story().setState(3);
+    ASSERT_TRUE(until([&] { return world.questionOnShow(); }));
+    EXPECT_EQ(GquestionID, "Q001");
+    world.answer("6");
+    world.frame();
+    EXPECT_FALSE(world.questionOnShow()) << "the window goes while the verdict comes";
+    EXPECT_EQ(world.story().getState(), 4);
+    ASSERT_TRUE(until([&] { return world.story().getState() == 10; }));
+    EXPECT_EQ(GmainCamera->getLife(), 100);
+
+    // The second question is held by the server past the question's thirty seconds: asked again, the
+    // third is the one shown.
+    world.story().setState(50);
+    world.frame();
+    ASSERT_TRUE(until([&] { return server.requests().size() == 5; }));
+    world.advance(30000);
+    world.frames(2);
+    release.set_value();
+    ASSERT_TRUE(until([&] { return world.questionOnShow(); }));
+    EXPECT_EQ(GquestionID, "Q003");
+    EXPECT_EQ(world.story().getState(), 51);
+    world.close();
 }

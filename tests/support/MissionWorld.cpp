@@ -8,6 +8,7 @@
 #include "ai/deathSignal.h"
 #include "messaging/Agenda.h"
 #include "mission/Story.h"
+#include "net/QuizWorker.h"
 #include "platform/LogFile.h"
 #include "player/Camera.h"
 #include "shell/Global.h"
@@ -58,6 +59,7 @@ void MissionWorld::open(bool testMode)
 
 void MissionWorld::close()
 {
+    GquizWorker.shutdown();
     delete _story;
     delete GmainCamera;
     delete GGraph;
