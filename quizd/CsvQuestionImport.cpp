@@ -18,13 +18,13 @@ std::string trim(const std::string& s)
     return s.substr(a, s.find_last_not_of(" \t\r\n") - a + 1);
 }
 
-// The separator that splits the first line into more cells.
+// The separator that splits the first row into more cells.
 char separatorOf(const std::string& text)
 {
-    std::string first = text.substr(0, text.find('\n'));
     std::size_t commas = 0, semicolons = 0;
     bool quoted = false;
-    for (char c : first) {
+    for (char c : text) {
+        if (c == '\n' && !quoted) break;
         if (c == '"') quoted = !quoted;
         else if (!quoted && c == ',') ++commas;
         else if (!quoted && c == ';') ++semicolons;

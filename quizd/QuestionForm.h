@@ -26,6 +26,7 @@ public:
     bool ok() const { return errors_.empty(); }
     std::string kind() const { return value("tipo"); }
     std::string value(const std::string& field) const;
+    const Values& values() const { return values_; }
     std::string error(const std::string& field) const;
     const std::map<std::string, std::string>& errors() const { return errors_; }
     void refuse(const std::string& field, const std::string& why) { errors_.emplace(field, why); }
