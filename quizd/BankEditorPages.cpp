@@ -12,8 +12,11 @@ namespace {
 const char* kEditorStyle = R"(<style>
 .erro { color: #b3261e; font-size: 14px; display: block; margin: 2px 0 8px; }
 textarea { width: 100%; max-width: 640px; height: 70px; padding: 5px; font: inherit; }
-input.alt { width: 420px; }
-.kinds a { margin-right: 14px; }
+input.alt[type=text] { width: 380px; }
+.lado { display: flex; flex-wrap: wrap; gap: 16px; align-items: flex-start; }
+.lado > .box { flex: 0 1 460px; margin: 0; }
+.lado > .box.previa { flex: 0 0 auto; max-width: none; }
+.kinds a { margin-right: 14px; white-space: nowrap; }
 .jogo { position: relative; width: 650px; height: 450px; background: #fff; border: 1px solid #8a96a3;
         font-family: 'DejaVu Sans Condensed', 'DejaVu Sans', sans-serif; font-size: 13px; margin: 10px 0; }
 .jogo .barra { background: #9a9a9a; color: #fff; height: 18px; padding-left: 4px; font-size: 13px; }
@@ -213,7 +216,7 @@ std::string BankEditorPages::preview(const Question& q)
     if (overflow > 0)
         note += "<p class=\"bad\" id=\"aviso-linhas\">A pergunta passa de " + std::to_string(L::visibleLines()) +
                 " linhas: as riscadas não aparecem na janela menor. Encurte o texto.</p>";
-    return "<div class=\"box\"><h2>Pré-visualização</h2>" + note + "<div class=\"jogo\" id=\"previa\">" + window +
+    return "<div class=\"box previa\"><h2>Pré-visualização</h2>" + note + "<div class=\"jogo\" id=\"previa\">" + window +
            "</div></div>";
 }
 
@@ -221,7 +224,7 @@ std::string BankEditorPages::form(const std::string& formToken, long id, long ve
 {
     std::string kind = form.kind();
     std::string title = id ? "Corrigir a questão " + number(id) : std::string("Nova questão");
-    std::string body = "<div class=\"box\"><h2>" + std::string(QuestionForm::kindLabel(kind)) + "</h2>";
+    std::string body = "<div class=\"lado\"><div class=\"box\"><h2>" + std::string(QuestionForm::kindLabel(kind)) + "</h2>";
     if (id)
         body += "<p class=\"note\">Esta é a versão " + number(version) +
                 ". Ao gravar, o jogo passa a mostrar o texto novo; as respostas já dadas continuam ligadas à versão "
@@ -230,10 +233,11 @@ std::string BankEditorPages::form(const std::string& formToken, long id, long ve
             (id ? hidden("id", number(id)) : "") + fields(form) +
             "<button name=\"acao\" value=\"previa\" id=\"previsualizar\">Pré-visualizar</button> "
             "<button class=\"main\" name=\"acao\" value=\"gravar\" id=\"gravar\">Gravar</button> "
-            "<a href=\"/questoes\">Voltar</a></form></div>";
-    if (!form.ok())
-        body += "<p class=\"bad\" id=\"recusada\">Nada gravado: corrija os campos marcados.</p>";
+            "<a href=\"/questoes\">Voltar</a></form>";
+    if (!form.ok()) body += "<p class=\"bad\" id=\"recusada\">Nada gravado: corrija os campos marcados.</p>";
+    body += "</div>";
     if (form.error("texto").empty() && !form.value("texto").empty()) body += preview(form.question());
+    body += "</div>";
     return TeacherPages::page(title, formToken, body, kEditorStyle);
 }
 

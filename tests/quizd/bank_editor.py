@@ -29,6 +29,7 @@ def add(kind, fields, preview_boxes):
     preview = browser.find_element(By.ID, "previa")
     check(len(preview.find_elements(By.CLASS_NAME, "marca")) == preview_boxes, "preview of %s" % kind)
     check(fields["texto"].split()[0] in preview.text, "the preview lacks the text of " + kind)
+    shot("preview-" + kind)
     click_id("gravar")
     check("Questão gravada" in text(), "adding %s: %s" % (kind, text()))
 
