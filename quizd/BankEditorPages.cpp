@@ -29,6 +29,8 @@ input.alt[type=text] { width: 380px; }
                margin-right: 8px; }
 .jogo .rotulo { white-space: pre; }
 .retirada td { color: #7a8590; }
+td.tipo { white-space: nowrap; }
+.jogo .opcao { display: flex; align-items: center; }
 </style>)";
 
 const std::string kKinds[] = {"uma", "vf", "varias", "escrita", "numero"};
@@ -123,7 +125,7 @@ std::string BankEditorPages::questionRow(const std::string& formToken, const Que
                           (q.retired ? postButton(formToken, "/questao/devolver", q.id, "Devolver")
                                      : postButton(formToken, "/questao/retirar", q.id, "Retirar"));
     return std::string("<tr") + (q.retired ? " class=\"retirada\"" : "") + "><td class=\"n\">" + number(q.id) +
-           "</td><td>" + QuestionForm::kindLabel(QuestionForm::of(q).kind()) + "</td><td>" +
+           "</td><td class=\"tipo\">" + QuestionForm::kindLabel(QuestionForm::of(q).kind()) + "</td><td>" +
            TeacherPages::escape(q.text) + version + "</td><td class=\"n\">" + number(record.tries) +
            "</td><td class=\"n\">" + share + "</td><td>" + wrong + "</td><td>" + actions + "</td></tr>";
 }
@@ -202,7 +204,7 @@ std::string BankEditorPages::preview(const Question& q)
         int slot = L::kAnswerHeight / int(kMaxAlternatives);
         for (std::size_t a = 0; a < q.alternatives.size(); ++a) {
             bool cut = L::width(onWire(q.alternatives[a])) > L::kCheckBoxLabelWidth;
-            window += box(L::kTextLeft, answerTop + int(a) * slot, L::kTextWidth, slot - 2, "",
+            window += box(L::kTextLeft, answerTop + int(a) * slot, L::kTextWidth, slot - 2, "opcao",
                           "<span class=\"marca\"></span><span class=\"rotulo" + std::string(cut ? " cortada" : "") +
                               "\">" + TeacherPages::escape(q.alternatives[a]) + "</span>");
         }
@@ -261,10 +263,10 @@ std::string BankEditorPages::spreadsheetReport(const std::string& formToken, con
     }
     body += "<h2>Linhas lidas</h2><table id=\"linhas\"><tr><th>Linha</th><th>Tipo</th><th>Pergunta</th></tr>";
     for (const CsvQuestionImport::Row& r : parsed.rows)
-        body += "<tr><td class=\"n\">" + number(r.line) + "</td><td>" + QuestionForm::kindLabel(r.kind) + "</td><td>" +
+        body += "<tr><td class=\"n\">" + number(r.line) + "</td><td class=\"tipo\">" + QuestionForm::kindLabel(r.kind) + "</td><td>" +
                 TeacherPages::escape(r.text) + "</td></tr>";
     body += "</table><p><a href=\"/questoes\">Voltar</a></p></div>";
-    return TeacherPages::page("Planilha de questões", formToken, body);
+    return TeacherPages::page("Planilha de questões", formToken, body, kEditorStyle);
 }
 
 std::string BankEditorPages::spreadsheetSaved(const std::string& formToken, int added, int updated)

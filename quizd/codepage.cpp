@@ -132,16 +132,16 @@ std::string GameTextCheck::message() const
 {
     switch (problem) {
     case Problem::None: return "";
-    case Problem::BrokenUtf8: return "texto nao e UTF-8 valido";
+    case Problem::BrokenUtf8: return "texto não é UTF-8 válido";
     case Problem::OutsideCodePage: {
         char code[24];
         std::snprintf(code, sizeof code, "U+%04lX", badChar);
         std::string shown;
         appendUtf8(shown, char32_t(badChar));
-        return "o jogo nao mostra o caractere " + shown + " (" + code + ", fora de Windows-1252)";
+        return "o jogo não mostra o caractere " + shown + " (" + code + ", fora de Windows-1252)";
     }
     default:
-        return "texto com " + std::to_string(bytes) + " bytes no jogo; o maximo e " +
+        return "texto com " + std::to_string(bytes) + " bytes no jogo; o máximo é " +
                std::to_string(kMaxGameTextBytes);
     }
 }
