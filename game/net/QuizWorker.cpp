@@ -5,7 +5,7 @@
 #include <deque>
 #include <mutex>
 
-#include "net/Socket.h"
+#include "net/SocketClient.h"
 #include "net/SocketAbort.h"
 #include "platform/LogFile.h"
 #include "platform/LogHold.h"
@@ -82,7 +82,7 @@ void QuizWorker::writeLog()
         GLog.write(text.c_str());
 }
 
-void QuizWorker::shutdown()
+void QuizWorker::shutdown(std::chrono::milliseconds longest)
 {
     if (!_state)
         return;
@@ -96,7 +96,7 @@ void QuizWorker::shutdown()
     bool ended = false;
     {
         std::unique_lock<std::mutex> lock(_state->mutex);
-        ended = _state->ended.wait_for(lock, std::chrono::milliseconds(Socket::timeout()),
+        ended = _state->ended.wait_for(lock, longest,
                                        [this] { return _state->finished; });
     }
     if (ended) {

@@ -2,11 +2,14 @@
 // no frame waits for the network. The frame posts a request and polls its future across frames.
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <future>
 #include <memory>
 #include <string>
 #include <thread>
+
+#include "net/SocketClient.h"
 
 class QuizWorker {
 public:
@@ -26,9 +29,9 @@ public:
     // Writes to the log what the requests wrote since the last call. Only the frame's thread calls it.
     void writeLog();
     // Forgets the queued requests and ends the one under way at once, its connection shut; waits for the
-    // thread no longer than the socket's time-out, so a look-up the system cannot end does not hold the
-    // game. Queued and ended requests' futures report a failure. Posting afterwards starts a new thread.
-    void shutdown();
+    // thread no longer than `longest`, so a host look-up the system cannot end does not hold the game.
+    // Queued and ended requests' futures report a failure. Posting afterwards starts a new thread.
+    void shutdown(std::chrono::milliseconds longest = SocketClient::defaultTimeout);
 
 private:
     struct State;

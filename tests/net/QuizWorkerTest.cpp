@@ -1,6 +1,7 @@
 // The request worker over real loopback connections: order, dropped replies, the log, shutdown.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -97,17 +98,15 @@ TEST_F(QuizWorkerTest, AReplyLetGoIsDroppedAndTheNextRequestGetsItsOwn)
 // Had the connection waited for its time-out, the log would tell a time-out, after the thread was left.
 TEST_F(QuizWorkerTest, ShutdownWithARequestOutEndsItsConnectionAtOnce)
 {
-    Socket::setTimeout(20000);
     SocketServer silent(0, 5);
     pointAt(silent.port());
-    std::future<std::string> logon = worker.post([] { return loginServer(); });
-    std::future<std::string> queued = worker.post([] { return loginServer(); });
+    std::future<std::string> logon = worker.post([] { return loginServer(std::chrono::seconds(20)); });
+    std::future<std::string> queued = worker.post([] { return loginServer(std::chrono::seconds(20)); });
     std::unique_ptr<Socket> peer = silent.Accept();
     for (std::string line = peer->ReceiveLine(); line != "\n"; line = peer->ReceiveLine())
         ASSERT_FALSE(line.empty());
 
     worker.shutdown();
-    Socket::setTimeout(10000);
 
     EXPECT_EQ(peer->ReceiveLine(), "");
     EXPECT_EQ(logon.get(), "");
