@@ -201,12 +201,7 @@ void Story::takeVerdict(int good, int bad)
     if (!_reply.ready(GquizWorker))
         return;
     _awaiting = Awaiting::nothing;
-    std::string verdict = "outch";
-    try {
-        verdict = _reply.take();
-    } catch (const std::exception&) {
-    }
-    judge(verdictFields(verdict), good, bad);
+    judge(verdictFields(_reply.take()), good, bad);
 }
 
 void Story::judge(const std::vector<std::string>& verdict, int good, int bad)
