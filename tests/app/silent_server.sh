@@ -1,6 +1,7 @@
 # Against a quiz server that takes the connection and never answers, the game does not freeze: while the
 # log-on is out the caption (the frame rate) keeps changing and a line says the game is waiting; no
-# answer brings the log-on window back to try again; O ends the game at once, the request still out.
+# answer brings the log-on window back to try again; O, or closing the window, ends the game at once, the
+# request still out.
 source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
 
 # A listener that accepts every connection and holds it without a word; it writes its port when ready.
@@ -86,4 +87,14 @@ release_key o
 kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not end within a second of O with the log-on out"
 expect_status 0 "O with the log-on out"
 expect_log_line "loginServer: empty reply"
+
+# Closing the window with the log-on out ends the game too: the connection is shut, not timed out.
+start_game
+win=$(game_window)
+pass_logon "$win"
+wait_log_line "waiting for the quiz server"
+close_window "$win"
+expect_status 154 "the window closed with the log-on out"
+expect_log_line "loginServer: empty reply"
+expect_no_log_line "loginServer: reading the reply: time-out"
 echo "ok"

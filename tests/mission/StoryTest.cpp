@@ -2,13 +2,11 @@
 // the timed questions and the capture, checked against the mission table and the level's plan.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstring>
 #include <future>
 #include <map>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "ai/Ninja.h"
@@ -404,41 +402,34 @@ TEST(StoryAgainstAServer, TheLogOnIsCheckedAndRepliesTheMissionMovedPastAreDropp
     std::strcpy(GUser.usuario, "ana");
     std::strcpy(GUser.senha, "errada");
     GDialogs.fillLogon();
-    auto until = [&world](auto condition) {
-        for (int i = 0; i < 5000 && !condition(); ++i) {
-            world.frame();
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        return condition();
-    };
 
-    ASSERT_TRUE(until([] { return shownTexts().find(L"Usuario ou senha invalidos") != std::wstring::npos; }));
+    ASSERT_TRUE(world.framesUntil([] { return shownTexts().find(L"Usuario ou senha invalidos") != std::wstring::npos; }));
     EXPECT_NE(shownTexts().find(L"|ana|"), std::wstring::npos) << "the name is kept";
     EXPECT_EQ(world.story().monster(0), nullptr) << "the mission waits for the log-on";
     world.answer("bia");
-    ASSERT_TRUE(until([&] { return world.story().monster(0) != nullptr; }));
+    ASSERT_TRUE(world.framesUntil([&] { return world.story().monster(0) != nullptr; }));
     EXPECT_EQ(logons, 2);
     EXPECT_NE(server.requests().back().find("msg=l&username=bia&password= HTTP"), std::string::npos);
 
     world.story().setState(3);
-    ASSERT_TRUE(until([&] { return world.questionOnShow(); }));
+    ASSERT_TRUE(world.framesUntil([&] { return world.questionOnShow(); }));
     EXPECT_EQ(GquestionID, "Q001");
     world.answer("6");
     world.frame();
     EXPECT_FALSE(world.questionOnShow()) << "the window goes while the verdict comes";
     EXPECT_EQ(world.story().getState(), 4);
-    ASSERT_TRUE(until([&] { return world.story().getState() == 10; }));
+    ASSERT_TRUE(world.framesUntil([&] { return world.story().getState() == 10; }));
     EXPECT_EQ(GmainCamera->getLife(), 100);
 
     // The second question is held by the server past the question's thirty seconds: asked again, the
     // third is the one shown.
     world.story().setState(50);
     world.frame();
-    ASSERT_TRUE(until([&] { return server.requests().size() == 5; }));
+    ASSERT_TRUE(world.framesUntil([&] { return server.requests().size() == 5; }));
     world.advance(30000);
     world.frames(2);
     release.set_value();
-    ASSERT_TRUE(until([&] { return world.questionOnShow(); }));
+    ASSERT_TRUE(world.framesUntil([&] { return world.questionOnShow(); }));
     EXPECT_EQ(GquestionID, "Q003");
     EXPECT_EQ(world.story().getState(), 51);
     world.close();

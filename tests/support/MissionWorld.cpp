@@ -1,8 +1,10 @@
 #include "support/MissionWorld.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <thread>
 
 #include "ai/NPC.h"
 #include "ai/deathSignal.h"
@@ -78,6 +80,15 @@ void MissionWorld::frames(int count)
 {
     for (int i = 0; i < count; ++i)
         frame();
+}
+
+bool MissionWorld::framesUntil(const std::function<bool()>& condition)
+{
+    for (int i = 0; i < 5000 && !condition(); ++i) {
+        frame();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return condition();
 }
 
 void MissionWorld::advance(irr::u32 ms)
