@@ -26,7 +26,7 @@ std::string answerList(const std::vector<AttemptRow>& answers)
     std::string out;
     for (const AttemptRow& a : answers)
         out += std::string(out.empty() ? "" : " ") + "<span class=\"" + (a.right ? "ok" : "bad") + "\" title=\"" +
-               TeacherPages::escape(a.questionText) + "\">" + std::to_string(a.questionId) +
+               TeacherPages::escape(a.questionText) + "\">questão " + std::to_string(a.questionId) +
                (a.right ? " certa" : " errada") + "</span>";
     return out;
 }
@@ -50,7 +50,7 @@ std::string ClassViewPage::classNow(const std::vector<StudentRow>& students,
                                     const std::map<long, MissionTimeline>& timelines)
 {
     std::string body = "<h2 class=\"secao\">Na missão</h2><table id=\"missao\"><tr><th>Aluno</th><th>Fase agora</th>"
-                       "<th>Há</th><th>Vida</th><th>Capturas</th><th>Situação</th><th>Jogo</th></tr>";
+                       "<th>Na fase há</th><th>Vida</th><th>Capturas</th><th>Situação</th><th>Jogo</th></tr>";
     for (const StudentRow& s : students) {
         auto found = timelines.find(s.id);
         if (found == timelines.end() || found->second.empty()) {
@@ -85,7 +85,7 @@ std::string ClassViewPage::timeline(const MissionTimeline& timeline)
 {
     std::string body = "<h2 class=\"secao\">Na missão</h2>";
     if (timeline.empty()) return body + "<p class=\"note\">O jogo ainda não informou nada deste aluno.</p>";
-    body += "<table id=\"linha-do-tempo\"><tr><th>Fase</th><th>Chegou</th><th>Tempo de jogo</th><th>Ficou</th>"
+    body += "<table id=\"linha-do-tempo\"><tr><th>Fase</th><th>Chegou (UTC)</th><th>Tempo de jogo</th><th>Ficou</th>"
             "<th>Questões nesta fase</th><th>Capturas</th><th>Vida</th></tr>";
     int game = 0;
     for (const StageVisit& v : timeline.visits()) {

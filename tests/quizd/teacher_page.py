@@ -5,73 +5,16 @@ import subprocess
 import sys
 import time
 
-from selenium import webdriver
-from selenium.common.exceptions import WebDriverException
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
-from selenium.webdriver.support.ui import WebDriverWait
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from teacher_browser import check, click, shot, sign_in, start, text, wait_for  # noqa: E402
 
 port, short_port, bank, broken, class_list, game_answer, work, shots = sys.argv[1:9]
 base = "http://127.0.0.1:%s" % port
 downloads = os.path.join(work, "downloads")
 os.makedirs(downloads, exist_ok=True)
-
-options = webdriver.ChromeOptions()
-options.binary_location = "/usr/bin/chromium"
-for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
-                 "--window-size=1280,900", "--lang=pt-BR"):
-    options.add_argument(argument)
-options.add_experimental_option("prefs", {"download.default_directory": downloads,
-                                          "download.prompt_for_download": False})
-browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-browser.execute_cdp_cmd("Page.setDownloadBehavior", {"behavior": "allow", "downloadPath": downloads})
-
-
-def check(condition, message):
-    if not condition:
-        browser.save_screenshot(os.path.join(shots, "failure.png"))
-        print("FAIL: %s (at %s)" % (message, browser.current_url), file=sys.stderr)
-        browser.quit()
-        sys.exit(1)
-
-
-def text():
-    body = WebDriverWait(browser, 10).until(lambda b: b.find_elements(By.TAG_NAME, "body"))
-    return body[0].text
-
-
-def click(element):
-    # A click that submits a form or follows a link: returns once the next page is there.
-    old = browser.find_element(By.TAG_NAME, "html")
-    element.click()
-    WebDriverWait(browser, 10).until(lambda b: gone(old))
-
-
-def gone(element):
-    # Chromium reports an element of a page already replaced either as stale or as not in the document.
-    try:
-        element.is_enabled()
-        return False
-    except WebDriverException:
-        return True
-
-
-def shot(name):
-    browser.save_screenshot(os.path.join(shots, name + ".png"))
-
-
-def sign_in(user, password, at=base):
-    browser.get(at + "/")
-    browser.find_element(By.ID, "usuario").send_keys(user)
-    browser.find_element(By.ID, "senha").send_keys(password)
-    click(browser.find_element(By.ID, "entrar"))
-
-
-def wait_for(what, seconds=15):
-    try:
-        WebDriverWait(browser, seconds).until(lambda b: what in text())
-    except Exception:
-        check(False, "never saw %r" % what)
+browser = start(base, shots, downloads)
 
 
 def game_answers(question, answer, user="ana", password="aluna"):
