@@ -5,8 +5,8 @@
 namespace quizd {
 namespace {
 
-const char* kColumns = "SELECT user_id, kind, stage, title, life, game_seconds, received_at, "
-                       "CAST((julianday('now') - julianday(received_at)) * 86400 AS INTEGER) FROM events ";
+const char* kColumns = "SELECT e.user_id, e.game, e.kind, e.stage, e.title, e.life, e.game_seconds, e.received_at, "
+                       "CAST((julianday('now') - julianday(e.received_at)) * 86400 AS INTEGER) ";
 
 }
 
@@ -23,14 +23,18 @@ void EventStore::prepare(Database& db)
             title TEXT NOT NULL,
             life INTEGER NOT NULL,
             game_seconds INTEGER NOT NULL,
+            game INTEGER NOT NULL,
             received_at TEXT NOT NULL DEFAULT (strftime('%Y-%m-%dT%H:%M:%fZ', 'now')));
-        CREATE INDEX IF NOT EXISTS events_by_user ON events(user_id, id);
+        CREATE INDEX IF NOT EXISTS events_by_game ON events(user_id, game, id);
     )");
 }
 
 void EventStore::record(long userId, const GameEvent& e)
 {
-    db_.prepare("INSERT INTO events(user_id, kind, stage, title, life, game_seconds) VALUES(?1,?2,?3,?4,?5,?6)")
+    // One statement, so two events of one student arriving at once still number their games right.
+    db_.prepare("INSERT INTO events(user_id, kind, stage, title, life, game_seconds, game) "
+                "SELECT ?1, ?2, ?3, ?4, ?5, ?6, coalesce((SELECT game + (?6 < game_seconds OR kind = 'end') "
+                "FROM events WHERE user_id = ?1 ORDER BY game DESC, id DESC LIMIT 1), 1)")
         .bind(1, userId)
         .bind(2, e.kind)
         .bind(3, e.stage)
@@ -44,19 +48,25 @@ StoredEvent EventStore::row(const Statement& s)
 {
     StoredEvent r;
     r.userId = long(s.integer(0));
-    r.event.kind = s.text(1);
-    r.event.stage = long(s.integer(2));
-    r.event.title = s.text(3);
-    r.event.life = long(s.integer(4));
-    r.event.seconds = long(s.integer(5));
-    r.receivedAt = s.text(6);
-    r.age = long(s.integer(7));
+    r.game = int(s.integer(1));
+    r.event.kind = s.text(2);
+    r.event.stage = long(s.integer(3));
+    r.event.title = s.text(4);
+    r.event.life = long(s.integer(5));
+    r.event.seconds = long(s.integer(6));
+    r.receivedAt = s.text(7);
+    r.age = long(s.integer(8));
     return r;
 }
 
-std::vector<StoredEvent> EventStore::all()
+std::vector<StoredEvent> EventStore::latestGames()
 {
-    static const std::string sql = std::string(kColumns) + "ORDER BY user_id, id";
+    // CROSS JOIN keeps users as the outer loop: each student's latest game is then found through the
+    // index, instead of the whole history being scanned.
+    static const std::string sql = std::string(kColumns) +
+                                   "FROM users u CROSS JOIN events e ON e.user_id = u.id AND "
+                                   "e.game = (SELECT max(game) FROM events WHERE user_id = u.id) "
+                                   "ORDER BY e.user_id, e.id";
     Statement s = db_.prepare(sql.c_str());
     std::vector<StoredEvent> out;
     while (s.step()) out.push_back(row(s));
@@ -65,7 +75,7 @@ std::vector<StoredEvent> EventStore::all()
 
 std::vector<StoredEvent> EventStore::of(long userId)
 {
-    static const std::string sql = std::string(kColumns) + "WHERE user_id = ?1 ORDER BY id";
+    static const std::string sql = std::string(kColumns) + "FROM events e WHERE e.user_id = ?1 ORDER BY e.id";
     Statement s = db_.prepare(sql.c_str());
     s.bind(1, userId);
     std::vector<StoredEvent> out;

@@ -1,18 +1,12 @@
-// The game reports its clock since log-on with every event, so a clock that goes back (or any event
-// after an "end") starts another game of the same student.
+// A stage is entered with its first event: the game reports the stage it is in with every event.
 #include "MissionTimeline.h"
 
 namespace quizd {
 
 MissionTimeline::MissionTimeline(const std::vector<StoredEvent>& events)
 {
-    const StoredEvent* previous = nullptr;
-    for (const StoredEvent& e : events) {
-        bool newGame = previous && (e.event.seconds < previous->event.seconds || previous->event.kind == "end");
-        add(e, newGame);
-        previous = &e;
-    }
-    if (previous) silentFor_ = previous->age;
+    for (const StoredEvent& e : events) add(e);
+    if (!events.empty()) silentFor_ = events.back().age;
     measure();
 }
 
@@ -28,11 +22,11 @@ std::map<long, MissionTimeline> MissionTimeline::byStudent(const std::vector<Sto
     return out;
 }
 
-void MissionTimeline::add(const StoredEvent& e, bool newGame)
+void MissionTimeline::add(const StoredEvent& e)
 {
-    if (visits_.empty() || newGame || e.event.stage != visits_.back().stage) {
+    if (visits_.empty() || e.game != visits_.back().game || e.event.stage != visits_.back().stage) {
         StageVisit v;
-        v.game = visits_.empty() ? 1 : visits_.back().game + (newGame ? 1 : 0);
+        v.game = e.game;
         v.stage = e.event.stage;
         v.title = e.event.title;
         v.enteredAt = e.receivedAt;

@@ -11,7 +11,7 @@
 namespace quizd {
 
 struct StageVisit {
-    int game = 1; // which of the student's games (a game's clock starts again at each log-on)
+    int game = 1; // which of the student's games
     long stage = 0;
     std::string title;
     std::string enteredAt; // UTC, ISO 8601
@@ -48,7 +48,7 @@ public:
     static const long kStuckSeconds = 300;
 
     explicit MissionTimeline(const std::vector<StoredEvent>& events); // one student's, in order of arrival
-    // Every student's, from EventStore::all().
+    // Every student's, from EventStore::latestGames().
     static std::map<long, MissionTimeline> byStudent(const std::vector<StoredEvent>& events);
 
     // Puts each answer (oldest first) in the stage that was being played when it arrived.
@@ -58,7 +58,7 @@ public:
     PlayNow now() const; // needs a visit
 
 private:
-    void add(const StoredEvent& e, bool newGame);
+    void add(const StoredEvent& e);
     void measure();
     std::vector<StageVisit> visits_;
     long silentFor_ = 0;

@@ -130,7 +130,7 @@ WebReply TeacherSite::show(const WebRequest& request, const TeacherSessions::Ses
     if (request.path == "/") {
         std::vector<StudentRow> students = report.students();
         std::string mission =
-            ClassViewPage::classNow(students, MissionTimeline::byStudent(EventStore(store.database()).all()));
+            ClassViewPage::classNow(students, MissionTimeline::byStudent(EventStore(store.database()).latestGames()));
         return html(200, TeacherPages::classAtAGlance(token, students, report.bankSize(), kRefreshSeconds, mission));
     }
     if (request.path == "/questoes") return html(200, TeacherPages::questions(token, report.questions()));

@@ -1,5 +1,5 @@
-// One student's events read as stages: a clock that goes back is a new game, a stage lasts until the
-// next, answers and captures land in the stage they happened in.
+// One student's events read as stages: a stage lasts until the next, answers and captures land in the
+// stage they happened in, and the latest game says where the student is now.
 #include "MissionTimeline.h"
 
 #include <gtest/gtest.h>
@@ -9,12 +9,12 @@ using namespace quizd;
 namespace {
 
 // age: seconds before the read; the arrival stamp is worked out from it against 10:30:00.
-StoredEvent at(long age, const char* kind, long stage, long seconds, long life = 100)
+StoredEvent at(int game, long age, const char* kind, long stage, long seconds, long life = 100)
 {
     char stamp[32];
     long t = 10 * 3600 + 30 * 60 - age;
     std::snprintf(stamp, sizeof stamp, "2026-01-01T%02ld:%02ld:%02ld.000Z", t / 3600, t / 60 % 60, t % 60);
-    return {7, {kind, stage, stage == 1 ? "na entrada" : "procurando o pen drive", life, seconds}, stamp, age};
+    return {7, game, {kind, stage, stage == 1 ? "na entrada" : "procurando o pen drive", life, seconds}, stamp, age};
 }
 
 AttemptRow answer(const char* when, long question)
@@ -26,9 +26,9 @@ AttemptRow answer(const char* when, long question)
 
 TEST(MissionTimeline, GamesStagesDurationsAnswersAndNow)
 {
-    MissionTimeline t({at(1000, "stage", 1, 0), at(950, "capture", 1, 50), at(900, "stage", 2, 100, 60),
-                       at(840, "end", 2, 160, 60), // the game is closed; the next log-on starts the clock again
-                       at(600, "stage", 1, 0), at(500, "stage", 2, 100), at(470, "life", 2, 130, 40)});
+    MissionTimeline t({at(1, 1000, "stage", 1, 0), at(1, 950, "capture", 1, 50), at(1, 900, "stage", 2, 100, 60),
+                       at(1, 840, "end", 2, 160, 60), at(2, 600, "stage", 1, 0), at(2, 500, "stage", 2, 100),
+                       at(2, 470, "life", 2, 130, 40)});
     t.attach({answer("10:13:30", 1), answer("10:15:10", 2), answer("10:20:30", 3)});
     const std::vector<StageVisit>& v = t.visits();
     ASSERT_EQ(v.size(), 4u);
@@ -56,7 +56,7 @@ TEST(MissionTimeline, GamesStagesDurationsAnswersAndNow)
     EXPECT_FALSE(now.talking);
     EXPECT_TRUE(now.stuck);
 
-    MissionTimeline won({at(100, "stage", 1, 0), at(30, "capture", 1, 70), at(20, "victory", 1, 80)});
+    MissionTimeline won({at(1, 100, "stage", 1, 0), at(1, 30, "capture", 1, 70), at(1, 20, "victory", 1, 80)});
     now = won.now();
     EXPECT_TRUE(now.finished);
     EXPECT_FALSE(now.stuck);

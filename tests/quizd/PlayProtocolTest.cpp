@@ -241,7 +241,7 @@ TEST_F(PlayProtocolTest, GameEventsAreStoredOnceAcknowledgedAndBadOnesRefused)
         EXPECT_EQ(bodyOf(reply).substr(0, 1), std::string(1, c.body)) << c.query;
     }
     QuizStore store = open();
-    std::vector<StoredEvent> stored = EventStore(store.database()).all();
+    std::vector<StoredEvent> stored = EventStore(store.database()).of(*store.findUser("ana"));
     ASSERT_EQ(stored.size(), 5u);
     EXPECT_EQ(stored[0].event.kind, "stage");
     EXPECT_EQ(stored[0].event.title, "procurando o pen drive");
@@ -256,7 +256,7 @@ TEST_F(PlayProtocolTest, StageTitlesTravelAsTheGameEncodesThem)
               "1");
     EXPECT_EQ(body("msg=e&" + auth + "&event=stage&stage=101&title=a%c3%a7%c3%a3o&life=50&time=8"), "1");
     QuizStore store = open();
-    std::vector<StoredEvent> stored = EventStore(store.database()).all();
+    std::vector<StoredEvent> stored = EventStore(store.database()).of(*store.findUser("ana"));
     ASSERT_EQ(stored.size(), 2u);
     EXPECT_EQ(stored[0].event.title, "ajustando a antena \xC3\xA0 m\xC3\xA3o"); // Windows-1252 from the game
     EXPECT_EQ(stored[1].event.title, "a\xC3\xA7\xC3\xA3o");                      // UTF-8 from anything else

@@ -132,7 +132,7 @@ TEST_F(QuizStoreTest, AnOpenStoreSeesALaterImport)
     EXPECT_EQ(serving.question(5)->text, "Cinco");
 }
 
-TEST_F(QuizStoreTest, ADatabaseFromBeforeTheGameReportedEventsIsUpgradedInPlace)
+TEST_F(QuizStoreTest, ADatabaseFromBeforeGameEventsIsUpgradedInPlaceAndNumbersTheGames)
 {
     importGift(kBank);
     {
@@ -151,6 +151,14 @@ TEST_F(QuizStoreTest, ADatabaseFromBeforeTheGameReportedEventsIsUpgradedInPlace)
     events.record(ana, {"stage", 20, "de volta ao computador", 60, 460});
     events.record(ana, {"victory", 20, "de volta ao computador", 60, 900});
     events.record(ana, {"victory", 20, "de volta ao computador", 60, 700}); // a second, faster game
+    events.record(ana, {"end", 20, "de volta ao computador", 60, 710});
+    events.record(ana, {"stage", 1, "na entrada", 100, 720}); // after an end, a new game whatever the clock
+    std::vector<int> games;
+    for (const StoredEvent& e : events.of(ana)) games.push_back(e.game);
+    EXPECT_EQ(games, std::vector<int>({1, 1, 1, 1, 2, 2, 3}));
+    std::vector<StoredEvent> latest = events.latestGames();
+    ASSERT_EQ(latest.size(), 1u);
+    EXPECT_EQ(latest[0].event.title, "na entrada");
     std::vector<StudentResult> r = store.results();
     ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[0].answered, 2);

@@ -11,14 +11,14 @@ printf 'bia,um\ncaio,dois\ndani,tres\n' > "$dir/turma.csv"
 "$QUIZD" addusers "$dir/quiz.db" "$dir/turma.csv" >/dev/null
 # bia has been in one stage for seven minutes (her last blow was just now); caio finished a while ago.
 sqlite3 "$dir/quiz.db" <<'SQL'
-INSERT INTO events(user_id, kind, stage, title, life, game_seconds, received_at)
-SELECT id, kind, stage, title, life, game_seconds, strftime('%Y-%m-%dT%H:%M:%fZ', 'now', ago)
+INSERT INTO events(user_id, kind, stage, title, life, game_seconds, game, received_at)
+SELECT id, kind, stage, title, life, game_seconds, 1, strftime('%Y-%m-%dT%H:%M:%fZ', 'now', ago)
 FROM users, (SELECT 'stage' AS kind, 100 AS stage, 'ajustando a antena' AS title, 70 AS life,
                     610 AS game_seconds, '-420 seconds' AS ago
              UNION ALL SELECT 'life', 100, 'ajustando a antena', 35, 1020, '-10 seconds')
 WHERE username = 'bia';
-INSERT INTO events(user_id, kind, stage, title, life, game_seconds, received_at)
-SELECT id, kind, 180, 'enviando o certificado', 90, game_seconds, strftime('%Y-%m-%dT%H:%M:%fZ', 'now', ago)
+INSERT INTO events(user_id, kind, stage, title, life, game_seconds, game, received_at)
+SELECT id, kind, 180, 'enviando o certificado', 90, game_seconds, 1, strftime('%Y-%m-%dT%H:%M:%fZ', 'now', ago)
 FROM users, (SELECT 'stage' AS kind, 820 AS game_seconds, '-300 seconds' AS ago
              UNION ALL SELECT 'victory', 872, '-248 seconds')
 WHERE username = 'caio';
