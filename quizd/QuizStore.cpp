@@ -351,7 +351,7 @@ std::vector<StudentResult> QuizStore::results()
                          LIMIT 1), -1)
         FROM users u LEFT JOIN attempts a ON a.user_id = u.id
         LEFT JOIN events furthest ON furthest.id =
-            (SELECT id FROM events WHERE user_id = u.id ORDER BY stage DESC, id LIMIT 1)
+            (SELECT id FROM events WHERE user_id = u.id AND kind = 'stage' ORDER BY stage DESC, id LIMIT 1)
         GROUP BY u.id ORDER BY u.username)");
     std::vector<StudentResult> out;
     while (s.step()) {

@@ -62,7 +62,7 @@ try:
     click(browser.find_element(By.LINK_TEXT, "ana"))
     rows = [r.text for r in browser.find_elements(By.CSS_SELECTOR, "#linha-do-tempo tr")]
     stages = [r for r in rows if r and not r.startswith(("Fase", "Partida"))]
-    check(stages[0].startswith("enfrentando o ninja da entrada") and "concluiu a missão" in stages[-1],
+    check(stages[0].startswith("enfrentando o primeiro robô") and "concluiu a missão" in stages[-1],
           "ana's stages %r" % rows)
     pen_drive = [r for r in stages if r.startswith("procurando o pen drive")]
     check(pen_drive and pen_drive[0].split()[-2:] == ["1", "40"], "the capture, life 40: %r" % pen_drive)

@@ -18,7 +18,7 @@ FROM users, (SELECT 'stage' AS kind, 100 AS stage, 'ajustando a antena' AS title
              UNION ALL SELECT 'life', 100, 'ajustando a antena', 35, 1020, '-10 seconds')
 WHERE username = 'bia';
 INSERT INTO events(user_id, kind, stage, title, life, game_seconds, game, received_at)
-SELECT id, kind, 180, 'enviando o certificado', 90, game_seconds, 1, strftime('%Y-%m-%dT%H:%M:%fZ', 'now', ago)
+SELECT id, kind, 200, 'missão cumprida', 90, game_seconds, 1, strftime('%Y-%m-%dT%H:%M:%fZ', 'now', ago)
 FROM users, (SELECT 'stage' AS kind, 820 AS game_seconds, '-300 seconds' AS ago
              UNION ALL SELECT 'victory', 872, '-248 seconds')
 WHERE username = 'caio';

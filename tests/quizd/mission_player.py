@@ -8,9 +8,9 @@ import time
 
 port, user, password, pace = int(sys.argv[1]), sys.argv[2], sys.argv[3], float(sys.argv[4])
 
-STAGES = [(1, "enfrentando o ninja da entrada"), (2, "indo ao computador"), (10, "abrindo o corredor leste"),
-          (20, "consertando o computador"), (30, "procurando o pen drive"), (41, "instalando o software"),
-          (100, "ajustando a antena"), (180, "enviando o certificado")]
+STAGES = [(1, "enfrentando o primeiro robô"), (2, "indo ao computador"), (10, "abrindo o pátio leste"),
+          (20, "voltando ao computador"), (30, "procurando o pen drive"), (41, "instalando o software"),
+          (100, "ajustando a antena"), (180, "levando o certificado ao computador"), (200, "missão cumprida")]
 started = time.monotonic()
 
 
