@@ -16,7 +16,7 @@ std::string twoDigits(long n)
 }
 
 // "2026-12-07T22:49:49.123Z" -> "22:49:49"
-std::string clock(const std::string& isoUtc)
+std::string timeOfDay(const std::string& isoUtc)
 {
     return isoUtc.size() < 19 ? TeacherPages::escape(isoUtc) : isoUtc.substr(11, 8);
 }
@@ -74,11 +74,12 @@ std::string ClassViewPage::studentNow(const StudentRow& student, const PlayNow& 
     std::string talking = now.talking ? "<span class=\"ok\">conectado</span>"
                                       : "<span class=\"note\">sem sinal há " + duration(now.silentFor) + "</span>";
     bool playing = !now.finished && !now.left;
-    return std::string("<tr") + (now.stuck ? " class=\"parado\"" : "") + "><td><a href=\"/aluno?id=" +
-           std::to_string(student.id) + "\">" + TeacherPages::escape(student.name) + "</a></td><td>" +
-           stageName(now.stage, now.title) + "</td><td class=\"n\">" + (playing ? duration(now.secondsInStage) : "") +
-           "</td><td class=\"n\">" + std::to_string(now.life) + "</td><td class=\"n\">" +
-           std::to_string(now.captures) + "</td><td>" + situation + "</td><td>" + talking + "</td></tr>";
+    return std::string("<tr") + (now.stuck ? " class=\"parado\"" : "") +
+           "><td><a href=\"/aluno?id=" + std::to_string(student.id) + "\">" + TeacherPages::escape(student.name) +
+           "</a></td><td>" + stageName(now.stage, now.title) + "</td><td class=\"n\">" +
+           (playing ? duration(now.secondsInStage) : "") + "</td><td class=\"n\">" + std::to_string(now.life) +
+           "</td><td class=\"n\">" + std::to_string(now.captures) + "</td><td>" + situation + "</td><td>" + talking +
+           "</td></tr>";
 }
 
 std::string ClassViewPage::timeline(const MissionTimeline& timeline)
@@ -100,7 +101,7 @@ std::string ClassViewPage::timeline(const MissionTimeline& timeline)
 
 std::string ClassViewPage::visitRow(const StageVisit& v)
 {
-    std::string row = "<tr><td>" + stageName(v.stage, v.title) + "</td><td>" + clock(v.enteredAt) +
+    std::string row = "<tr><td>" + stageName(v.stage, v.title) + "</td><td>" + timeOfDay(v.enteredAt) +
                       "</td><td class=\"n\">" + duration(v.gameSeconds) + "</td><td class=\"n\">" +
                       duration(v.seconds) + "</td><td>" + answerList(v.answers) + "</td><td class=\"n\">" +
                       (v.captures ? std::to_string(v.captures) : "") + "</td><td class=\"n\">" +

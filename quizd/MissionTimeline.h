@@ -18,7 +18,7 @@ struct StageVisit {
     long gameSeconds = 0;  // the game's clock on entering
     long seconds = 0;      // how long it lasted; for the stage being played, so far
     long captures = 0;
-    long life = 0; // at its last event
+    long life = 0;      // at its last event
     std::string ending; // "victory" or "end" when the game finished or stopped in it
     long endingSeconds = 0;
     std::vector<AttemptRow> answers;
@@ -34,12 +34,12 @@ struct PlayNow {
     long secondsInStage = 0;
     long life = 0;
     long captures = 0;
-    bool finished = false;  // the victory
-    bool left = false;      // the game ended without it
-    bool talking = false;   // an event arrived less than a minute ago
-    bool stuck = false;     // still playing, and long in one stage
+    bool finished = false; // the victory
+    bool left = false;     // the game ended without it
+    bool talking = false;  // an event arrived less than a minute ago
+    bool stuck = false;    // still playing, and long in one stage
     long secondsToFinish = 0;
-    long silentFor = 0;     // seconds since the last event
+    long silentFor = 0; // seconds since the last event
 };
 
 class MissionTimeline {

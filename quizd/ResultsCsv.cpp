@@ -1,4 +1,5 @@
-// Names come from class lists and web forms, stage titles from the game: a name such as "=HYPERLINK(...)" must stay text in the sheet.
+// Names come from class lists and web forms, stage titles from the game: a name such as "=HYPERLINK(...)" must stay
+// text in the sheet.
 #include "ResultsCsv.h"
 
 #include <ostream>

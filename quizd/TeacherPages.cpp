@@ -115,8 +115,7 @@ std::string TeacherPages::classAtAGlance(const std::string& formToken, const std
 {
     std::string body = "<p class=\"note\">" + number(long(students.size())) + " alunos, " + number(bankSize) +
                        " questões no banco. Esta página se atualiza sozinha a cada " + number(long(refreshSeconds)) +
-                       " segundos.</p>" +
-                       mission +
+                       " segundos.</p>" + mission +
                        "<table id=\"turma\"><tr><th>Aluno</th><th>Questões certas</th><th>Tentativas</th>"
                        "<th>Erradas</th><th>Última resposta</th><th>Quando</th></tr>";
     for (const StudentRow& s : students) {
