@@ -8,13 +8,12 @@ import time
 from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.common.by import By
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from teacher_browser import check, click, shot, sign_in, start  # noqa: E402
+from browser import check, click, shot, sign_in, start
 
-port, shots = sys.argv[1:3]
-player_command = sys.argv[3:]
+port, work, shots = sys.argv[1:4]
+player_command = sys.argv[4:]
 base = "http://127.0.0.1:%s" % port
-browser = start(base, shots)
+browser = start(work, shots)
 
 
 def row_of(name):
@@ -27,7 +26,7 @@ def row_of(name):
 
 
 try:
-    sign_in("prof", "segredo")
+    sign_in(base, "prof", "segredo")
     check(browser.title.startswith("Turma"), "signing in did not reach the class page")
     cells, _ = row_of("dani")
     check("ainda não jogou" in cells[1], "dani's row before playing: %r" % cells)

@@ -1,27 +1,24 @@
 # Drives the teacher's page in headless Chromium for teacher_page.sh; fails with a message on the first
 # thing that is not as a teacher should see it.
-import os
-import subprocess
 import sys
 import time
 
 from selenium.webdriver.common.by import By
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from teacher_browser import check, click, shot, sign_in, start, text, wait_for  # noqa: E402
+from browser import check, click, download, shot, sign_in as sign_in_at, start, text, wait_for
+import browser as chromium
 
 port, short_port, bank, broken, class_list, game_answer, work, shots = sys.argv[1:9]
 base = "http://127.0.0.1:%s" % port
-downloads = os.path.join(work, "downloads")
-os.makedirs(downloads, exist_ok=True)
-browser = start(base, shots, downloads)
+browser = start(work, shots)
+
+
+def sign_in(user, password, at=base):
+    sign_in_at(at, user, password)
 
 
 def game_answers(question, answer, user="ana", password="aluna"):
-    verdict = subprocess.run([game_answer, "127.0.0.1:" + port, user, password, question, answer],
-                             capture_output=True, text=True, timeout=30)
-    check(verdict.returncode == 0, "the game's client failed: " + verdict.stderr)
-    return verdict.stdout.strip()
+    return chromium.game_answers(game_answer, port, question, answer, user, password)
 
 
 try:
@@ -101,15 +98,7 @@ try:
     shot("student")
 
     browser.get(base + "/gerenciar")
-    browser.find_element(By.ID, "csv").click()  # a download: the page stays
-    target = os.path.join(downloads, "resultados.csv")
-    for _ in range(100):
-        if os.path.exists(target):
-            break
-        time.sleep(0.1)
-    check(os.path.exists(target), "the results CSV was not downloaded")
-    with open(target, encoding="utf-8") as f:
-        csv = f.read()
+    csv = download("csv", "resultados.csv")
     check(csv.startswith("usuario,respondidas,certas,erradas") and "\nana,2,1,1," in csv, "CSV: " + csv)
 
     click(browser.find_element(By.XPATH, "//button[text()='Sair']"))
