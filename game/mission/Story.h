@@ -8,6 +8,7 @@
 
 #include "mission/HintTimer.h"
 #include "mission/LogonCheck.h"
+#include "mission/MissionReport.h"
 #include "mission/MissionTable.h"
 #include "net/PendingReply.h"
 #include "shell/Executable.h"
@@ -141,6 +142,7 @@ private:
     irr::u32 _retryAt = 0;
 
     LogonCheck _logon;
+    MissionReport _report;
     // What the question cycle waits for from the server, if anything.
     enum class Awaiting { nothing, question, verdict };
     Awaiting _awaiting = Awaiting::nothing;

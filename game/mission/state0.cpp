@@ -56,6 +56,7 @@ void Story::state0()
     if (!loggedOn())
         return;
     _hints.frame(_state, flag_hint_enabled, [this] { showHint(); });
+    _report.frame(_state, GmainCamera->getLife(), GTimer->getRealTime());
     stepState();
 }
 
@@ -391,9 +392,10 @@ void Story::takeCertificate(const MissionRow& row)
         announce(row);
 }
 
+// The game closes once the teacher's page was told, or told in vain.
 void Story::finish(const MissionRow&)
 {
-    if (messageClosed()) {
+    if (messageClosed() && _report.endDelivered(GTimer->getRealTime())) {
         clearBoard();
         endGame();
     }

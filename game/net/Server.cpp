@@ -322,6 +322,22 @@ std::vector<std::string> verdictFields(const std::string& verdict)
     return fields;
 }
 
+void reportEvent(const char* event, int stage, const std::string& title, int life, unsigned seconds,
+                 std::chrono::milliseconds timeout)
+{
+    try {
+        Connection connection = openConnection(true, timeout);
+        sendRequest(connection,
+                    formatLine("GET /play.php?msg=e&username=%s&password=%s&event=%s&stage=%d&title=%s"
+                               "&life=%d&time=%u HTTP/1.0",
+                               user().c_str(), password().c_str(), event, stage, urlencode(title).c_str(),
+                               life, seconds));
+        readToClose(*connection.client);
+    } catch (const GameError& error) {
+        logFailure("reportEvent", error);
+    }
+}
+
 std::string changeLevel(int n, std::chrono::milliseconds timeout)
 {
     try {

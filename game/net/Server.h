@@ -32,5 +32,10 @@ std::vector<std::string> sayAnswer(const std::string& resposta,
                                    std::chrono::milliseconds timeout = SocketClient::defaultTimeout);
 // The fields of a verdict line as sayAnswer gives them: never none.
 std::vector<std::string> verdictFields(const std::string& verdict);
+// Tells the teacher's page what happened in the mission: `event` (stage, life, capture, victory or end) in
+// stage number `stage`, named `title` (Windows-1252), with the life and the seconds since log-on. The reply,
+// whatever it is, is read to the close and dropped; a failure is logged only.
+void reportEvent(const char* event, int stage, const std::string& title, int life, unsigned seconds,
+                 std::chrono::milliseconds timeout = SocketClient::defaultTimeout);
 // Asks the server to move the player to level n; the whole reply, empty on failure.
 std::string changeLevel(int n, std::chrono::milliseconds timeout = SocketClient::defaultTimeout);

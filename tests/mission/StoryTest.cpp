@@ -106,6 +106,16 @@ const wchar_t* shownText()
     return _Mensagem ? _Mensagem : L"";
 }
 
+// The requests of one message letter, in the order the server got them.
+std::vector<std::string> withMsg(const std::vector<std::string>& requests, const std::string& letter)
+{
+    std::vector<std::string> found;
+    for (const std::string& request : requests)
+        if (request.find("?msg=" + letter + "&") != std::string::npos)
+            found.push_back(request.substr(0, request.find(" HTTP/")));
+    return found;
+}
+
 }  // namespace
 
 TEST_F(StoryTest, StartPutsThePlayerAtTheDoorWithTwoWeaponsTheEmptyHandInUse)
@@ -143,6 +153,8 @@ TEST_F(StoryTest, TheTableGroupsStandWhereTheLevelPlanPutsThem)
 
 TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
 {
+    RecordingServer server("HTTP/1.0 200 OK\r\n\r\n1");
+    std::snprintf(GUser.endereco, sizeof GUser.endereco, "127.0.0.1:%d", server.port());
     step();
     ASSERT_TRUE(monsterIs<Ninja>(0, "Ninja0"));
     world.killMonster(0);
@@ -269,6 +281,8 @@ TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
     }
     EXPECT_EQ(count("Story::state = "), story.size() - 1);
     EXPECT_EQ(GmainCamera->getLife(), 100) << "test mode counts every answer right";
+    GquizWorker.post([] { return std::string(); }).wait();
+    EXPECT_TRUE(server.requests().empty()) << "test mode reports nothing: " << server.requests().front();
     world.closeMessage();
     EXPECT_EXIT(world.frame(), ::testing::ExitedWithCode(0), "");
 }
@@ -409,7 +423,7 @@ TEST(StoryAgainstAServer, TheLogOnIsCheckedAndRepliesTheMissionMovedPastAreDropp
     world.answer("bia");
     ASSERT_TRUE(world.framesUntil([&] { return world.story().monster(0) != nullptr; }));
     EXPECT_EQ(logons, 2);
-    EXPECT_NE(server.requests().back().find("msg=l&username=bia&password= HTTP"), std::string::npos);
+    EXPECT_NE(withMsg(server.requests(), "l").back().find("msg=l&username=bia&password="), std::string::npos);
 
     world.story().setState(3);
     ASSERT_TRUE(world.framesUntil([&] { return world.questionOnShow(); }));
@@ -425,12 +439,29 @@ TEST(StoryAgainstAServer, TheLogOnIsCheckedAndRepliesTheMissionMovedPastAreDropp
     // third is the one shown.
     world.story().setState(50);
     world.frame();
-    ASSERT_TRUE(world.framesUntil([&] { return server.requests().size() == 5; }));
+    ASSERT_TRUE(world.framesUntil([&] { return withMsg(server.requests(), "p").size() == 2; }));
     world.advance(30000);
     world.frames(2);
     release.set_value();
     ASSERT_TRUE(world.framesUntil([&] { return world.questionOnShow(); }));
     EXPECT_EQ(GquestionID, "Q003");
     EXPECT_EQ(world.story().getState(), 51);
+
+    // Each stage entered was reported with its teacher's name and the seconds since the log-on; the wrong
+    // log-on was before it, the clock set forward by thirty seconds counts.
+    GmainCamera->setLife(80);
+    world.frame();
+    GquizWorker.post([] { return std::string(); }).wait();
+    const std::string prefix = "GET /play.php?msg=e&username=bia&password=&event=";
+    EXPECT_EQ(withMsg(server.requests(), "e"),
+              (std::vector<std::string>{
+                  prefix + "stage&stage=1&title=enfrentando%20o%20primeiro%20rob%f4&life=100&time=0",
+                  prefix + "stage&stage=3&title=recebendo%20a%20primeira%20quest%e3o&life=100&time=0",
+                  prefix + "stage&stage=4&title=respondendo%20%e0%20primeira%20quest%e3o&life=100&time=0",
+                  prefix + "stage&stage=10&title=abrindo%20o%20p%e1tio%20leste&life=100&time=0",
+                  prefix + "stage&stage=50&title=recebendo%20quest%e3o%20com%20tempo&life=100&time=0",
+                  prefix + "stage&stage=51&title=respondendo%20quest%e3o%20com%20tempo&life=100&time=30",
+                  prefix + "life&stage=51&title=respondendo%20quest%e3o%20com%20tempo&life=80&time=30",
+              }));
     world.close();
 }
