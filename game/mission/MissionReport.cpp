@@ -32,9 +32,10 @@ void MissionReport::frame(int state, float life, unsigned now)
         _life = whole;
     }
     // A blow that captures is told before the capture.
-    if (whole < _life && _stage)
-        report("life", now);
+    const bool blow = whole < _life;
     _life = whole;
+    if (blow)
+        report("life", now);
     if (state != _state)
         enter(state, now);
 }

@@ -447,8 +447,9 @@ TEST(StoryAgainstAServer, TheLogOnIsCheckedAndRepliesTheMissionMovedPastAreDropp
     EXPECT_EQ(GquestionID, "Q003");
     EXPECT_EQ(world.story().getState(), 51);
 
-    // Each stage entered was reported with its teacher's name and the seconds since the log-on; the wrong
-    // log-on was before it, the clock set forward by thirty seconds counts.
+    // Each stage entered was reported with its teacher's name and the seconds since the log-on (the clock
+    // set forward by thirty seconds counts), the timed question asked again too; then a blow. (State 10 was
+    // left before any frame saw it.)
     GmainCamera->setLife(80);
     world.frame();
     GquizWorker.post([] { return std::string(); }).wait();
@@ -458,8 +459,9 @@ TEST(StoryAgainstAServer, TheLogOnIsCheckedAndRepliesTheMissionMovedPastAreDropp
                   prefix + "stage&stage=1&title=enfrentando%20o%20primeiro%20rob%f4&life=100&time=0",
                   prefix + "stage&stage=3&title=recebendo%20a%20primeira%20quest%e3o&life=100&time=0",
                   prefix + "stage&stage=4&title=respondendo%20%e0%20primeira%20quest%e3o&life=100&time=0",
-                  prefix + "stage&stage=10&title=abrindo%20o%20p%e1tio%20leste&life=100&time=0",
                   prefix + "stage&stage=50&title=recebendo%20quest%e3o%20com%20tempo&life=100&time=0",
+                  prefix + "stage&stage=51&title=respondendo%20quest%e3o%20com%20tempo&life=100&time=0",
+                  prefix + "stage&stage=50&title=recebendo%20quest%e3o%20com%20tempo&life=100&time=30",
                   prefix + "stage&stage=51&title=respondendo%20quest%e3o%20com%20tempo&life=100&time=30",
                   prefix + "life&stage=51&title=respondendo%20quest%e3o%20com%20tempo&life=80&time=30",
               }));
