@@ -8,16 +8,24 @@
 #include "mission/Story.h"
 #include "platform/LogFile.h"
 #include "platform/SoundEngine.h"
+#include "platform/StateReset.h"
 #include "platform/nativepath.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "shell/fatal.h"
+#include "shell/mediaFile.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageBox.h"
+#include "world/Collidable.h"
 #include "world/Graph.h"
+#include "world/Map.h"
+
+Story* GStory = nullptr;
 
 namespace {
+
+const bool storyResetRegistered = registerReset([] { GStory = nullptr; });
 
 irr::SIrrlichtCreationParameters creationParameters(irr::video::E_DRIVER_TYPE driver)
 {
@@ -83,7 +91,7 @@ void StartupEngine(irr::video::E_DRIVER_TYPE driver)
     Gconfig.res_x = static_cast<int>(GDriver->getScreenSize().Width);
     Gconfig.res_y = static_cast<int>(GDriver->getScreenSize().Height);
     Gcolisao.clear();
-    GmainCamera = new Camera();
+    GmainCamera = new Camera(Camera::walkingKeys());
     GmainCamera->readMessagesFrom([] { return ScreenMessage{_Mensagem, _TenirMessage}; });
     GTimer = GDevice->getTimer();
     GGraph = new Graph();
@@ -109,6 +117,8 @@ void drop()
     GtriangleSelectorsCamera = nullptr;
     delete GmainCamera;
     GmainCamera = nullptr;
+    delete GcurrentMap;
+    GcurrentMap = nullptr;
     delete GGraph;
     GGraph = nullptr;
     Gcolisao.clear();

@@ -5,11 +5,12 @@
 #include <string>
 
 #include "app/MainLoop.h"
+#include "app/Startup.h"
 #include "demo/DemoPlayer.h"
 #include "mission/Story.h"
 #include "platform/CommandLine.h"
 #include "platform/LogFile.h"
-#include "shell/Global.h"
+#include "shell/mediaFile.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "player/Arma.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/conv.h"

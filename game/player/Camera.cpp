@@ -5,13 +5,22 @@
 
 #include "messaging/Blackboard.h"
 #include "platform/LogFile.h"
+#include "platform/StateReset.h"
 #include "platform/nativepath.h"
 #include "player/Arma.h"
 #include "player/PlayerBody.h"
 #include "player/StatusBar.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
 
-irr::SKeyMap Camera::keyMap[9];
+Camera* GmainCamera = nullptr;
+
+namespace {
+
+const bool resetRegistered = registerReset([] { GmainCamera = nullptr; });
+
+}
+
 
 namespace {
 
@@ -29,7 +38,16 @@ int screenHeight()
 
 }
 
-Camera::Camera()
+std::vector<irr::SKeyMap> Camera::walkingKeys()
+{
+    return {{irr::EKA_MOVE_FORWARD, irr::KEY_UP},
+            {irr::EKA_MOVE_BACKWARD, irr::KEY_DOWN},
+            {irr::EKA_STRAFE_LEFT, irr::KEY_LEFT},
+            {irr::EKA_STRAFE_RIGHT, irr::KEY_RIGHT},
+            {irr::EKA_JUMP_UP, irr::KEY_SPACE}};
+}
+
+Camera::Camera(const std::vector<irr::SKeyMap>& keys)
 {
     setLife(100.0f);
     setDefence(1.0f);
@@ -38,7 +56,12 @@ Camera::Camera()
     mealBar =
         std::make_unique<StatusBar>(500, irr::core::position2di(30, screenHeight() - 10),
                                     irr::core::dimension2di(200, 10), irr::video::SColor(255, 255, 0, 0));
-    _node = GSmgr->addCameraSceneNodeFPS(nullptr, 100.0f, 0.5f, -1, keyMap, 9, true, 10.0f, false, true);
+    // The engine puts its own keys in place of an empty map; key code 0, which no key produces, stands for none.
+    std::vector<irr::SKeyMap> keyMap = keys;
+    if (keyMap.empty())
+        keyMap.emplace_back(irr::EKA_MOVE_FORWARD, static_cast<irr::EKEY_CODE>(0));
+    _node = GSmgr->addCameraSceneNodeFPS(nullptr, 100.0f, 0.5f, -1, keyMap.data(), static_cast<irr::s32>(keyMap.size()),
+                                         true, 10.0f, false, true);
     _node->setName("camera");
     // Rays and the sweep meet the body, not the camera, whose box spans everything it sees.
     _body = new PlayerBody(_node, GSmgr);

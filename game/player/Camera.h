@@ -19,10 +19,10 @@ class StatusBar;
 
 class Camera : public Character, public Executable, public Collidable {
 public:
-    // Filled by start-up before the player is made; handed to the engine's first-person camera.
-    static irr::SKeyMap keyMap[9];
-
-    Camera();
+    // The keys of the engine's first-person camera; none when left out, so that only the game moves him.
+    explicit Camera(const std::vector<irr::SKeyMap>& keys = {});
+    // Walking, strafing and jumping on the arrows and the space bar.
+    static std::vector<irr::SKeyMap> walkingKeys();
     ~Camera() override;
 
     void shoot() override;
@@ -71,3 +71,6 @@ private:
     std::function<void()> _captured;
     std::function<ScreenMessage()> _message;
 };
+
+// The player.
+extern Camera* GmainCamera;

@@ -4,7 +4,7 @@
 
 #include "player/LongSword.h"
 #include "player/NoWeapon.h"
-#include "player/PlayerWorld.h"
+#include "support/PlayerWorld.h"
 #include "player/Sniper.h"
 #include "player/Varinha.h"
 

@@ -8,7 +8,7 @@
 #include "player/Camera.h"
 #include "player/LongSword.h"
 #include "player/NoWeapon.h"
-#include "player/PlayerWorld.h"
+#include "support/PlayerWorld.h"
 #include "player/Sniper.h"
 #include "player/StatusBar.h"
 #include "player/Varinha.h"
@@ -231,8 +231,7 @@ TEST_F(CameraTest, KillingHitCapturesThePlayerOnce)
 
 TEST_F(CameraTest, InTheStationHeStandsOnTheFloorAndTheWallAheadStopsHim)
 {
-    Camera::keyMap[0] = {irr::EKA_MOVE_FORWARD, irr::KEY_UP};
-    player = std::make_unique<Camera>();
+    player = std::make_unique<Camera>(std::vector<irr::SKeyMap>{{irr::EKA_MOVE_FORWARD, irr::KEY_UP}});
     GmainCamera = player.get();
     Graph waypoints;
     GGraph = &waypoints;
@@ -265,7 +264,6 @@ TEST_F(CameraTest, InTheStationHeStandsOnTheFloorAndTheWallAheadStopsHim)
     EXPECT_NEAR(stopped.Z, -180, 1);
     EXPECT_EQ(player->getBody()->getAbsolutePosition(), stopped);
     delete GcurrentMap;
-    Camera::keyMap[0] = {};
 }
 
 TEST_F(CameraTest, MonsterRaysMeetTheBodyNotTheWholeView)
