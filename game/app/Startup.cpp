@@ -8,7 +8,6 @@
 #include "mission/Story.h"
 #include "platform/LogFile.h"
 #include "platform/SoundEngine.h"
-#include "platform/StateReset.h"
 #include "platform/nativepath.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
@@ -21,11 +20,7 @@
 #include "world/Graph.h"
 #include "world/Map.h"
 
-Story* GStory = nullptr;
-
 namespace {
-
-const bool storyResetRegistered = registerReset([] { GStory = nullptr; });
 
 irr::SIrrlichtCreationParameters creationParameters(irr::video::E_DRIVER_TYPE driver)
 {

@@ -3,11 +3,6 @@
 
 #include <irrlicht.h>
 
-class Story;
-
-// The mission, made by main once the engine is up.
-extern Story* GStory;
-
 // Creates the window and the engine globals and mounts the media folders; ends the process with
 // status 0 when no window can be opened. Long unattended runs ask for the null driver: no window at all.
 void StartupEngine(irr::video::E_DRIVER_TYPE driver = irr::video::EDT_OPENGL);

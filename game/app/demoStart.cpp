@@ -5,7 +5,6 @@
 #include <string>
 
 #include "app/MainLoop.h"
-#include "app/Startup.h"
 #include "demo/DemoPlayer.h"
 #include "mission/Story.h"
 #include "platform/CommandLine.h"

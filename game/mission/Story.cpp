@@ -10,6 +10,7 @@
 #include "net/Server.h"
 #include "platform/LogFile.h"
 #include "platform/Sound.h"
+#include "platform/StateReset.h"
 #include "player/Camera.h"
 #include "player/NoWeapon.h"
 #include "player/Sniper.h"
@@ -21,6 +22,14 @@
 #include "ui/MessageBox.h"
 #include "world/CBillboard.h"
 #include "world/oneShotSound.h"
+
+Story* GStory = nullptr;
+
+namespace {
+
+const bool resetRegistered = registerReset([] { GStory = nullptr; });
+
+}
 
 using irr::core::stringc;
 using irr::core::vector3df;
@@ -58,13 +67,13 @@ Story::~Story()
 void Story::start()
 {
     GLog.writelf("Story::start");
-    _state = 1;
+    _state = mission::firstNinja;
     _skip_to_state = 1;
     loadScenery(0);
     GDevice->getCursorControl()->setVisible(false);
     GmainCamera->pegarArma(new Sniper());
     GmainCamera->pegarArma(new NoWeapon());
-    GmainCamera->onCaptured([this] { setState(999); });
+    GmainCamera->onCaptured([this] { setState(mission::captured); });
 }
 
 void Story::loadScenery(int)
