@@ -21,6 +21,7 @@
 #include "world/Collectable.h"
 #include "world/GenericObj.h"
 #include "world/Graph.h"
+#include "world/Map.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ void MissionWorld::close()
 {
     delete _story;
     delete GmainCamera;
+    delete GcurrentMap;
     delete GGraph;
     std::filesystem::remove_all(_folder);
     closeNullDevice();
