@@ -193,10 +193,10 @@ void Story::wait_answer_and_switch(int good, int bad)
 
 bool Story::countAttempt(int good)
 {
-    if (good == oldstate)
-        return ++counter > 2;
-    counter = 1;
-    oldstate = good;
+    if (good == _lastVerdict)
+        return ++_repeats > 2;
+    _repeats = 1;
+    _lastVerdict = good;
     return false;
 }
 
