@@ -4,12 +4,12 @@
 
 #include "ClassReport.h"
 #include "HttpServer.h"
+#include "SetClock.h"
 
 #include <algorithm>
 #include <memory>
 #include <regex>
 #include <sstream>
-#include <thread>
 
 using namespace quizd;
 
@@ -35,6 +35,7 @@ protected:
         options.address = "127.0.0.1";
         options.port = 0;
         options.sessionSeconds = sessionSeconds;
+        options.now = clock_.now();
         server_ = std::make_unique<HttpServer>(path_, options, log_);
     }
     std::string http(const std::string& method, const std::string& target, const std::string& cookie = "",
@@ -62,6 +63,7 @@ protected:
         return std::regex_search(page, m, std::regex("name=\"token\" value=\"([0-9a-f]+)\"")) ? m[1].str() : "";
     }
     std::ostringstream log_;
+    SetClock clock_;
     std::unique_ptr<HttpServer> server_;
 };
 
@@ -122,17 +124,21 @@ TEST_F(TeacherSiteTest, AnExpiredSessionSignsOut)
     start(1);
     std::string cookie = signIn();
     EXPECT_EQ(status(http("GET", "/", cookie)), "200");
-    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    clock_.advance(std::chrono::milliseconds(999));
+    EXPECT_EQ(status(http("GET", "/", cookie)), "200");
+    clock_.advance(std::chrono::milliseconds(1));
     std::string reply = http("GET", "/", cookie);
     EXPECT_EQ(status(reply), "401");
     EXPECT_NE(reply.find("Sua sessão expirou"), std::string::npos);
 }
 
-TEST_F(TeacherSiteTest, AStudentsAnswerIsShownAsTextNeverRunAsPage)
+TEST_F(TeacherSiteTest, AStudentsAnswerOrAStageTitleIsShownAsTextNeverRunAsPage)
 {
     std::string attack = "%3Cscript%3Ealert(1)%3C%2Fscript%3E%22%27%3E%3Cimg%20src%3Dx%3E";
     exchange(server_->port(), "GET /play.php?msg=r&username=ana&password=aluna&id=2&resposta=" + attack +
                                   " HTTP/1.0\n\n");
+    exchange(server_->port(), "GET /play.php?msg=e&username=ana&password=aluna&event=stage&stage=2&title=" + attack +
+                                  "&life=9&time=1 HTTP/1.0\n\n");
     std::string cookie = signIn();
     for (const char* page : {"/", "/questoes", "/aluno?id=1"}) {
         std::string reply = http("GET", page, cookie);
@@ -143,6 +149,7 @@ TEST_F(TeacherSiteTest, AStudentsAnswerIsShownAsTextNeverRunAsPage)
                   std::string::npos) << page;
         EXPECT_NE(reply.find("Content-Security-Policy: default-src 'none'"), std::string::npos) << page;
     }
+    EXPECT_NE(http("GET", "/aluno?id=1", cookie).find("linha-do-tempo"), std::string::npos); // the title was shown
 }
 
 TEST_F(TeacherSiteTest, WrongAnswersAreCountedByTheAlternativeTheStudentsSaw)
