@@ -104,7 +104,7 @@ TEST(GiftWriter, TheBankReadsBackAsTheSameQuestions)
                        "\\[colchete] e 100% {T}\n\n"
                        "Falsa {F}\n\n"
                        "Tres certas {~%33.33333%a ~%33.33333%b ~%33.33333%c ~%-100%d}\n\n"
-                       "Escrita {=Paris =paris, França}\n\n"
+                       "Escrita {=Paris =paris, França =a-\\>b}\n\n"
                        "Numero {#=-2.5..0.1 =1e-7..3}\n\n"
                        "Pi {#3.14:0.01}\n\n"
                        "{=sim ~nao} vem primeiro\n";
