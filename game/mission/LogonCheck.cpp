@@ -2,7 +2,7 @@
 
 #include "net/Server.h"
 #include "platform/LogFile.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "ui/Dialogs.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "mission/MissionTable.h"
 #include "net/QuizWorker.h"
 #include "net/Server.h"
-#include "shell/Global.h"
+#include "shell/Config.h"
 
 namespace {
 
