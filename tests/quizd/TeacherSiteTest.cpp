@@ -132,11 +132,13 @@ TEST_F(TeacherSiteTest, AnExpiredSessionSignsOut)
     EXPECT_NE(reply.find("Sua sessão expirou"), std::string::npos);
 }
 
-TEST_F(TeacherSiteTest, AStudentsAnswerIsShownAsTextNeverRunAsPage)
+TEST_F(TeacherSiteTest, AStudentsAnswerOrAStageTitleIsShownAsTextNeverRunAsPage)
 {
     std::string attack = "%3Cscript%3Ealert(1)%3C%2Fscript%3E%22%27%3E%3Cimg%20src%3Dx%3E";
     exchange(server_->port(), "GET /play.php?msg=r&username=ana&password=aluna&id=2&resposta=" + attack +
                                   " HTTP/1.0\n\n");
+    exchange(server_->port(), "GET /play.php?msg=e&username=ana&password=aluna&event=stage&stage=2&title=" + attack +
+                                  "&life=9&time=1 HTTP/1.0\n\n");
     std::string cookie = signIn();
     for (const char* page : {"/", "/questoes", "/aluno?id=1"}) {
         std::string reply = http("GET", page, cookie);
@@ -147,6 +149,7 @@ TEST_F(TeacherSiteTest, AStudentsAnswerIsShownAsTextNeverRunAsPage)
                   std::string::npos) << page;
         EXPECT_NE(reply.find("Content-Security-Policy: default-src 'none'"), std::string::npos) << page;
     }
+    EXPECT_NE(http("GET", "/aluno?id=1", cookie).find("linha-do-tempo"), std::string::npos); // the title was shown
 }
 
 TEST_F(TeacherSiteTest, WrongAnswersAreCountedByTheAlternativeTheStudentsSaw)
