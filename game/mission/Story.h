@@ -133,8 +133,8 @@ private:
     bool _first = true;
 
     // Attempts at one question stage: the third passes.
-    int oldstate = -1;
-    int counter = 0;
+    int _lastVerdict = -1;
+    int _repeats = 0;
     // A notice of the server, shown like a question but never answered.
     bool _notice = false;
     // When the question is to be asked again after the server failed; 0 when no retry is due.
@@ -147,3 +147,6 @@ private:
     PendingReply _reply;
     ConnectingLine _connecting;
 };
+
+// The mission, made by main once the engine is up.
+extern Story* GStory;

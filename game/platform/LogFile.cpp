@@ -1,4 +1,4 @@
-// The game's plain-text log: every write opens the file, appends and closes it again.
+// The game's plain-text log, kept open and flushed line by line.
 #include "platform/LogFile.h"
 
 #include <cstdarg>
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/LogHold.h"
+#include "platform/StateReset.h"
 
 namespace {
 
@@ -26,7 +27,11 @@ size_t appendCut(char* dest, size_t size, size_t used, const char* format, ...)
     return end < size ? end : size - 1;
 }
 
+const bool logResetRegistered = registerReset([] { GLog.reset(); });
+
 }
+
+tp_LogFile GLog;
 
 tp_LogFile::tp_LogFile() : _path{}, _size(5000), _lf(0), _file(nullptr), _msg{} {}
 
@@ -36,8 +41,30 @@ tp_LogFile::tp_LogFile(const char* s) : tp_LogFile()
     shrink();
 }
 
+tp_LogFile::~tp_LogFile()
+{
+    closeFile();
+}
+
+void tp_LogFile::reset()
+{
+    closeFile();
+    _path[0] = '\0';
+    _size = 5000;
+    _lf = 0;
+    _msg[0] = '\0';
+}
+
+void tp_LogFile::closeFile()
+{
+    if (_file)
+        std::fclose(_file);
+    _file = nullptr;
+}
+
 void tp_LogFile::setpath(const char* s)
 {
+    closeFile();
     copyCut(_path, sizeof _path, s ? s : "");
 }
 
@@ -61,6 +88,7 @@ int tp_LogFile::clear(const char* s)
 {
     if (!s || !*s)
         return 0;
+    closeFile();
     FILE* file = std::fopen(s, "w+");
     if (!file)
         return 0;
@@ -84,6 +112,7 @@ int tp_LogFile::shrink()
 {
     if (!*_path)
         return 0;
+    closeFile();
     _file = std::fopen(_path, "r+");
     if (!_file) {
         _file = std::fopen(_path, "w");
@@ -124,12 +153,12 @@ void tp_LogFile::append(const char* text)
         hold->keep(text);
         return;
     }
-    _file = std::fopen(_path, "a");
+    if (!_file && *_path)
+        _file = std::fopen(_path, "a");
     if (!_file)
         return;
     std::fputs(text, _file);
-    std::fclose(_file);
-    _file = nullptr;
+    std::fflush(_file);
 }
 
 void tp_LogFile::write(const char* s)

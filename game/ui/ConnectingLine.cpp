@@ -2,7 +2,7 @@
 
 #include "platform/LogFile.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 
 namespace {
 

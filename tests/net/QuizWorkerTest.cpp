@@ -13,7 +13,6 @@
 #include "net/Server.h"
 #include "platform/LogFile.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
 #include "support/EngineTest.h"
 #include "support/SocketServer.h"
 

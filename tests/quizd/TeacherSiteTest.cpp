@@ -180,3 +180,28 @@ TEST_F(TeacherSiteTest, ResultsCsvDownloadNeedsASession)
     EXPECT_NE(reply.find("Content-Disposition: attachment; filename=\"resultados.csv\""), std::string::npos);
     EXPECT_NE(bodyOf(reply).find("\"'=HYPERLINK("), std::string::npos);
 }
+
+TEST_F(TeacherSiteTest, TheBanksEditorTakesTheTokenAndShowsTextsAsText)
+{
+    std::string cookie = signIn();
+    std::string token = formToken(cookie);
+    std::string question = "tipo=escrita&texto=%3Cscript%3Ex%3C%2Fscript%3E&respostas=%3Cb%3E";
+    EXPECT_EQ(status(http("POST", "/questao", cookie, question + "&acao=gravar")), "403");
+    EXPECT_EQ(status(http("POST", "/questao/retirar", cookie, "id=1")), "403");
+    EXPECT_EQ(status(http("GET", "/questoes.gift")), "303");
+    std::string preview = http("POST", "/questao", cookie, question + "&acao=previa&token=" + token);
+    EXPECT_EQ(status(preview), "200");
+    EXPECT_EQ(preview.find("<script>"), std::string::npos);
+    EXPECT_NE(preview.find("<div class=\"linha\">&lt;script&gt;x&lt;/script&gt;</div>"), std::string::npos);
+    EXPECT_EQ(open().questions().size(), 2u) << "a preview writes nothing";
+    EXPECT_EQ(status(http("POST", "/questao", cookie, question + "&acao=gravar&token=" + token)), "200");
+    EXPECT_EQ(status(http("POST", "/questao/retirar", cookie, "id=1&token=" + token)), "200");
+    std::vector<Question> bank = open().questions();
+    ASSERT_EQ(bank.size(), 3u);
+    EXPECT_TRUE(bank[0].retired);
+    EXPECT_EQ(bank[2].text, "<script>x</script>");
+    std::string gift = http("GET", "/questoes.gift", cookie);
+    EXPECT_NE(gift.find("Content-Disposition: attachment; filename=\"questoes.gift\""), std::string::npos);
+    EXPECT_EQ(gift.find("protocolo"), std::string::npos) << "the retired question";
+    EXPECT_NE(gift.find("::Q0003::<script>x</script> { =<b> }"), std::string::npos);
+}

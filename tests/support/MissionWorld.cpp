@@ -13,7 +13,9 @@
 #include "net/QuizWorker.h"
 #include "platform/LogFile.h"
 #include "player/Camera.h"
-#include "shell/Global.h"
+#include "shell/Config.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
 #include "support/DialogsOnNullDevice.h"
 #include "support/NullDevice.h"
 #include "support/ReadFile.h"
@@ -22,6 +24,7 @@
 #include "world/Collectable.h"
 #include "world/GenericObj.h"
 #include "world/Graph.h"
+#include "world/Map.h"
 
 namespace {
 
@@ -64,6 +67,7 @@ void MissionWorld::close()
     GquizWorker.shutdown();
     delete _story;
     delete GmainCamera;
+    delete GcurrentMap;
     delete GGraph;
     std::filesystem::remove_all(_folder);
     closeNullDevice();
