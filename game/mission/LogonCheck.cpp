@@ -2,7 +2,6 @@
 
 #include "net/Server.h"
 #include "platform/LogFile.h"
-#include "shell/Engine.h"
 #include "ui/Dialogs.h"
 
 namespace {

@@ -9,8 +9,16 @@
 #include "net/SocketAbort.h"
 #include "platform/LogFile.h"
 #include "platform/LogHold.h"
+#include "platform/StateReset.h"
 
 QuizWorker GquizWorker;
+
+namespace {
+
+// A test's requests end with it.
+const bool resetRegistered = registerReset([] { GquizWorker.shutdown(); });
+
+}
 
 struct QuizWorker::State {
     std::mutex mutex;

@@ -13,7 +13,6 @@
 #include "net/Server.h"
 #include "platform/LogFile.h"
 #include "shell/Config.h"
-#include "shell/Engine.h"
 #include "support/EngineTest.h"
 #include "support/SocketServer.h"
 
