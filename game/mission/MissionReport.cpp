@@ -82,6 +82,6 @@ QuizWorker::Request MissionReport::request(const char* event, unsigned now) cons
 
 bool MissionReport::endDelivered(unsigned now) const
 {
-    return !_end.valid() || _end.wait_for(std::chrono::seconds(0)) == std::future_status::ready ||
-           now - _endAt >= endWait;
+    return !_end.valid() || _end.wait_for(std::chrono::seconds(0)) == std::future_status::ready
+        || now - _endAt >= endWait;
 }
