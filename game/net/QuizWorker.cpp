@@ -5,8 +5,8 @@
 #include <deque>
 #include <mutex>
 
-#include "net/SocketClient.h"
 #include "net/SocketAbort.h"
+#include "net/SocketClient.h"
 #include "platform/LogFile.h"
 #include "platform/LogHold.h"
 #include "platform/StateReset.h"
