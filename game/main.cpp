@@ -1,5 +1,6 @@
 // satlink: starts the engine and the sound, runs the game loop, and shuts down.
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "ai/GraphEditor.h"
@@ -9,6 +10,7 @@
 #include "app/demoStart.h"
 #include "demo/DemoPlayer.h"
 #include "mission/Story.h"
+#include "net/QuizWorker.h"
 #include "platform/CommandLine.h"
 #include "platform/GameFolders.h"
 #include "platform/LogFile.h"
@@ -52,6 +54,9 @@ void openEditor(const CommandLine& options)
 
 int main(int argc, char** argv)
 {
+    // Every end of the game, the window closed or O pressed with a request out included, passes here
+    // before the globals the requests read are gone.
+    std::atexit([] { GquizWorker.shutdown(); });
     CommandLine options(argc, argv);
     if (!options.error().empty()) {
         std::fprintf(stderr, "%s\n", options.error().c_str());

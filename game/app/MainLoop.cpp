@@ -11,6 +11,7 @@
 #include "app/FrameLimiter.h"
 #include "app/teclado.h"
 #include "messaging/Agenda.h"
+#include "net/QuizWorker.h"
 #include "platform/LogFile.h"
 #include "platform/StateReset.h"
 #include "player/Camera.h"
@@ -84,11 +85,7 @@ void logonPhase(FrameLimiter& limiter)
             loop.logonFrameStep();
         limiter.wait();
     }
-    GDialogs.CloseDialog();
-    if (GDialogs.answer() == Dialogs::cancelButton)
-        endGame();
-    GDialogs.copyLogonToUser();
-    GLog.writelf(("logon as " + std::string(GUser.usuario)).c_str());
+    GDialogs.closeLogon();
 }
 
 void showFrameRate()
@@ -137,6 +134,7 @@ void runFrameLogic()
     runExecutionPass();
     showFrameRate();
     collisionStep();
+    GquizWorker.writeLog();
 }
 
 int gameLoop()

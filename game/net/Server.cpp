@@ -239,6 +239,20 @@ std::string loginServer(std::chrono::milliseconds timeout)
     }
 }
 
+LogonOutcome readLogon(const std::string& reply)
+{
+    if (reply.empty())
+        return {LogonOutcome::unanswered, ""};
+    const std::string status = lineAt(reply, 0);
+    const std::string body = lineAt(reply, bodyStart(reply));
+    if (status.find(" 200") != std::string::npos && body.substr(0, body.find(' ')) == "1")
+        return {LogonOutcome::accepted, ""};
+    // the quiz server's refusals are "0", a tab and the reason; anything else is told by its status
+    if (body.rfind("0 ", 0) == 0 && body.size() > 2)
+        return {LogonOutcome::refused, body.substr(2)};
+    return {LogonOutcome::refused, status};
+}
+
 std::string getQuestion(int id, std::chrono::milliseconds timeout)
 {
     try {
@@ -257,15 +271,21 @@ std::string getQuestion(int id, std::chrono::milliseconds timeout)
     }
 }
 
-Question askQuestion(int id, std::chrono::milliseconds timeout)
+Question readQuestion(const std::string& body)
 {
-    std::optional<Question> question = Question::parse(getQuestion(id, timeout));
+    std::optional<Question> question = Question::parse(body);
     if (!question) {
         GLog.writelf("askQuestion: malformed question reply");
         failFetch("malformed question reply");
     }
-    question->publish();
     return *question;
+}
+
+Question askQuestion(int id, std::chrono::milliseconds timeout)
+{
+    Question question = readQuestion(getQuestion(id, timeout));
+    question.publish();
+    return question;
 }
 
 std::string sendAnswer(const std::string& id, const std::string& resposta, std::chrono::milliseconds timeout)
@@ -288,12 +308,33 @@ std::string sendAnswer(const std::string& id, const std::string& resposta, std::
 
 std::vector<std::string> sayAnswer(const std::string& resposta, std::chrono::milliseconds timeout)
 {
+    return verdictFields(sendAnswer(GquestionID, resposta, timeout));
+}
+
+std::vector<std::string> verdictFields(const std::string& verdict)
+{
     std::vector<std::string> fields;
-    tokenize(sendAnswer(GquestionID, resposta, timeout), fields, "\t");
+    tokenize(verdict, fields, "\t");
     // a body of tabs alone would leave the caller no field 0 to read
     if (fields.empty())
         fields.push_back("outch");
     return fields;
+}
+
+void reportEvent(const char* event, int stage, const std::string& title, int life, unsigned seconds,
+                 std::chrono::milliseconds timeout)
+{
+    try {
+        Connection connection = openConnection(true, timeout);
+        sendRequest(connection,
+                    formatLine("GET /play.php?msg=e&username=%s&password=%s&event=%s&stage=%d&title=%s"
+                               "&life=%d&time=%u HTTP/1.0",
+                               user().c_str(), password().c_str(), event, stage, urlencode(title).c_str(),
+                               life, seconds));
+        readToClose(*connection.client);
+    } catch (const GameError& error) {
+        logFailure("reportEvent", error);
+    }
 }
 
 std::string changeLevel(int n, std::chrono::milliseconds timeout)

@@ -172,6 +172,24 @@ void Dialogs::ShowDialogLogon()
     showCursor(true);
 }
 
+void Dialogs::showLogonAgain(const std::string& why)
+{
+    _staticTextLogon->setText(conv(why.c_str()).c_str());
+    _passEditBox->setText(L"");
+    _answer = 0;
+    ShowDialogLogon();
+    GEnvironment->setFocus(_passEditBox);
+}
+
+void Dialogs::closeLogon()
+{
+    CloseDialog();
+    if (_answer == cancelButton)
+        endGame();
+    copyLogonToUser();
+    GLog.writelf(("logon as " + std::string(GUser.usuario)).c_str());
+}
+
 void Dialogs::fillLogon()
 {
     _userEditBox->setText(conv(GUser.usuario).c_str());

@@ -20,6 +20,11 @@ public:
 
     void createDialogs();
     void ShowDialogLogon();
+    // The log-on window again after the server refused it or did not answer: why, above the boxes; the
+    // name kept, the password box emptied.
+    void showLogonAgain(const std::string& why);
+    // Closes the log-on window as answered: cancelar ends the game; otherwise GUser takes the boxes' texts.
+    void closeLogon();
     // Fills the window of the question's kind and shows it.
     void showProblem(const Question& question);
     void ShowDialog();

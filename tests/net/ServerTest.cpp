@@ -101,6 +101,24 @@ TEST_F(ServerTest, LoginSendsEncodedNamesAndReturnsTheWholeReply)
               request("GET /play.php?msg=l&username=ana&password=p%20w%26%23 HTTP/1.0"));
 }
 
+// The stage's name travels as Windows-1252 bytes, percent-encoded like an answer; a refusal (an older
+// server that does not know the message) is read and dropped like any reply.
+TEST_F(ServerTest, EventReportCarriesTheEncodedStageNameAndIgnoresTheReply)
+{
+    RecordingServer server("HTTP/1.0 400 Bad Request\r\n\r\n0\tmensagem desconhecida\n");
+    pointAt(server);
+    std::strcpy(GUser.senha, "p w&#");
+    reportEvent("life", 4, "respondendo \xe0 primeira quest\xe3o", 97, 65);
+    reportEvent("stage", 100, "ajustando a antena", 100, 0);
+    ASSERT_EQ(server.requests().size(), 2u);
+    EXPECT_EQ(server.requests()[0],
+              request("GET /play.php?msg=e&username=ana&password=p%20w%26%23&event=life&stage=4"
+                      "&title=respondendo%20%e0%20primeira%20quest%e3o&life=97&time=65 HTTP/1.0"));
+    EXPECT_EQ(server.requests()[1],
+              request("GET /play.php?msg=e&username=ana&password=p%20w%26%23&event=stage&stage=100"
+                      "&title=ajustando%20a%20antena&life=100&time=0 HTTP/1.0"));
+}
+
 TEST_F(ServerTest, QuestionRequestCarriesTheIdOnlyWhenNotNegative)
 {
     RecordingServer server(okHeaders + "1ABCDpergunta");

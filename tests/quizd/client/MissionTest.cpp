@@ -33,7 +33,7 @@ protected:
         std::snprintf(GUser.endereco, sizeof GUser.endereco, "127.0.0.1:%d", server->port());
         std::strcpy(GUser.usuario, "ana");
         std::strcpy(GUser.senha, "segredo");
-        world.frame();
+        ASSERT_TRUE(world.framesUntil([this] { return world.story().monster(0) != nullptr; })) << "no log-on";
     }
     void TearDown() override
     {
@@ -53,6 +53,15 @@ protected:
         ASSERT_EQ(state(), mission::firstAnswer);
     }
     long attempts() { return open().countAttempts(); }
+    // Frames until the question window shows, or until the mission moves on from the state it waits in.
+    bool questionShown()
+    {
+        return world.framesUntil([this] { return world.questionOnShow(); });
+    }
+    bool movedOnFrom(int state)
+    {
+        return world.framesUntil([this, state] { return this->state() != state; });
+    }
 
     MissionWorld world;
     std::ostringstream log;
@@ -63,9 +72,9 @@ TEST_F(MissionTest, EachWrongAnswerCostsThreeTheThirdPassesAndQuizdKeepsEveryAtt
 {
     askAtTheComputer();
     for (int wrong = 1; wrong <= 3; ++wrong) {
-        ASSERT_TRUE(world.questionOnShow()) << wrong;
+        ASSERT_TRUE(questionShown()) << wrong;
         world.answer("errado");
-        world.frame();
+        ASSERT_TRUE(movedOnFrom(mission::firstAnswer)) << wrong;
         EXPECT_EQ(attempts(), wrong);
         if (wrong < 3) {
             EXPECT_EQ(state(), mission::firstQuestion);
@@ -79,8 +88,9 @@ TEST_F(MissionTest, EachWrongAnswerCostsThreeTheThirdPassesAndQuizdKeepsEveryAtt
     world.story().setState(mission::networkTouch);
     world.touch("Computador");
     world.frame();
+    ASSERT_TRUE(questionShown());
     world.answer(rightAnswer());
-    world.frame();
+    ASSERT_TRUE(movedOnFrom(mission::networkAnswer));
     EXPECT_EQ(state(), mission::networkLost);
     EXPECT_EQ(GmainCamera->getLife(), 94);
     const std::vector<StudentResult> results = open().results();
@@ -93,7 +103,7 @@ TEST_F(MissionTest, ANoticeOfTheServerCostsNothingAndTheQuestionIsAskedAgainLate
 {
     std::strcpy(GUser.senha, "errada");
     askAtTheComputer();
-    ASSERT_TRUE(world.questionOnShow());
+    ASSERT_TRUE(questionShown());
     EXPECT_EQ(GquestionID, "0000");
     EXPECT_NE(GquestionText.find("senha"), std::string::npos);
     world.answer("whatever");
@@ -106,7 +116,7 @@ TEST_F(MissionTest, ANoticeOfTheServerCostsNothingAndTheQuestionIsAskedAgainLate
     std::strcpy(GUser.senha, "segredo");
     world.advance(Story::retryDelay);
     world.frame();
-    EXPECT_TRUE(world.questionOnShow());
+    EXPECT_TRUE(questionShown());
     EXPECT_NE(GquestionID, "0000");
 }
 
@@ -114,8 +124,8 @@ TEST_F(MissionTest, AServerThatIsGoneIsSaidOnScreenAndAskedAgainAfterAFewSeconds
 {
     server.reset();
     askAtTheComputer();
+    ASSERT_TRUE(world.framesUntil([] { return _Mensagem != nullptr; }));
     EXPECT_FALSE(world.questionOnShow());
-    ASSERT_NE(_Mensagem, nullptr);
     EXPECT_NE(std::wstring(_Mensagem).find(L"servidor de questoes"), std::wstring::npos);
     world.closeMessage();
     world.frames(10);
@@ -129,8 +139,8 @@ TEST_F(MissionTest, AServerThatIsGoneIsSaidOnScreenAndAskedAgainAfterAFewSeconds
     std::snprintf(GUser.endereco, sizeof GUser.endereco, "127.0.0.1:%d", server->port());
     world.advance(Story::retryDelay);
     world.frame();
-    EXPECT_TRUE(world.questionOnShow());
+    ASSERT_TRUE(questionShown());
     world.answer(rightAnswer());
-    world.frame();
+    ASSERT_TRUE(movedOnFrom(mission::firstAnswer));
     EXPECT_EQ(state(), mission::openEastYard);
 }
