@@ -49,11 +49,11 @@ const char* kindName(Kind kind)
     }
 }
 
-std::string tokenField(const std::string& formToken)
-{
-    return "<input type=\"hidden\" name=\"token\" value=\"" + TeacherPages::escape(formToken) + "\">";
 }
 
+std::string TeacherPages::tokenField(const std::string& formToken)
+{
+    return "<input type=\"hidden\" name=\"token\" value=\"" + escape(formToken) + "\">";
 }
 
 std::string TeacherPages::escape(const std::string& text)
@@ -109,9 +109,9 @@ std::string TeacherPages::logIn(const std::string& message)
 }
 
 std::string TeacherPages::classAtAGlance(const std::string& formToken, const std::vector<StudentRow>& students,
-                                         long bankSize, unsigned refreshSeconds)
+                                         long bankSize, unsigned refreshSeconds, const std::string& notices)
 {
-    std::string body = "<p class=\"note\">" + number(long(students.size())) + " alunos, " + number(bankSize) +
+    std::string body = notices + "<p class=\"note\">" + number(long(students.size())) + " alunos, " + number(bankSize) +
                        " questões no banco. Esta página se atualiza sozinha a cada " + number(long(refreshSeconds)) +
                        " segundos. A fase do jogo segue as questões certas.</p>"
                        "<table id=\"turma\"><tr><th>Aluno</th><th>Questões certas</th><th>Tentativas</th>"

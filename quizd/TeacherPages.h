@@ -13,10 +13,13 @@ namespace quizd {
 class TeacherPages {
 public:
     static std::string escape(const std::string& text);
+    // The hidden field that carries the session's anti-forgery token in every form that changes data.
+    static std::string tokenField(const std::string& formToken);
 
     static std::string logIn(const std::string& message);
+    // notices: HTML shown above the table (the locks), or empty.
     static std::string classAtAGlance(const std::string& formToken, const std::vector<StudentRow>& students,
-                                      long bankSize, unsigned refreshSeconds);
+                                      long bankSize, unsigned refreshSeconds, const std::string& notices);
     static std::string questions(const std::string& formToken, const std::vector<QuestionRow>& rows);
     static std::string student(const std::string& formToken, const std::string& name,
                                const std::vector<AttemptRow>& rows);

@@ -1,10 +1,11 @@
 // Routes: GET /entrar, POST /entrar; with a session GET /, /questoes, /aluno?id=N, /gerenciar,
-// /resultados.csv; with a session and its token POST /sair, /importar, /aluno, /turma.
+// /resultados.csv; with a session and its token POST /sair, /importar, /aluno, /turma, /liberar.
 #include "TeacherSite.h"
 
 #include "ClassList.h"
 #include "ClassReport.h"
 #include "GiftParser.h"
+#include "LockSection.h"
 #include "QueryString.h"
 #include "ResultsCsv.h"
 #include "TeacherPages.h"
@@ -16,6 +17,10 @@ namespace quizd {
 namespace {
 
 const char kCookie[] = "quizd_sessao";
+// Names the browser for good, so the teacher's own browser still signs in while a guesser holds the
+// name back.
+const char kBrowserCookie[] = "quizd_navegador";
+const long kBrowserSeconds = 400L * 24 * 3600; // the longest a browser keeps a cookie
 const unsigned kRefreshSeconds = 5;
 
 WebReply html(int status, std::string body)
@@ -53,14 +58,14 @@ WebReply TeacherSite::failurePage(const std::string& why)
                                            "O servidor não conseguiu ler ou gravar o banco: " + why, false));
 }
 
-std::string TeacherSite::sessionCookie(const std::string& cookieHeader)
+std::string TeacherSite::cookie(const std::string& cookieHeader, const std::string& name)
 {
     std::istringstream in(cookieHeader);
     for (std::string part; std::getline(in, part, ';');) {
         std::size_t start = part.find_first_not_of(' ');
         if (start == std::string::npos) continue;
         part = part.substr(start);
-        if (part.compare(0, sizeof kCookie, std::string(kCookie) + "=") == 0) return part.substr(sizeof kCookie);
+        if (part.compare(0, name.size() + 1, name + "=") == 0) return part.substr(name.size() + 1);
     }
     return "";
 }
@@ -77,7 +82,7 @@ WebReply TeacherSite::handle(const WebRequest& request, QuizStore& store)
         if (reading) return html(200, TeacherPages::logIn(""));
         return logIn(request, store);
     }
-    std::string token = sessionCookie(request.cookie);
+    std::string token = cookie(request.cookie, kCookie);
     std::optional<TeacherSessions::Session> session = sessions_.find(token);
     if (!session) {
         if (!reading)
@@ -105,11 +110,14 @@ WebReply TeacherSite::logIn(const WebRequest& request, QuizStore& store)
     std::optional<FormData> form = FormData::parse(request.contentType, request.body);
     if (!form) return html(400, TeacherPages::logIn("Formulário inválido."));
     std::string name = form->get("usuario");
+    std::string browser = cookie(request.cookie, kBrowserCookie);
+    if (browser.empty()) browser = TeacherSessions::randomToken(); // known only once it signs in
     PasswordGate::Verdict verdict =
-        gate_.check("professor:" + name, form->get("senha"), request.peer, store.teacherHash(name));
+        gate_.check("professor:" + name, form->get("senha"), request.peer, store.teacherHash(name), browser);
     if (verdict.outcome == PasswordGate::Outcome::Throttled)
         return html(429, TeacherPages::logIn("Muitas tentativas com senha errada. Tente de novo daqui a " +
-                                             std::to_string(verdict.wait.count()) + " segundos."));
+                                             std::to_string(verdict.wait.count()) +
+                                             " segundos, ou entre pelo navegador onde já entrou antes."));
     if (verdict.outcome == PasswordGate::Outcome::Refused)
         return html(403, TeacherPages::logIn("Usuário ou senha inválidos (só contas de professor entram aqui)."));
     TeacherSessions::Session session = sessions_.open(name);
@@ -118,6 +126,9 @@ WebReply TeacherSite::logIn(const WebRequest& request, QuizStore& store)
                                              "; Path=/; HttpOnly; "
                                              "SameSite=Strict; Max-Age=" +
                                              std::to_string(sessions_.lifetime().count()));
+    r.headers.emplace_back("Set-Cookie", std::string(kBrowserCookie) + "=" + browser +
+                                             "; Path=/entrar; HttpOnly; SameSite=Strict; Max-Age=" +
+                                             std::to_string(kBrowserSeconds));
     return r;
 }
 
@@ -126,7 +137,8 @@ WebReply TeacherSite::show(const WebRequest& request, const TeacherSessions::Ses
     ClassReport report(store);
     const std::string& token = session.formToken;
     if (request.path == "/")
-        return html(200, TeacherPages::classAtAGlance(token, report.students(), report.bankSize(), kRefreshSeconds));
+        return html(200, TeacherPages::classAtAGlance(token, report.students(), report.bankSize(), kRefreshSeconds,
+                                                      LockSection::html(token, gate_.locks())));
     if (request.path == "/questoes") return html(200, TeacherPages::questions(token, report.questions()));
     if (request.path == "/gerenciar") return html(200, TeacherPages::manage(token, ""));
     if (request.path == "/aluno") {
@@ -165,6 +177,10 @@ WebReply TeacherSite::change(const WebRequest& request, const TeacherSessions::S
                     TeacherPages::importReport(token, form.fileName("arquivo"), count.added, count.updated, parsed));
     }
     if (request.path == "/aluno") return addStudent(session, form, store);
+    if (request.path == "/liberar") {
+        gate_.lift(form.get("tipo") == "endereco", form.get("chave"));
+        return redirect("/");
+    }
     if (request.path == "/turma") {
         ClassList::Result list = ClassList::parse(form.get("arquivo"));
         if (list.problems.empty()) store.addUsers(list.students);

@@ -27,7 +27,7 @@ private:
     WebReply change(const WebRequest& request, const TeacherSessions::Session& session, const FormData& form,
                     QuizStore& store);
     WebReply addStudent(const TeacherSessions::Session& session, const FormData& form, QuizStore& store);
-    static std::string sessionCookie(const std::string& cookieHeader);
+    static std::string cookie(const std::string& cookieHeader, const std::string& name);
 
     PasswordGate& gate_;
     TeacherSessions sessions_;
