@@ -195,18 +195,20 @@ MHD_Result HttpServer::onRequest(void* self, MHD_Connection* connection, const c
                                  const char*, const char* upload, std::size_t* uploadSize, void** request)
 {
     Request& r = *static_cast<Request*>(*request);
+    auto* server = static_cast<HttpServer*>(self);
     if (!r.started && std::strcmp(method, "POST") == 0) {
         r.started = true;
+        server->guard_.receiving(socketOf(connection), 0);
         return MHD_YES;
     }
     r.started = true;
     if (*uploadSize > 0) {
+        server->guard_.receiving(socketOf(connection), *uploadSize);
         if (r.body.size() + *uploadSize <= kMaxBody) r.body.append(upload, *uploadSize);
         else r.bodyTooLarge = true;
         *uploadSize = 0;
         return MHD_YES;
     }
-    auto* server = static_cast<HttpServer*>(self);
     server->guard_.answering(socketOf(connection));
     return server->serve(connection, url, method, r);
 }
