@@ -115,7 +115,9 @@ unsigned descriptorRoom()
 }
 
 HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& options, std::ostream& log)
-    : databasePath_(databasePath), log_(log), site_(gate_, std::chrono::seconds(options.sessionSeconds)),
+    : databasePath_(databasePath), log_(log),
+      imports_([this](const ClassImports::Users& users) { return writeClassList(users); }),
+      site_(gate_, imports_, std::chrono::seconds(options.sessionSeconds)),
       guard_(std::chrono::seconds(options.deadlineSeconds), std::min(options.maxConnections, descriptorRoom() * 3 / 4),
              options.maxPerAddress)
 {
@@ -300,6 +302,21 @@ MHD_Result HttpServer::teacher(MHD_Connection* connection, const std::string& pa
     logLine(client + " " + method + " " + printable(QueryString::redacted(request.target)) + " " +
             std::to_string(reply.status) + (outcome.empty() ? "" : " " + outcome));
     return send(connection, reply.status, reply.contentType, reply.body, reply.headers);
+}
+
+int HttpServer::writeClassList(const ClassImports::Users& namedHashes)
+{
+    int created = 0;
+    std::string outcome;
+    bool done = withStore(
+        [&](QuizStore& store) {
+            created = store.writeUsers(namedHashes);
+            return true;
+        },
+        outcome);
+    logLine("lista da turma: " + (done ? std::to_string(namedHashes.size()) + " alunos gravados" : outcome));
+    if (!done) throw std::runtime_error(outcome);
+    return created;
 }
 
 std::unique_ptr<QuizStore> HttpServer::takeStore()

@@ -150,20 +150,26 @@ bool QuizStore::addUser(const std::string& username, const std::string& password
 
 int QuizStore::addUsers(const std::vector<std::pair<std::string, std::string>>& users)
 {
-    std::vector<std::string> hashes;
-    for (const auto& [name, password] : users) {
+    std::vector<std::pair<std::string, std::string>> hashed;
+    for (const auto& [name, password] : users)
+        hashed.emplace_back(name, PasswordHash::make(password)); // slow: before the write lock is taken
+    return writeUsers(hashed);
+}
+
+int QuizStore::writeUsers(const std::vector<std::pair<std::string, std::string>>& namedHashes)
+{
+    for (const auto& [name, hash] : namedHashes) {
         std::string why = UserName::problem(name);
         if (!why.empty()) throw DatabaseError(why + ": " + name);
-        hashes.push_back(PasswordHash::make(password)); // slow: before the write lock is taken
     }
     int created = 0;
     Transaction t(db_);
-    for (std::size_t k = 0; k < users.size(); ++k) {
-        if (!findUser(users[k].first)) ++created;
+    for (const auto& [name, hash] : namedHashes) {
+        if (!findUser(name)) ++created;
         db_.prepare("INSERT INTO users(username, password_hash) VALUES(?1, ?2) "
                     "ON CONFLICT(username) DO UPDATE SET password_hash = excluded.password_hash")
-            .bind(1, users[k].first)
-            .bind(2, hashes[k])
+            .bind(1, name)
+            .bind(2, hash)
             .step();
     }
     t.commit();

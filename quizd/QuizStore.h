@@ -34,6 +34,8 @@ public:
     bool addUser(const std::string& username, const std::string& password); // false: password replaced
     // All or none, in one transaction; returns how many were new. Throws on a name UserName refuses.
     int addUsers(const std::vector<std::pair<std::string, std::string>>& users);
+    // The same with each password already hashed (PasswordHash::make).
+    int writeUsers(const std::vector<std::pair<std::string, std::string>>& namedHashes);
     bool addTeacher(const std::string& username, const std::string& password); // false: password replaced
     std::optional<std::string> teacherHash(const std::string& username);
     std::optional<long> findUser(const std::string& username);

@@ -29,10 +29,11 @@ public:
     static std::string classListReport(const std::string& formToken, std::size_t saved,
                                        const std::vector<ClassList::Problem>& problems);
     static std::string message(const std::string& title, const std::string& text, bool signedIn);
-
-private:
+    // A whole page around a body: the header, the menu when signed in (formToken not empty), the style.
     static std::string page(const std::string& title, const std::string& formToken, const std::string& body,
                             const std::string& head = "");
+
+private:
     static std::string when(const std::string& isoUtc);
 };
 

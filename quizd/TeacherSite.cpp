@@ -1,7 +1,8 @@
 // Routes: GET /entrar, POST /entrar; with a session GET /, /questoes, /aluno?id=N, /gerenciar,
-// /resultados.csv; with a session and its token POST /sair, /importar, /aluno, /turma, /liberar.
+// /turma?id=N, /resultados.csv; with a session and its token POST /sair, /importar, /aluno, /turma, /liberar.
 #include "TeacherSite.h"
 
+#include "ClassImportPage.h"
 #include "ClassList.h"
 #include "ClassReport.h"
 #include "GiftParser.h"
@@ -141,6 +142,17 @@ WebReply TeacherSite::show(const WebRequest& request, const TeacherSessions::Ses
                                                       LockSection::html(token, gate_.locks())));
     if (request.path == "/questoes") return html(200, TeacherPages::questions(token, report.questions()));
     if (request.path == "/gerenciar") return html(200, TeacherPages::manage(token, ""));
+    if (request.path == "/turma") {
+        std::optional<QueryString> query = QueryString::parse(request.target);
+        std::optional<long> id = query ? positiveNumber(query->get("id")) : std::nullopt;
+        std::optional<ClassImports::Progress> progress = id ? imports_.progress(*id) : std::nullopt;
+        if (!progress)
+            return html(404, TeacherPages::message("Lista não encontrada",
+                                                   "Essa lista não está mais aqui: veja a turma para saber "
+                                                   "quem foi gravado.",
+                                                   true));
+        return html(200, ClassImportPage::html(token, *progress));
+    }
     if (request.path == "/aluno") {
         std::optional<QueryString> query = QueryString::parse(request.target);
         std::optional<long> id = query ? positiveNumber(query->get("id")) : std::nullopt;
@@ -183,9 +195,8 @@ WebReply TeacherSite::change(const WebRequest& request, const TeacherSessions::S
     }
     if (request.path == "/turma") {
         ClassList::Result list = ClassList::parse(form.get("arquivo"));
-        if (list.problems.empty()) store.addUsers(list.students);
-        return html(list.problems.empty() ? 200 : 422,
-                    TeacherPages::classListReport(token, list.students.size(), list.problems));
+        if (!list.problems.empty()) return html(422, TeacherPages::classListReport(token, 0, list.problems));
+        return redirect("/turma?id=" + std::to_string(imports_.start(std::move(list.students))));
     }
     return html(404, TeacherPages::message("Página não encontrada", "Essa página não existe.", true));
 }

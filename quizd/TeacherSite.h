@@ -2,6 +2,7 @@
 // per student, imports and the class list, the results CSV. Everything but the log-in form needs a
 // session; everything that changes data needs the session's anti-forgery token too.
 #pragma once
+#include "ClassImports.h"
 #include "FormData.h"
 #include "PasswordGate.h"
 #include "QuizStore.h"
@@ -15,7 +16,10 @@ namespace quizd {
 
 class TeacherSite {
 public:
-    TeacherSite(PasswordGate& gate, std::chrono::seconds sessionTime) : gate_(gate), sessions_(sessionTime) {}
+    TeacherSite(PasswordGate& gate, ClassImports& imports, std::chrono::seconds sessionTime)
+        : gate_(gate), imports_(imports), sessions_(sessionTime)
+    {
+    }
 
     // Throws when the store fails; the caller answers with failurePage.
     WebReply handle(const WebRequest& request, QuizStore& store);
@@ -30,6 +34,7 @@ private:
     static std::string cookie(const std::string& cookieHeader, const std::string& name);
 
     PasswordGate& gate_;
+    ClassImports& imports_;
     TeacherSessions sessions_;
 };
 

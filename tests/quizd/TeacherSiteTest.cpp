@@ -146,6 +146,31 @@ TEST_F(TeacherSiteTest, DuringALockTheRightPasswordGetsTheGuessersReplyButTheTea
     EXPECT_EQ(status(http("POST", "/entrar", "", "usuario=prof&senha=segredo", "127.0.0.2")), "303");
 }
 
+TEST_F(TeacherSiteTest, AClassListIsSavedInTheBackgroundWhileThePageFollowsIt)
+{
+    std::string cookie = signIn();
+    std::string token = formToken(cookie);
+    std::string broken = http("POST", "/turma", cookie, "token=" + token + "&arquivo=bia%2Cum%0Acaio%0A");
+    EXPECT_EQ(status(broken), "422");
+    EXPECT_NE(broken.find("Nenhum aluno gravado"), std::string::npos);
+    std::string list = "usuario%2Csenha%0A";
+    for (int k = 0; k < 12; ++k) list += "aluno" + std::to_string(k) + "%2Csenha" + std::to_string(k) + "%0A";
+    std::string started = http("POST", "/turma", cookie, "token=" + token + "&arquivo=" + list);
+    EXPECT_EQ(status(started), "303");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(started, m, std::regex("Location: (/turma\\?id=[0-9]+)\r\n")));
+    std::string page = http("GET", m[1].str(), cookie);
+    for (int k = 0; k < 1200 && page.find("alunos gravados") == std::string::npos; ++k) {
+        EXPECT_NE(page.find("Preparando as senhas"), std::string::npos);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50)); // the page itself reloads every second
+        page = http("GET", m[1].str(), cookie);
+    }
+    EXPECT_NE(page.find("12 alunos gravados"), std::string::npos);
+    EXPECT_EQ(bodyOf(exchange(server_->port(), "GET /play.php?msg=l&username=aluno11&password=senha11 HTTP/1.0\n\n")),
+              "1");
+    EXPECT_EQ(status(http("GET", "/turma?id=99", cookie)), "404");
+}
+
 TEST_F(TeacherSiteTest, AnExpiredSessionSignsOut)
 {
     start(1);
