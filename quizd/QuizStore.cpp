@@ -237,7 +237,7 @@ ImportCount QuizStore::importQuestions(const std::vector<Question>& questions)
         } else {
             Statement last = db_.prepare("SELECT coalesce(max(id), 0) FROM questions");
             last.step();
-            if (last.integer(0) >= kMaxQuestionId) throw DatabaseError("o banco ja tem o maximo de 9999 questoes");
+            if (last.integer(0) >= kMaxQuestionId) throw BankFull();
             ++count.added;
         }
         db_.prepare("INSERT INTO questions(kind, text, alternatives, answers, shuffle) VALUES(?1,?2,?3,?4,?5) "

@@ -21,6 +21,11 @@ struct StudentResult {
     std::string lastAnswer;
 };
 
+// The bank cannot take another question: the game carries a question's number in four digits.
+struct BankFull : DatabaseError {
+    BankFull() : DatabaseError("no máximo 9.999 questões: os números do jogo têm quatro dígitos") {}
+};
+
 struct ImportCount {
     int added = 0;
     int updated = 0;
@@ -42,6 +47,7 @@ public:
     std::string passwordHash(long userId);
     void setLevel(long userId, long level);
 
+    // All or none; throws BankFull when the new ones would not fit.
     ImportCount importQuestions(const std::vector<Question>& questions);
     std::optional<Question> question(long id);
     std::optional<long> nextQuestionFor(long userId);

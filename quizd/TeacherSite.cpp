@@ -103,7 +103,12 @@ WebReply TeacherSite::handle(const WebRequest& request, QuizStore& store)
                                                "O formulário veio sem a chave de segurança desta sessão. Volte, "
                                                "recarregue a página e tente de novo.",
                                                true));
-    return change(request, *session, *form, store);
+    try {
+        return change(request, *session, *form, store);
+    } catch (const BankFull& full) {
+        return html(422, TeacherPages::message("Nada importado", std::string("O banco aceita ") + full.what() + ".",
+                                               true));
+    }
 }
 
 WebReply TeacherSite::logIn(const WebRequest& request, QuizStore& store)

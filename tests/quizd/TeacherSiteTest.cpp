@@ -171,6 +171,17 @@ TEST_F(TeacherSiteTest, AClassListIsSavedInTheBackgroundWhileThePageFollowsIt)
     EXPECT_EQ(status(http("GET", "/turma?id=99", cookie)), "404");
 }
 
+TEST_F(TeacherSiteTest, AFullBankSaysWhyAndKeepsWhatItHad)
+{
+    Database(path_, false).prepare("UPDATE questions SET id = 9999 WHERE id = 2").step();
+    std::string cookie = signIn();
+    std::string reply = http("POST", "/importar", cookie, "token=" + formToken(cookie) + "&arquivo=Nova+%7B%3Dsim%7D");
+    EXPECT_EQ(status(reply), "422");
+    EXPECT_NE(reply.find("no máximo 9.999 questões: os números do jogo têm quatro dígitos"), std::string::npos);
+    QuizStore store = open();
+    EXPECT_EQ(ClassReport(store).bankSize(), 2);
+}
+
 TEST_F(TeacherSiteTest, AnExpiredSessionSignsOut)
 {
     start(1);
