@@ -13,7 +13,9 @@ namespace quizd {
 class TeacherPages {
 public:
     static std::string escape(const std::string& text);
-    // The hidden field that carries the session's anti-forgery token in every form that changes data.
+    // A whole page: its header, with the navigation once signed in (formToken not empty).
+    static std::string page(const std::string& title, const std::string& formToken, const std::string& body,
+                            const std::string& head = "");
     static std::string tokenField(const std::string& formToken);
 
     static std::string logIn(const std::string& message);
@@ -29,9 +31,6 @@ public:
     static std::string classListReport(const std::string& formToken, std::size_t saved,
                                        const std::vector<ClassList::Problem>& problems);
     static std::string message(const std::string& title, const std::string& text, bool signedIn);
-    // A whole page around a body: the header, the menu when signed in (formToken not empty), the style.
-    static std::string page(const std::string& title, const std::string& formToken, const std::string& body,
-                            const std::string& head = "");
 
 private:
     static std::string when(const std::string& isoUtc);
