@@ -5,6 +5,7 @@
 #include "app/CollisionCadence.h"
 #include "messaging/Agenda.h"
 #include "messaging/Blackboard.h"
+#include "net/Server.h"
 #include "platform/LogFile.h"
 #include "shell/Config.h"
 #include "shell/EventReceiver.h"
@@ -91,6 +92,7 @@ void resetGlobalContext()
     GproxyPort = 0;
     Gconfig = SConfig();
     GUser = Usuario();
+    GinstallToken.clear();
     GquestionType = 0;
     GcontinuarLaco = false;
     GcollisionCadence = CollisionCadence();

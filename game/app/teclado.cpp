@@ -7,6 +7,7 @@
 #include "ai/GraphEditor.h"
 #include "platform/LogFile.h"
 #include "player/Camera.h"
+#include "shell/Config.h"
 #include "shell/EventReceiver.h"
 #include "shell/Global.h"
 #include "shell/fatal.h"
@@ -57,9 +58,10 @@ void closeMessageOnKeys(EventReceiver* evRec)
         closeMessageBox();
 }
 
+// Only where config.xml allows it: a student's key must not switch the quiz off unseen.
 void testModeOnP(EventReceiver* evRec)
 {
-    if (!evRec->keyDown(KEY_P) || GcheatTests)
+    if (!Gconfig.cheating || !evRec->keyDown(KEY_P) || GcheatTests)
         return;
     GcheatTests = true;
     GLog.writelf("test mode on");
