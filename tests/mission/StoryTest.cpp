@@ -299,6 +299,6 @@ TEST_F(StoryTest, ChronoAndMissingNames)
 
 TEST(SceneryListLoad, AListThatCannotBeOpenedEndsTheGameWithItsName)
 {
-    EXPECT_EXIT(load_collectables("/nowhere/lista.txt"), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(load_collectables("/nowhere/lista.txt"), ::testing::ExitedWithCode(1), "");
     // (the reason goes to the console and the log, which a child process keeps to itself)
 }
