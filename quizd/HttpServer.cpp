@@ -115,9 +115,9 @@ unsigned descriptorRoom()
 }
 
 HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& options, std::ostream& log)
-    : databasePath_(databasePath), log_(log),
+    : databasePath_(databasePath), log_(log), credentials_(CredentialCache::defaultLifetime, options.now),
       imports_([this](const ClassImports::Users& users) { return writeClassList(users); }),
-      site_(gate_, imports_, std::chrono::seconds(options.sessionSeconds)),
+      site_(gate_, imports_, std::chrono::seconds(options.sessionSeconds), options.now),
       guard_(std::chrono::seconds(options.deadlineSeconds), std::min(options.maxConnections, descriptorRoom() * 3 / 4),
              options.maxPerAddress)
 {

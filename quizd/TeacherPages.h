@@ -22,7 +22,6 @@ public:
     // notices: HTML shown above the table (the locks), or empty.
     static std::string classAtAGlance(const std::string& formToken, const std::vector<StudentRow>& students,
                                       long bankSize, unsigned refreshSeconds, const std::string& notices);
-    static std::string questions(const std::string& formToken, const std::vector<QuestionRow>& rows);
     static std::string student(const std::string& formToken, const std::string& name,
                                const std::vector<AttemptRow>& rows);
     static std::string manage(const std::string& formToken, const std::string& message);

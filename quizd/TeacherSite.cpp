@@ -1,6 +1,9 @@
-// Routes: GET /entrar, POST /entrar; with a session GET /, /questoes, /aluno?id=N, /gerenciar,
-// /turma?id=N, /resultados.csv; with a session and its token POST /sair, /importar, /aluno, /turma, /liberar.
+// Routes: GET /entrar, POST /entrar; with a session GET /, /aluno?id=N, /gerenciar, /turma?id=N,
+// /resultados.csv; with a session and its token POST /sair, /importar, /aluno, /turma, /liberar; the bank's
+// editor has its own.
 #include "TeacherSite.h"
+
+#include "BankEditor.h"
 
 #include "ClassImportPage.h"
 #include "ClassList.h"
@@ -35,6 +38,15 @@ WebReply html(int status, std::string body)
                  {"X-Content-Type-Options", "nosniff"},
                  {"X-Frame-Options", "DENY"},
                  {"Referrer-Policy", "no-referrer"}};
+    return r;
+}
+
+// A reply made elsewhere, with this site's headers in front of its own.
+WebReply secured(const WebReply& reply)
+{
+    WebReply r = html(reply.status, reply.body);
+    r.contentType = reply.contentType;
+    r.headers.insert(r.headers.end(), reply.headers.begin(), reply.headers.end());
     return r;
 }
 
@@ -145,7 +157,6 @@ WebReply TeacherSite::show(const WebRequest& request, const TeacherSessions::Ses
     if (request.path == "/")
         return html(200, TeacherPages::classAtAGlance(token, report.students(), report.bankSize(), kRefreshSeconds,
                                                       LockSection::html(token, gate_.locks())));
-    if (request.path == "/questoes") return html(200, TeacherPages::questions(token, report.questions()));
     if (request.path == "/gerenciar") return html(200, TeacherPages::manage(token, ""));
     if (request.path == "/turma") {
         std::optional<QueryString> query = QueryString::parse(request.target);
@@ -174,6 +185,7 @@ WebReply TeacherSite::show(const WebRequest& request, const TeacherSessions::Ses
         r.headers.emplace_back("Content-Disposition", "attachment; filename=\"resultados.csv\"");
         return r;
     }
+    if (std::optional<WebReply> editor = BankEditor(store, token).show(request)) return secured(*editor);
     return html(404, TeacherPages::message("Página não encontrada", "Essa página não existe.", true));
 }
 
@@ -203,6 +215,7 @@ WebReply TeacherSite::change(const WebRequest& request, const TeacherSessions::S
         if (!list.problems.empty()) return html(422, TeacherPages::classListReport(token, 0, list.problems));
         return redirect("/turma?id=" + std::to_string(imports_.start(std::move(list.students))));
     }
+    if (std::optional<WebReply> editor = BankEditor(store, token).change(request.path, form)) return secured(*editor);
     return html(404, TeacherPages::message("Página não encontrada", "Essa página não existe.", true));
 }
 

@@ -11,13 +11,14 @@
 
 #include <chrono>
 #include <string>
+#include <utility>
 
 namespace quizd {
 
 class TeacherSite {
 public:
-    TeacherSite(PasswordGate& gate, ClassImports& imports, std::chrono::seconds sessionTime)
-        : gate_(gate), imports_(imports), sessions_(sessionTime)
+    TeacherSite(PasswordGate& gate, ClassImports& imports, std::chrono::seconds sessionTime, SteadyNow now)
+        : gate_(gate), imports_(imports), sessions_(sessionTime, std::move(now))
     {
     }
 

@@ -35,9 +35,8 @@ protected:
         open().importQuestions(r.questions);
     }
 
-    // Sends bytes as they are, from a loopback address of the caller's choosing, and returns everything
-    // the server sends back until it closes.
-    static std::string exchange(int port, const std::string& bytes, const char* from = "127.0.0.1")
+    // A connection to the server on loopback, from a loopback address of the caller's choosing, or -1.
+    static int connectTo(int port, const char* from = "127.0.0.1")
     {
         int fd = socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in source{};
@@ -50,8 +49,16 @@ protected:
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
             close(fd);
-            return "";
+            return -1;
         }
+        return fd;
+    }
+
+    // Sends bytes as they are and returns everything the server sends back until it closes.
+    static std::string exchange(int port, const std::string& bytes, const char* from = "127.0.0.1")
+    {
+        int fd = connectTo(port, from);
+        if (fd < 0) return "";
         send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
         std::string reply;
         char buffer[4096];
