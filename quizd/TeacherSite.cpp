@@ -8,6 +8,8 @@
 #include "ClassImportPage.h"
 #include "ClassList.h"
 #include "ClassReport.h"
+#include "ClassViewPage.h"
+#include "EventStore.h"
 #include "GiftParser.h"
 #include "LockSection.h"
 #include "QueryString.h"
@@ -154,9 +156,13 @@ WebReply TeacherSite::show(const WebRequest& request, const TeacherSessions::Ses
 {
     ClassReport report(store);
     const std::string& token = session.formToken;
-    if (request.path == "/")
-        return html(200, TeacherPages::classAtAGlance(token, report.students(), report.bankSize(), kRefreshSeconds,
-                                                      LockSection::html(token, gate_.locks())));
+    if (request.path == "/") {
+        std::vector<StudentRow> students = report.students();
+        std::string mission =
+            ClassViewPage::classNow(students, MissionTimeline::byStudent(EventStore(store.database()).latestGames()));
+        return html(200, TeacherPages::classAtAGlance(token, students, report.bankSize(), kRefreshSeconds,
+                                                      LockSection::html(token, gate_.locks()) + mission));
+    }
     if (request.path == "/gerenciar") return html(200, TeacherPages::manage(token, ""));
     if (request.path == "/turma") {
         std::optional<QueryString> query = QueryString::parse(request.target);
@@ -175,7 +181,10 @@ WebReply TeacherSite::show(const WebRequest& request, const TeacherSessions::Ses
         std::optional<std::string> name = id ? report.studentName(*id) : std::nullopt;
         if (!name)
             return html(404, TeacherPages::message("Aluno não encontrado", "Não há aluno com esse número.", true));
-        return html(200, TeacherPages::student(token, *name, report.attempts(*id)));
+        std::vector<AttemptRow> attempts = report.attempts(*id);
+        MissionTimeline timeline(EventStore(store.database()).of(*id));
+        timeline.attach(attempts);
+        return html(200, TeacherPages::student(token, *name, attempts, ClassViewPage::timeline(timeline)));
     }
     if (request.path == "/resultados.csv") {
         std::ostringstream csv;

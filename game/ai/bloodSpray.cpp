@@ -1,7 +1,7 @@
 // The hit spray: a box emitter of short-lived particles under a delete animator.
 #include "ai/bloodSpray.h"
 
-#include "shell/Global.h"
+#include "shell/Engine.h"
 
 irr::scene::IParticleSystemSceneNode* sprayBlood(const irr::core::vector3df& pos,
                                                  irr::core::vector3df direction)

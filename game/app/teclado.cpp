@@ -9,7 +9,6 @@
 #include "player/Camera.h"
 #include "shell/Config.h"
 #include "shell/EventReceiver.h"
-#include "shell/Global.h"
 #include "shell/fatal.h"
 #include "ui/MessageBox.h"
 

@@ -14,13 +14,15 @@
 #include "net/tokenize.h"
 #include "net/urlencode.h"
 #include "platform/LogFile.h"
+#include "platform/StateReset.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
 #include "shell/fatal.h"
 
 std::string GinstallToken;
 
 namespace {
+
+const bool resetRegistered = registerReset([] { GinstallToken.clear(); });
 
 // Far above any reply of the protocol; a peer sending more is not the quiz server.
 const size_t maxReply = 65536;

@@ -2,7 +2,8 @@
 #include "player/StatusBar.h"
 
 #include "platform/nativepath.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
 
 StatusBar::StatusBar(long maxValue, irr::core::position2di inicial, irr::core::dimension2di tamanho,
                      irr::video::SColor color)

@@ -10,12 +10,13 @@
 #include <stdexcept>
 #include <thread>
 
+#include "net/Question.h"
 #include "net/RecordingServer.h"
 #include "net/Server.h"
-#include "shell/fatal.h"
 #include "platform/LogFile.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "shell/fatal.h"
+#include "platform/StateReset.h"
 
 namespace {
 
@@ -27,11 +28,11 @@ class ServerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetGlobalContext();
+        resetRegisteredState();
         std::strcpy(GUser.usuario, "ana");
         std::strcpy(GUser.senha, "segredo");
     }
-    void TearDown() override { resetGlobalContext(); }
+    void TearDown() override { resetRegisteredState(); }
 
     void pointAt(const RecordingServer& server)
     {
@@ -236,7 +237,7 @@ TEST_F(ServerTest, EveryRequestThatLogsOnCarriesTheInstallTokenLast)
 {
     RecordingServer server(okHeaders + "1AB12pergunta");
     pointAt(server);
-    GinstallToken = "9f00a1"; // the fixture's reset of the global context clears it
+    GinstallToken = "9f00a1"; // the fixture puts it back between cases
     loginServer();
     getQuestion(-1);
     getQuestion(7);

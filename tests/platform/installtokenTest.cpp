@@ -4,15 +4,15 @@
 #include <sys/stat.h>
 
 #include "platform/installtoken.h"
-#include "support/EngineTest.h"
+#include "support/TempDirTest.h"
 
 namespace {
 
-class InstallTokenTest : public EngineTest {
+class InstallTokenTest : public TempDirTest {
 protected:
     void SetUp() override
     {
-        EngineTest::SetUp();
+        TempDirTest::SetUp();
         state = makeTempDir() + "/home/.local/state";
     }
     static unsigned mode(const std::string& path)
