@@ -11,9 +11,11 @@
 #include "demo/DemoPlayer.h"
 #include "mission/Story.h"
 #include "net/QuizWorker.h"
+#include "net/Server.h"
 #include "platform/CommandLine.h"
 #include "platform/GameFolders.h"
 #include "platform/LogFile.h"
+#include "platform/installtoken.h"
 #include "platform/startkeys.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
@@ -31,9 +33,10 @@ void openLog(const GameFolders& folders)
     GLog.writelf("main");
 }
 
+// L counts only where config.xml allows test mode; --test-mode is for whoever starts the game by hand.
 void readStartupKeys(const CommandLine& options)
 {
-    GcheatTests = options.testMode() || startupKeyHeld('L');
+    GcheatTests = options.testMode() || (Gconfig.cheating && startupKeyHeld('L'));
     if (GcheatTests)
         GLog.writelf("test mode on");
 }
@@ -70,6 +73,7 @@ int main(int argc, char** argv)
     Gexepath = folders.dataFolder().c_str();
     openLog(folders);
     readConfig(folders.configFile().c_str());
+    GinstallToken = installToken(folders.installTokenFile());
     Gresolucao = irr::core::dimension2d<irr::u32>(Gconfig.res_x, Gconfig.res_y);
     Gblood = true;
     StartupEngine();

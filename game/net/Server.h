@@ -10,6 +10,11 @@
 
 // Each request waits for the quiz server at most `timeout` for connecting and for each read.
 
+// This install's own token (platform/installtoken), sent as "install" with every request that logs on, so
+// that the server lets this game log on as a name it logged on as before even while a guesser has that
+// name locked. Empty: not sent, and the requests are those of the protocol as it was.
+extern std::string GinstallToken;
+
 // Opens the CONNECT tunnel through the proxy the client is connected to.
 bool proxy_conexion(SocketClient* client);
 // The whole reply, headers included; empty on any failure. Failures and refusals are logged with their cause.
@@ -24,10 +29,11 @@ Question readQuestion(const std::string& body);
 // The question of the reply, made the one on show (GquestionType, GquestionID, GquestionText).
 // Raises GameError on failure or on a malformed reply.
 Question askQuestion(int id, std::chrono::milliseconds timeout = SocketClient::defaultTimeout);
-// The first line of the reply body, or "outch" on any failure.
+// The first line of the reply body; "outch" on any failure, a status other than 200 included.
 std::string sendAnswer(const std::string& id, const std::string& resposta,
                        std::chrono::milliseconds timeout = SocketClient::defaultTimeout);
-// The verdict's tab-separated fields; field 0 is "1" for a right answer, "outch" on failure.
+// The verdict's tab-separated fields; field 0 is "1" for a right answer, "0" for a wrong one, and "outch"
+// when no verdict came (a failure, a server error, a reply whose field 0 is neither).
 std::vector<std::string> sayAnswer(const std::string& resposta,
                                    std::chrono::milliseconds timeout = SocketClient::defaultTimeout);
 // The fields of a verdict line as sayAnswer gives them: never none.

@@ -390,7 +390,7 @@ TEST(MissionTable, EveryWayLeadsToARowAndEachRowHasItsOwnNameForTheTeacher)
 
 TEST(SceneryListLoad, AListThatCannotBeOpenedEndsTheGameWithItsName)
 {
-    EXPECT_EXIT(load_collectables("/nowhere/lista.txt"), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(load_collectables("/nowhere/lista.txt"), ::testing::ExitedWithCode(1), "");
     // (the reason goes to the console and the log, which a child process keeps to itself)
 }
 

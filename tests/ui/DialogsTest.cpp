@@ -191,5 +191,5 @@ TEST_F(DialogsFontTest, MissingFontEndsTheGameWithItsPath)
             dup2(fileno(stderr), fileno(stdout));
             GDialogs.createDialogs();
         },
-        ::testing::ExitedWithCode(0), "font not found: .*/media/fontcalibri10.png");
+        ::testing::ExitedWithCode(1), "font not found: .*/media/fontcalibri10.png");
 }

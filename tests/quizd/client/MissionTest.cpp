@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <sstream>
 
@@ -118,6 +119,34 @@ TEST_F(MissionTest, ANoticeOfTheServerCostsNothingAndTheQuestionIsAskedAgainLate
     world.frame();
     EXPECT_TRUE(questionShown());
     EXPECT_NE(GquestionID, "0000");
+}
+
+// A quizd that cannot store the answer replies 500 with a body starting "0": no verdict, so no life lost.
+// Permissions do not stop the root these tests may run as, so the file is replaced under quizd instead,
+// which it answers the same way.
+TEST_F(MissionTest, AnAnswerTheServerCouldNotStoreCostsNothingAndTheQuestionIsAskedAgain)
+{
+    askAtTheComputer();
+    ASSERT_TRUE(world.questionOnShow());
+    std::filesystem::copy_file(path_, path_ + ".copia");
+    std::filesystem::rename(path_ + ".copia", path_);
+    world.answer("errado");
+    world.frame();
+    EXPECT_NE(log.str().find(" 500 "), std::string::npos);
+    EXPECT_FALSE(world.questionOnShow());
+    ASSERT_NE(_Mensagem, nullptr);
+    EXPECT_NE(std::wstring(_Mensagem).find(L"servidor de questoes"), std::wstring::npos);
+    EXPECT_EQ(GmainCamera->getLife(), 100);
+    EXPECT_EQ(state(), 4);
+
+    // Asked again as a failed fetch is: quizd, still without its file, says so in a notice.
+    world.closeMessage();
+    world.advance(Story::retryDelay);
+    world.frame();
+    ASSERT_TRUE(world.questionOnShow());
+    EXPECT_EQ(GquestionID, "0000");
+    EXPECT_NE(GquestionText.find("problemas"), std::string::npos);
+    EXPECT_EQ(GmainCamera->getLife(), 100);
 }
 
 TEST_F(MissionTest, AServerThatIsGoneIsSaidOnScreenAndAskedAgainAfterAFewSeconds)
