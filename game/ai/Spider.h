@@ -1,4 +1,4 @@
-// The creature: a textured sphere that cries while it runs and strikes with a short ray.
+// The creature: an eight-legged beast that cries while it runs and strikes with a short ray.
 #pragma once
 
 #include "ai/NPC.h"
@@ -21,6 +21,7 @@ public:
 
 private:
     const char* kind() const override { return "Spider"; }
+    void facePlayer();
     Sound* _ssnd = nullptr;
     StrikeClock _strikes;
 };
