@@ -83,9 +83,9 @@ void Spider::facePlayer()
 void Spider::run()
 {
     GLog.writelf("Spider::run");
-    if (!_ssnd && GSound && GmainCamera) {
-        _ssnd = GSound->play3D((Gexepath + "\\media\\Sound\\monster.wav").c_str(),
-                               GmainCamera->getNode()->getPosition(), true, true, false);
+    if (!_ssnd && GSound) {
+        _ssnd = GSound->play3D((Gexepath + "\\media\\Sound\\monster.wav").c_str(), getPosition(), true, true,
+                               false);
         if (_ssnd) {
             _ssnd->setMinDistance(500);
             _ssnd->setIsPaused(false);
@@ -93,6 +93,14 @@ void Spider::run()
         GSound->update();
     }
     NPC::run();
+}
+
+// The cry comes from where the spider walks.
+void Spider::exec()
+{
+    NPC::exec();
+    if (_ssnd)
+        _ssnd->setPosition(getPosition());
 }
 
 // A ray of 100 units along the spider's facing; the first thing it meets takes the blow, so a wall

@@ -16,6 +16,7 @@ public:
     void configMovement() override;
     void attack() override;
     void run() override;
+    void exec() override;
 
     bool isCrying() const { return _ssnd != nullptr; }
 

@@ -5,6 +5,7 @@
 
 #include "messaging/Blackboard.h"
 #include "platform/LogFile.h"
+#include "platform/SoundEngine.h"
 #include "platform/nativepath.h"
 #include "player/Arma.h"
 #include "player/PlayerBody.h"
@@ -157,6 +158,15 @@ void Camera::collided(Collidable*)
     m.rotateVect(back);
     back *= irr::core::vector3df(1, 0, 1);
     _node->setPosition(back + _node->getAbsolutePosition());
+}
+
+void Camera::exec()
+{
+    if (GSound) {
+        _node->updateAbsolutePosition();
+        GSound->placeListener(_node->getAbsolutePosition(), _node->getTarget() - _node->getAbsolutePosition());
+    }
+    drawStatus();
 }
 
 void Camera::drawStatus()

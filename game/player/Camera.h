@@ -36,7 +36,8 @@ public:
     void gotShoot(int dmg, irr::core::vector3df pos, irr::core::vector3df angulo) override;
     void collided(Collidable* who) override;
     bool ownsNode(irr::scene::ISceneNode* node) override;
-    void exec() override { drawStatus(); }
+    // The ears follow the eye; then the status is drawn.
+    void exec() override;
 
     void trigger() { _trigger = true; }
     void switchArma(bool acima);

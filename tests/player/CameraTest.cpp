@@ -302,8 +302,6 @@ TEST_F(CameraTest, OwnShotsAndHandPassThroughTheBody)
     EXPECT_TRUE(player->getBody()->isVisible());
 
     give<NoWeapon>();
-    player->getNode()->setPosition(vector3df(0, -8, 0));
-    settle();
     player->trigger();
     player->shoot();
     EXPECT_EQ(ahead->messages, std::vector<int>{8});
