@@ -169,11 +169,13 @@ void Camera::exec()
     drawStatus();
 }
 
+// Life and ammunition stay in view under any message.
 void Camera::drawStatus()
 {
     const ScreenMessage message = _message ? _message() : ScreenMessage();
+    mealBar->set(getLife());
     mealBar->printBar(GDriver, message);
-    if (message.text || !_fontStatus)
+    if (!_fontStatus)
         return;
     const int h = screenHeight();
     const irr::core::stringw life(static_cast<int>(getLife()));

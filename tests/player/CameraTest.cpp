@@ -318,14 +318,24 @@ TEST_F(CameraTest, SwordHurtsThePlayerItMeets)
     EXPECT_EQ(player->getLife(), 50);
 }
 
-TEST_F(CameraTest, StatusBarKeepsItsSizeAndTheBandIsCentred)
+TEST_F(CameraTest, StatusBarLengthFollowsTheLifeAndTheBandIsCentred)
 {
     StatusBar* bar = player->getMealBar();
     EXPECT_EQ(bar->getStatus(), 500);
-    player->feed(50);
-    EXPECT_EQ(bar->getStatus(), 250);
-    player->feed(33);
-    EXPECT_EQ(bar->getStatus(), 165);
+    EXPECT_EQ(bar->length(), 200);
+    const struct {
+        float life;
+        long status;
+        int length;
+    } cases[] = {{50, 250, 100}, {33, 165, 66}, {0, 0, 0}, {-8, -40, 0}, {100, 500, 200}};
+    for (const auto& c : cases) {
+        player->feed(static_cast<long>(c.life));
+        EXPECT_EQ(bar->getStatus(), c.status) << c.life;
+        EXPECT_EQ(bar->length(), c.length) << c.life;
+    }
+    player->injure(40);
+    player->drawStatus();
+    EXPECT_EQ(bar->length(), 120) << "drawn as the life stands";
     EXPECT_EQ(StatusBar::messageBand(irr::core::dimension2du(800, 600)), irr::core::recti(1, 200, 799, 400));
     EXPECT_EQ(StatusBar::messageBand(irr::core::dimension2du(700, 501)), irr::core::recti(1, 150, 699, 350));
 }
