@@ -17,6 +17,8 @@ irr::SKeyMap Camera::keyMap[9];
 namespace {
 
 const irr::video::SColor figureColour(255, 128, 255, 0);
+const irr::video::SColor crosshairColour(255, 240, 240, 240);
+const irr::video::SColor crosshairRim(255, 20, 20, 20);
 
 int screenWidth()
 {
@@ -175,6 +177,8 @@ void Camera::drawStatus()
     const ScreenMessage message = _message ? _message() : ScreenMessage();
     mealBar->set(getLife());
     mealBar->printBar(GDriver, message);
+    if (armaPrincipal && armaPrincipal->aims() && !message.holdsGame)
+        drawCrosshair();
     if (!_fontStatus)
         return;
     const int h = screenHeight();
@@ -182,6 +186,18 @@ void Camera::drawStatus()
     _fontStatus->draw(life, irr::core::recti(30, h - 40, screenWidth(), h), figureColour);
     const irr::core::stringw municao(municaoText(armaPrincipal).c_str());
     _fontStatus->draw(municao, irr::core::recti(screenWidth() - 100, h - 40, screenWidth(), h), figureColour);
+}
+
+// A small cross at the middle of the view, light with a dark rim, seen on any wall.
+void Camera::drawCrosshair()
+{
+    const irr::core::position2di c(screenWidth() / 2, screenHeight() / 2);
+    for (const auto& [colour, rim] : {std::pair{crosshairRim, 1}, std::pair{crosshairColour, 0}}) {
+        GDriver->draw2DRectangle(colour, irr::core::recti(c.X - 9 - rim, c.Y - 1 - rim, c.X - 3 + rim, c.Y + 1 + rim));
+        GDriver->draw2DRectangle(colour, irr::core::recti(c.X + 3 - rim, c.Y - 1 - rim, c.X + 9 + rim, c.Y + 1 + rim));
+        GDriver->draw2DRectangle(colour, irr::core::recti(c.X - 1 - rim, c.Y - 9 - rim, c.X + 1 + rim, c.Y - 3 + rim));
+        GDriver->draw2DRectangle(colour, irr::core::recti(c.X - 1 - rim, c.Y + 3 - rim, c.X + 1 + rim, c.Y + 9 + rim));
+    }
 }
 
 void Camera::feed(long n)

@@ -44,6 +44,7 @@ public:
     void trocarArma(Arma* a);
     void setColision(irr::scene::ITriangleSelector* selector);
     void drawStatus();
+    void drawCrosshair();
     void feed(long n);
     StatusBar* getMealBar() { return mealBar.get(); }
 

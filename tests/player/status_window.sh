@@ -1,4 +1,4 @@
-# The status in a real window: the red bar with life and ammunition, which stay in view under a hint
+# The status in a real window: the red bar with life and ammunition and the rifle's crosshair, which stay in view under a hint
 # line shown at the top with how to close it, and under a message box's grey band 200 pixels high across
 # the middle of the screen.
 source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
@@ -35,6 +35,7 @@ show() {
 show none
 [ "$(rgb status-none 100 595)" = "255,0,0" ] || fail "no red bar"
 [ "$(count status-none $FIGURES $GREEN)" -gt 150 ] || fail "no life and ammunition figures"
+[ "$(rgb status-none 400 294)" = "240,240,240" ] || fail "no crosshair with the rifle in hand"
 close_window "$win"
 expect_status 0 "the status window"
 
