@@ -152,8 +152,39 @@ void Camera::gotShoot(int dmg, irr::core::vector3df, irr::core::vector3df)
     injure(static_cast<irr::u32>(dmg));
 }
 
+// An item he picks up lets him walk on; furniture stops him at its edge; anything else pushes him back.
+void Camera::collided(Collidable* who)
+{
+    switch (who ? who->touchForPlayer() : Touch::pushBack) {
+    case Touch::passThrough:
+        return;
+    case Touch::stop:
+        stopAtEdgeOf(who);
+        return;
+    case Touch::pushBack:
+        pushBack();
+        return;
+    }
+}
+
+// Out to the edge of the touch, level, on the side he came from: the next sweep finds them apart.
+void Camera::stopAtEdgeOf(Collidable* who)
+{
+    const irr::core::vector3df at = _node->getPosition();
+    irr::core::vector3df away = at - who->getPosition();
+    away.Y = 0;
+    const irr::f32 edge = (_collisionRange + who->getCollisionRange()) * 0.5f + 1;
+    if (away.getLength() >= edge)
+        return;
+    if (away.getLengthSQ() < 1e-6f)
+        away = irr::core::vector3df(0, 0, -1);
+    away.setLength(edge);
+    const irr::core::vector3df centre = who->getPosition();
+    _node->setPosition(irr::core::vector3df(centre.X + away.X, at.Y, centre.Z + away.Z));
+}
+
 // Straight back from where the player looks, level: shorter the more he looks up or down.
-void Camera::collided(Collidable*)
+void Camera::pushBack()
 {
     irr::core::matrix4 m = _node->getAbsoluteTransformation();
     irr::core::vector3df back(0, 0, -20);

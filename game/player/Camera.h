@@ -45,6 +45,8 @@ public:
     void setColision(irr::scene::ITriangleSelector* selector);
     void drawStatus();
     void drawCrosshair();
+    void stopAtEdgeOf(Collidable* who);
+    void pushBack();
     void feed(long n);
     StatusBar* getMealBar() { return mealBar.get(); }
 

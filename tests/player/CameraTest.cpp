@@ -210,6 +210,43 @@ TEST_F(CameraTest, BumpingPushesStraightBackLevel)
     }
 }
 
+// Something the player touches, of a given kind of touch and a collision range of 100.
+class Touched : public Target {
+public:
+    Touched(vector3df at, Touch touch) : Target(at, 10), _touch(touch) { _collisionRange = 100; }
+    Touch touchForPlayer() const override { return _touch; }
+
+private:
+    Touch _touch;
+};
+
+TEST_F(CameraTest, AnItemLetsThePlayerOnAndFurnitureStopsHimAtItsEdge)
+{
+    struct Case {
+        const char* name;
+        Collidable::Touch touch;
+        vector3df object;
+        vector3df end;
+    };
+    // The player stands at (100, 50, -200) looking along +Z; the touch reaches (75 + 100) / 2 units.
+    const Case cases[] = {
+        {"an item", Collidable::Touch::passThrough, {100, 0, -170}, {100, 50, -200}},
+        {"furniture ahead", Collidable::Touch::stop, {100, 0, -170}, {100, 50, -258.5f}},
+        {"furniture to the side", Collidable::Touch::stop, {40, 0, -200}, {128.5f, 50, -200}},
+        {"a monster", Collidable::Touch::pushBack, {100, 0, -170}, {100, 50, -220}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        stand(vector3df(100, 50, -200));
+        Touched object(c.object, c.touch);
+        player->collided(&object);
+        const vector3df end = player->getNode()->getPosition();
+        EXPECT_NEAR(end.X, c.end.X, 0.01);
+        EXPECT_NEAR(end.Y, c.end.Y, 0.01);
+        EXPECT_NEAR(end.Z, c.end.Z, 0.01);
+    }
+}
+
 TEST_F(CameraTest, KillingHitCapturesThePlayerOnce)
 {
     int captured = 0;
