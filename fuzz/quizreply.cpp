@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include "net/Server.h"
-#include "net/Socket.h"
 #include "platform/LogFile.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
@@ -17,6 +16,8 @@
 
 namespace {
 
+// A reply the fuzzer cuts short is waited for no longer than this.
+const std::chrono::milliseconds replyWait{2000};
 int listener = -1;
 
 void listenOnLoopback()
@@ -71,7 +72,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     // The client's failure messages go to the console; the fuzzer's own go to stderr.
     if (!std::freopen("/dev/null", "w", stdout))
         std::abort();
-    Socket::setTimeout(2000);
     listenOnLoopback();
     return 0;
 }
@@ -80,13 +80,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string reply(reinterpret_cast<const char*>(data), size);
     withReply(reply, [] {
-        askQuestion(-1);
+        askQuestion(-1, replyWait);
         if (GquestionID.size() != 4)
             __builtin_trap();
     });
     GquestionID = "0001";
     withReply(reply, [] {
-        if (sayAnswer("resposta").empty())
+        if (sayAnswer("resposta", replyWait).empty())
             __builtin_trap();
     });
     return 0;

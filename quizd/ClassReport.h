@@ -24,7 +24,10 @@ struct StudentRow {
 struct QuestionRow {
     long id = 0;
     std::string text;
+    long version = 1;
+    bool retired = false;
     long tries = 0;
+    long earlierTries = 0; // of those, given to a version before a fix
     long students = 0;                                     // students who tried it
     long rightFirstTry = 0;                                // of those, right at their first try
     std::vector<std::pair<std::string, long>> commonWrong; // most frequent first, at most three
@@ -33,7 +36,8 @@ struct QuestionRow {
 struct AttemptRow {
     std::string when;
     long questionId = 0;
-    std::string questionText;
+    std::string questionText; // of the version answered
+    bool earlierVersion = false; // the question was fixed since
     std::string answer;
     bool right = false;
 };
@@ -42,14 +46,14 @@ class ClassReport {
 public:
     explicit ClassReport(QuizStore& store) : store_(store) {}
 
-    long bankSize();
+    long bankSize(); // the questions still asked
     std::vector<StudentRow> students();
     std::vector<QuestionRow> questions();
     std::optional<std::string> studentName(long userId);
     std::vector<AttemptRow> attempts(long userId); // oldest first
 
     // An answer as the student saw it: ticked positions become the alternatives' texts.
-    std::string shownAnswer(long userId, long questionId, const std::string& answer);
+    std::string shownAnswer(long userId, long questionId, long version, const std::string& answer);
 
 private:
     QuizStore& store_;

@@ -2,6 +2,7 @@
 #include "Commands.h"
 
 #include "ClassList.h"
+#include "CsvQuestionImport.h"
 #include "GameConfig.h"
 #include "GiftParser.h"
 #include "HttpServer.h"
@@ -10,6 +11,9 @@
 #include "codepage.h"
 
 #include <malloc.h>
+
+#include <cctype>
+#include <map>
 
 #include <csignal>
 #include <cstdlib>
@@ -54,7 +58,8 @@ int Commands::usage(std::ostream& to, int status)
 {
     to << "uso:\n"
           "  quizd init BANCO.db\n"
-          "  quizd import BANCO.db ARQUIVO.gift...\n"
+          "  quizd import BANCO.db ARQUIVO.gift|PLANILHA.csv...\n"
+          "                                           (CSV: pergunta, certa(s) com |, erradas; tudo ou nada)\n"
           "  quizd adduser BANCO.db USUARIO SENHA\n"
           "  quizd addusers BANCO.db TURMA.csv        (linhas usuario,senha; tudo ou nada)\n"
           "  quizd addteacher BANCO.db NOME SENHA     (conta da pagina do professor)\n"
@@ -129,6 +134,10 @@ int Commands::import(const std::string& db, const std::vector<std::string>& file
             ++failures;
             continue;
         }
+        if (isCsv(file)) {
+            failures += importCsv(store, file, text);
+            continue;
+        }
         GiftParser::Result parsed = GiftParser().parse(text);
         for (const ImportProblem& p : parsed.problems)
             err_ << file << ":" << p.line << ": questao ignorada: " << p.message << "\n";
@@ -138,6 +147,32 @@ int Commands::import(const std::string& db, const std::vector<std::string>& file
         if (parsed.questions.empty()) ++failures;
     }
     return failures ? 1 : 0;
+}
+
+bool Commands::isCsv(const std::string& file)
+{
+    std::string end = file.size() >= 4 ? file.substr(file.size() - 4) : "";
+    for (char& c : end) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return end == ".csv";
+}
+
+// A spreadsheet goes in whole or not at all, as on the teacher's page.
+int Commands::importCsv(QuizStore& store, const std::string& file, const std::string& bytes)
+{
+    CsvQuestionImport::Result parsed = CsvQuestionImport::parse(bytes);
+    for (const CsvQuestionImport::Problem& p : parsed.problems) err_ << file << ":" << p.line << ": " << p.message << "\n";
+    if (!parsed.problems.empty()) {
+        err_ << file << ": nenhuma questao gravada; corrija a planilha e rode de novo\n";
+        return 1;
+    }
+    std::map<std::string, int> kinds;
+    for (const CsvQuestionImport::Row& r : parsed.rows) ++kinds[r.kind];
+    ImportCount count = store.importQuestions(parsed.questions);
+    out_ << file << ": " << count.added << " questoes novas, " << count.updated << " atualizadas (";
+    for (auto it = kinds.begin(); it != kinds.end(); ++it)
+        out_ << (it == kinds.begin() ? "" : ", ") << it->first << " " << it->second;
+    out_ << ")\n";
+    return 0;
 }
 
 int Commands::addUser(const std::string& db, const std::string& name, const std::string& password)

@@ -2,9 +2,12 @@
 #pragma once
 #include <iosfwd>
 #include <string>
+#include <string>
 #include <vector>
 
 namespace quizd {
+
+class QuizStore;
 
 class Commands {
 public:
@@ -16,6 +19,8 @@ private:
     int usage(std::ostream& to, int status);
     int init(const std::string& db);
     int import(const std::string& db, const std::vector<std::string>& files);
+    static bool isCsv(const std::string& file);
+    int importCsv(QuizStore& store, const std::string& file, const std::string& bytes);
     int addUser(const std::string& db, const std::string& name, const std::string& password);
     int addTeacher(const std::string& db, const std::string& name, const std::string& password);
     int addUsers(const std::string& db, const std::string& csvFile);

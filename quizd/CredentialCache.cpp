@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace quizd {
 
@@ -13,8 +14,8 @@ namespace {
 const std::size_t kMaxEntries = 100000; // bounds memory against a flood of made-up names
 }
 
-CredentialCache::CredentialCache(std::chrono::seconds lifetime)
-    : lifetime_(lifetime), secret_(32, '\0'), sha256_(EVP_MD_fetch(nullptr, "SHA256", nullptr))
+CredentialCache::CredentialCache(std::chrono::seconds lifetime, SteadyNow now)
+    : lifetime_(lifetime), now_(std::move(now)), secret_(32, '\0'), sha256_(EVP_MD_fetch(nullptr, "SHA256", nullptr))
 {
     if (!sha256_) throw std::runtime_error("SHA-256 indisponivel");
     if (RAND_bytes(reinterpret_cast<unsigned char*>(&secret_[0]), int(secret_.size())) != 1)
@@ -43,7 +44,7 @@ std::optional<long> CredentialCache::lookup(const std::string& username, const s
     std::lock_guard<std::mutex> lock(mutex_);
     auto it = entries_.find(k);
     if (it == entries_.end()) return std::nullopt;
-    if (it->second.expires < Clock::now()) {
+    if (it->second.expires < now_()) {
         entries_.erase(it);
         return std::nullopt;
     }
@@ -58,7 +59,7 @@ void CredentialCache::remember(const std::string& username, const std::string& p
     // A refusal is kept briefly: long enough to spare the hash when the game repeats a request, short
     // enough that a student added a moment later is let in.
     std::chrono::seconds keep = userIdOrMinusOne < 0 ? std::min(lifetime_, std::chrono::seconds(5)) : lifetime_;
-    entries_[k] = {userIdOrMinusOne, Clock::now() + keep};
+    entries_[k] = {userIdOrMinusOne, now_() + keep};
 }
 
 }

@@ -3,6 +3,8 @@
 #pragma once
 #include <openssl/types.h>
 
+#include "SteadyClock.h"
+
 #include <chrono>
 #include <mutex>
 #include <optional>
@@ -14,7 +16,8 @@ namespace quizd {
 class CredentialCache {
 public:
     using Clock = std::chrono::steady_clock;
-    explicit CredentialCache(std::chrono::seconds lifetime = std::chrono::seconds(60));
+    static constexpr std::chrono::seconds defaultLifetime{60};
+    explicit CredentialCache(std::chrono::seconds lifetime = defaultLifetime, SteadyNow now = Clock::now);
     ~CredentialCache();
     CredentialCache(const CredentialCache&) = delete;
     CredentialCache& operator=(const CredentialCache&) = delete;
@@ -30,6 +33,7 @@ private:
         Clock::time_point expires;
     };
     std::chrono::seconds lifetime_;
+    SteadyNow now_;
     std::string secret_;
     EVP_MD* sha256_; // fetched once: a fetch per request costs more than the digest
     std::mutex mutex_;

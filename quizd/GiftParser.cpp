@@ -5,7 +5,6 @@
 #include "codepage.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <iterator>
 #include <optional>
@@ -14,7 +13,6 @@
 namespace quizd {
 namespace {
 
-const std::size_t kMaxTextBytes = 511; // the game's windows show at most this much of a text
 const std::size_t kMaxAnswers = 100;   // far more than any real question; bounds the work per question
 
 std::string trim(const std::string& s)
@@ -229,27 +227,12 @@ private:
     Question& q_;
 };
 
-// Why a text cannot go on the wire, or "" when it can.
-std::string wireProblem(const std::string& utf8)
-{
-    std::string bytes;
-    long bad = 0;
-    if (!utf8ToCp1252(utf8, bytes, bad)) {
-        if (bad < 0) return "texto nao e UTF-8 valido";
-        char code[24];
-        std::snprintf(code, sizeof code, "U+%04lX", bad);
-        return std::string("caractere fora de Windows-1252: ") + code;
-    }
-    if (bytes.size() > kMaxTextBytes) return "texto com mais de " + std::to_string(kMaxTextBytes) + " bytes";
-    return "";
-}
-
 // Every text the game will show must exist in Windows-1252 and fit the game's buffers.
 std::string checkCodePage(const Question& q)
 {
-    std::string problem = wireProblem(q.text);
+    std::string problem = checkGameText(q.text).message();
     for (const std::string& alternative : q.alternatives)
-        if (problem.empty()) problem = wireProblem(alternative);
+        if (problem.empty()) problem = checkGameText(alternative).message();
     return problem;
 }
 

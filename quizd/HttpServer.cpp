@@ -115,7 +115,8 @@ unsigned descriptorRoom()
 }
 
 HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& options, std::ostream& log)
-    : databasePath_(databasePath), log_(log), site_(gate_, std::chrono::seconds(options.sessionSeconds)),
+    : databasePath_(databasePath), log_(log), credentials_(CredentialCache::defaultLifetime, options.now),
+      site_(gate_, std::chrono::seconds(options.sessionSeconds), options.now),
       guard_(std::chrono::seconds(options.deadlineSeconds), std::min(options.maxConnections, descriptorRoom() * 3 / 4),
              options.maxPerAddress)
 {

@@ -31,6 +31,8 @@ struct ServerOptions {
     // keeps one machine from taking every place.
     unsigned maxPerAddress = 256;
     unsigned sessionSeconds = 8 * 3600; // a teacher's log-in
+    // The time teachers' sessions and remembered log-ons expire by.
+    SteadyNow now = std::chrono::steady_clock::now;
 };
 
 class HttpServer {

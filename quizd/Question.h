@@ -22,6 +22,8 @@ struct Question {
     std::vector<std::string> acceptedTexts; // Text kind
     std::vector<NumberRange> acceptedNumbers;
     bool shuffle = true; // true/false keeps "Verdadeiro", "Falso" in place
+    long version = 1;    // a fix makes a new version; answers keep the one they were given to
+    bool retired = false; // no longer asked; its answers stay
 };
 
 // The most check boxes the game's choice window has.

@@ -71,6 +71,28 @@ void decodeAnswers(Question& q, const std::string& answers)
     }
 }
 
+// Columns: id, kind, text, alternatives, answers, shuffle, version, retired.
+Question questionFrom(const Statement& row)
+{
+    Question q;
+    q.id = long(row.integer(0));
+    q.kind = Kind(row.text(1).at(0));
+    q.text = row.text(2);
+    q.alternatives = split(row.text(3));
+    q.shuffle = row.integer(5) != 0;
+    decodeAnswers(q, row.text(4));
+    q.version = long(row.integer(6));
+    q.retired = row.integer(7) != 0;
+    return q;
+}
+
+std::vector<int> orderFrom(const std::string& text)
+{
+    std::vector<int> order;
+    for (const std::string& p : split(text)) order.push_back(std::atoi(p.c_str()));
+    return order;
+}
+
 std::vector<int> shuffledOrder(const Question& q)
 {
     std::vector<int> order(q.alternatives.size());
@@ -124,6 +146,7 @@ void QuizStore::createSchema()
             value INTEGER NOT NULL);
     )");
     createTeachers();
+    addVersions();
 }
 
 // Teachers sign in to the web page only; students never do, so the two live apart.
@@ -141,6 +164,41 @@ void QuizStore::checkSchema()
         throw DatabaseError("o banco nao foi preparado: rode 'quizd init' nele primeiro");
     Statement teachers = db_.prepare("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='teachers'");
     if (teachers.step() && teachers.integer(0) == 0) createTeachers(); // a database from before the web page
+    addVersions();
+}
+
+// A database from before the bank's editor: each question so far is its own first version, asked, and
+// every answer was given to that version.
+void QuizStore::addVersions()
+{
+    auto present = [this] {
+        Statement s = db_.prepare("SELECT count(*) FROM pragma_table_info('questions') WHERE name = 'version'");
+        return s.step() && s.integer(0) == 1;
+    };
+    if (present()) return;
+    Transaction t(db_);
+    if (present()) return; // another quizd upgraded it meanwhile
+    db_.exec(R"(
+        ALTER TABLE questions ADD COLUMN version INTEGER NOT NULL DEFAULT 1;
+        ALTER TABLE questions ADD COLUMN retired INTEGER NOT NULL DEFAULT 0;
+        ALTER TABLE attempts ADD COLUMN question_version INTEGER NOT NULL DEFAULT 1;
+        CREATE TABLE question_versions(
+            question_id INTEGER NOT NULL REFERENCES questions(id),
+            version INTEGER NOT NULL,
+            kind TEXT NOT NULL,
+            text TEXT NOT NULL,
+            alternatives TEXT NOT NULL,
+            answers TEXT NOT NULL,
+            shuffle INTEGER NOT NULL,
+            PRIMARY KEY (question_id, version));
+        CREATE TABLE version_orders(
+            user_id INTEGER NOT NULL REFERENCES users(id),
+            question_id INTEGER NOT NULL REFERENCES questions(id),
+            version INTEGER NOT NULL,
+            display_order TEXT NOT NULL,
+            PRIMARY KEY (user_id, question_id, version));
+    )");
+    t.commit();
 }
 
 bool QuizStore::addUser(const std::string& username, const std::string& password)
@@ -244,12 +302,17 @@ ImportCount QuizStore::importQuestions(const std::vector<Question>& questions)
             .bind(5, q.shuffle ? 1 : 0)
             .step();
     }
-    // Servers keep the bank in memory and reload it when this number moves.
+    bumpBankVersion();
+    t.commit();
+    return count;
+}
+
+// Servers keep the bank in memory and reload it when this number moves.
+void QuizStore::bumpBankVersion()
+{
     db_.prepare("INSERT INTO meta(key, value) VALUES('bank_version', 1) "
                 "ON CONFLICT(key) DO UPDATE SET value = value + 1")
         .step();
-    t.commit();
-    return count;
 }
 
 void QuizStore::refreshBank()
@@ -258,15 +321,9 @@ void QuizStore::refreshBank()
     long long current = version.step() ? version.integer(0) : 0;
     if (current == bankVersion_) return;
     bank_.clear();
-    Statement s = db_.prepare("SELECT id, kind, text, alternatives, answers, shuffle FROM questions");
+    Statement s = db_.prepare("SELECT id, kind, text, alternatives, answers, shuffle, version, retired FROM questions");
     while (s.step()) {
-        Question q;
-        q.id = long(s.integer(0));
-        q.kind = Kind(s.text(1).at(0));
-        q.text = s.text(2);
-        q.alternatives = split(s.text(3));
-        q.shuffle = s.integer(5) != 0;
-        decodeAnswers(q, s.text(4));
+        Question q = questionFrom(s);
         bank_.emplace(q.id, q);
     }
     bankVersion_ = current;
@@ -301,7 +358,7 @@ std::optional<long> QuizStore::nextQuestionFor(long userId)
     };
     std::optional<long> best;
     for (const auto& entry : bank_)
-        if (!best || rank(entry.first) < rank(*best)) best = entry.first;
+        if (!entry.second.retired && (!best || rank(entry.first) < rank(*best))) best = entry.first;
     return best;
 }
 
@@ -310,9 +367,7 @@ std::optional<std::vector<int>> QuizStore::storedOrder(long userId, long questio
     Statement s = db_.prepare("SELECT display_order FROM presentations WHERE user_id = ?1 AND question_id = ?2");
     s.bind(1, userId).bind(2, questionId);
     if (!s.step()) return std::nullopt;
-    std::vector<int> order;
-    for (const std::string& p : split(s.text(0))) order.push_back(std::atoi(p.c_str()));
-    return order;
+    return orderFrom(s.text(0));
 }
 
 std::vector<int> QuizStore::displayOrder(long userId, const Question& q)
@@ -330,7 +385,8 @@ std::vector<int> QuizStore::displayOrder(long userId, const Question& q)
 
 void QuizStore::recordAttempt(long userId, long questionId, const std::string& answer, bool right)
 {
-    db_.prepare("INSERT INTO attempts(user_id, question_id, answer, is_right) VALUES(?1,?2,?3,?4)")
+    db_.prepare("INSERT INTO attempts(user_id, question_id, answer, is_right, question_version) "
+                "VALUES(?1,?2,?3,?4,(SELECT version FROM questions WHERE id = ?2))")
         .bind(1, userId)
         .bind(2, questionId)
         .bind(3, answer)
@@ -357,6 +413,73 @@ std::vector<StudentResult> QuizStore::results()
         out.push_back(r);
     }
     return out;
+}
+
+std::vector<Question> QuizStore::questions()
+{
+    refreshBank();
+    std::vector<Question> all;
+    for (const auto& entry : bank_) all.push_back(entry.second);
+    return all;
+}
+
+void QuizStore::fixQuestion(const Question& q)
+{
+    Transaction t(db_);
+    std::optional<Question> old = question(q.id);
+    if (!old) throw DatabaseError("a questao " + std::to_string(q.id) + " nao existe");
+    db_.prepare("INSERT OR REPLACE INTO question_versions(question_id, version, kind, text, alternatives, answers, "
+                "shuffle) SELECT id, version, kind, text, alternatives, answers, shuffle FROM questions WHERE id = ?1")
+        .bind(1, q.id)
+        .step();
+    db_.prepare("INSERT OR REPLACE INTO version_orders(user_id, question_id, version, display_order) "
+                "SELECT user_id, question_id, ?2, display_order FROM presentations WHERE question_id = ?1")
+        .bind(1, q.id)
+        .bind(2, old->version)
+        .step();
+    if (old->alternatives != q.alternatives || old->shuffle != q.shuffle)
+        db_.prepare("DELETE FROM presentations WHERE question_id = ?1").bind(1, q.id).step();
+    db_.prepare("UPDATE questions SET kind = ?2, text = ?3, alternatives = ?4, answers = ?5, shuffle = ?6, "
+                "version = version + 1 WHERE id = ?1")
+        .bind(1, q.id)
+        .bind(2, std::string(1, char(q.kind)))
+        .bind(3, q.text)
+        .bind(4, join(q.alternatives))
+        .bind(5, encodeAnswers(q))
+        .bind(6, q.shuffle ? 1 : 0)
+        .step();
+    bumpBankVersion();
+    t.commit();
+}
+
+void QuizStore::setRetired(long id, bool retired)
+{
+    Transaction t(db_);
+    db_.prepare("UPDATE questions SET retired = ?2 WHERE id = ?1").bind(1, id).bind(2, retired ? 1 : 0).step();
+    bumpBankVersion();
+    t.commit();
+}
+
+std::optional<Question> QuizStore::questionVersion(long id, long version)
+{
+    std::optional<Question> current = question(id);
+    if (current && current->version == version) return current;
+    Statement s = db_.prepare("SELECT question_id, kind, text, alternatives, answers, shuffle, version, 0 "
+                              "FROM question_versions WHERE question_id = ?1 AND version = ?2");
+    s.bind(1, id).bind(2, version);
+    if (!s.step()) return std::nullopt;
+    return questionFrom(s);
+}
+
+std::optional<std::vector<int>> QuizStore::orderOfVersion(long userId, long questionId, long version)
+{
+    std::optional<Question> current = question(questionId);
+    if (current && current->version == version) return storedOrder(userId, questionId);
+    Statement s = db_.prepare("SELECT display_order FROM version_orders WHERE user_id = ?1 AND question_id = ?2 "
+                              "AND version = ?3");
+    s.bind(1, userId).bind(2, questionId).bind(3, version);
+    if (!s.step()) return std::nullopt;
+    return orderFrom(s.text(0));
 }
 
 long QuizStore::countAttempts()

@@ -50,6 +50,14 @@ public:
     std::vector<int> displayOrder(long userId, const Question& q);
     void recordAttempt(long userId, long questionId, const std::string& answer, bool right);
 
+    // The bank's editor. A fix keeps the old version (and the orders students saw it in) for the
+    // answers already given to it; the game gets the new one from then on.
+    std::vector<Question> questions(); // by id, retired ones too
+    void fixQuestion(const Question& q);
+    void setRetired(long id, bool retired);
+    std::optional<Question> questionVersion(long id, long version);
+    std::optional<std::vector<int>> orderOfVersion(long userId, long questionId, long version);
+
     std::vector<StudentResult> results();
     long countAttempts();
     Database& database() { return db_; }
@@ -58,7 +66,9 @@ private:
     void createSchema();
     void checkSchema();
     void createTeachers();
+    void addVersions();
     void refreshBank();
+    void bumpBankVersion();
     Database db_;
     long long bankVersion_ = -1;
     std::map<long, Question> bank_; // the questions table, read again only after an import

@@ -49,11 +49,11 @@ const char* kindName(Kind kind)
     }
 }
 
-std::string tokenField(const std::string& formToken)
-{
-    return "<input type=\"hidden\" name=\"token\" value=\"" + TeacherPages::escape(formToken) + "\">";
 }
 
+std::string TeacherPages::tokenField(const std::string& formToken)
+{
+    return "<input type=\"hidden\" name=\"token\" value=\"" + escape(formToken) + "\">";
 }
 
 std::string TeacherPages::escape(const std::string& text)
@@ -140,26 +140,6 @@ std::string TeacherPages::classAtAGlance(const std::string& formToken, const std
                 "<meta http-equiv=\"refresh\" content=\"" + std::to_string(refreshSeconds) + "\">");
 }
 
-std::string TeacherPages::questions(const std::string& formToken, const std::vector<QuestionRow>& rows)
-{
-    std::string body = "<table id=\"questoes\"><tr><th>Nº</th><th>Questão</th><th>Tentativas</th>"
-                       "<th>Certas na 1ª tentativa</th><th>Respostas erradas mais comuns</th></tr>";
-    for (const QuestionRow& q : rows) {
-        std::string share = "-";
-        if (q.students > 0)
-            share = number(q.rightFirstTry * 100 / q.students) + "% (" + number(q.rightFirstTry) + " de " +
-                    number(q.students) + ")";
-        std::string wrong;
-        for (const auto& [text, n] : q.commonWrong)
-            wrong += "<div>" + escape(text) + " <span class=\"note\">(" + number(n) + "×)</span></div>";
-        body += "<tr><td class=\"n\">" + number(q.id) + "</td><td>" + escape(q.text) + "</td><td class=\"n\">" +
-                number(q.tries) + "</td><td class=\"n\">" + share + "</td><td>" + wrong + "</td></tr>";
-    }
-    if (rows.empty())
-        body += "<tr><td colspan=\"5\" class=\"note\">Nenhuma questão: importe um arquivo GIFT em Gerenciar.</td></tr>";
-    return page("Questões", formToken, body + "</table>");
-}
-
 std::string TeacherPages::student(const std::string& formToken, const std::string& name,
                                   const std::vector<AttemptRow>& rows)
 {
@@ -170,7 +150,9 @@ std::string TeacherPages::student(const std::string& formToken, const std::strin
     int k = 0;
     for (const AttemptRow& a : rows)
         body += "<tr><td class=\"n\">" + std::to_string(++k) + "</td><td>" + when(a.when) + "</td><td>" +
-                number(a.questionId) + ": " + escape(a.questionText) + "</td><td>" + escape(a.answer) + "</td><td>" +
+                number(a.questionId) + ": " + escape(a.questionText) +
+                (a.earlierVersion ? " <span class=\"note\">(versão anterior à correção)</span>" : "") +
+                "</td><td>" + escape(a.answer) + "</td><td>" +
                 (a.right ? "<span class=\"ok\">certa</span>" : "<span class=\"bad\">errada</span>") + "</td></tr>";
     if (rows.empty()) body += "<tr><td colspan=\"5\" class=\"note\">Nenhuma resposta ainda.</td></tr>";
     return page("Aluno " + name, formToken, body + "</table>");

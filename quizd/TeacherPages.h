@@ -13,11 +13,14 @@ namespace quizd {
 class TeacherPages {
 public:
     static std::string escape(const std::string& text);
+    // A whole page: its header, with the navigation once signed in (formToken not empty).
+    static std::string page(const std::string& title, const std::string& formToken, const std::string& body,
+                            const std::string& head = "");
+    static std::string tokenField(const std::string& formToken);
 
     static std::string logIn(const std::string& message);
     static std::string classAtAGlance(const std::string& formToken, const std::vector<StudentRow>& students,
                                       long bankSize, unsigned refreshSeconds);
-    static std::string questions(const std::string& formToken, const std::vector<QuestionRow>& rows);
     static std::string student(const std::string& formToken, const std::string& name,
                                const std::vector<AttemptRow>& rows);
     static std::string manage(const std::string& formToken, const std::string& message);
@@ -28,8 +31,6 @@ public:
     static std::string message(const std::string& title, const std::string& text, bool signedIn);
 
 private:
-    static std::string page(const std::string& title, const std::string& formToken, const std::string& body,
-                            const std::string& head = "");
     static std::string when(const std::string& isoUtc);
 };
 

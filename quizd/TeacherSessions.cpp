@@ -23,10 +23,10 @@ std::string TeacherSessions::randomToken()
 
 TeacherSessions::Session TeacherSessions::open(const std::string& teacher)
 {
-    Session s{randomToken(), randomToken(), teacher, Clock::now() + lifetime_};
+    Session s{randomToken(), randomToken(), teacher, now_() + lifetime_};
     std::lock_guard<std::mutex> lock(mutex_);
     for (auto it = sessions_.begin(); it != sessions_.end();)
-        it = it->second.expires <= Clock::now() ? sessions_.erase(it) : std::next(it);
+        it = it->second.expires <= now_() ? sessions_.erase(it) : std::next(it);
     sessions_[s.token] = s;
     return s;
 }
@@ -36,7 +36,7 @@ std::optional<TeacherSessions::Session> TeacherSessions::find(const std::string&
     std::lock_guard<std::mutex> lock(mutex_);
     auto it = sessions_.find(token);
     if (it == sessions_.end()) return std::nullopt;
-    if (it->second.expires <= Clock::now()) {
+    if (it->second.expires <= now_()) {
         sessions_.erase(it);
         return std::nullopt;
     }

@@ -1,11 +1,14 @@
 // Teachers' log-ins to the web page: a random session token (the cookie) and a random anti-forgery token
 // that every form carrying a change must send back. Both end together when the session expires.
 #pragma once
+#include "SteadyClock.h"
+
 #include <chrono>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 namespace quizd {
 
@@ -19,7 +22,10 @@ public:
         Clock::time_point expires;
     };
 
-    explicit TeacherSessions(std::chrono::seconds lifetime) : lifetime_(lifetime) {}
+    explicit TeacherSessions(std::chrono::seconds lifetime, SteadyNow now = Clock::now)
+        : lifetime_(lifetime), now_(std::move(now))
+    {
+    }
 
     Session open(const std::string& teacher);
     std::optional<Session> find(const std::string& token);
@@ -32,6 +38,7 @@ public:
 private:
     static std::string randomToken();
     std::chrono::seconds lifetime_;
+    SteadyNow now_;
     std::mutex mutex_;
     std::unordered_map<std::string, Session> sessions_;
 };

@@ -1,6 +1,8 @@
-// Routes: GET /entrar, POST /entrar; with a session GET /, /questoes, /aluno?id=N, /gerenciar,
-// /resultados.csv; with a session and its token POST /sair, /importar, /aluno, /turma.
+// Routes: GET /entrar, POST /entrar; with a session GET /, /aluno?id=N, /gerenciar, /resultados.csv;
+// with a session and its token POST /sair, /importar, /aluno, /turma; the bank's editor has its own.
 #include "TeacherSite.h"
+
+#include "BankEditor.h"
 
 #include "ClassList.h"
 #include "ClassReport.h"
@@ -29,6 +31,15 @@ WebReply html(int status, std::string body)
                  {"X-Content-Type-Options", "nosniff"},
                  {"X-Frame-Options", "DENY"},
                  {"Referrer-Policy", "no-referrer"}};
+    return r;
+}
+
+// A reply made elsewhere, with this site's headers in front of its own.
+WebReply secured(const WebReply& reply)
+{
+    WebReply r = html(reply.status, reply.body);
+    r.contentType = reply.contentType;
+    r.headers.insert(r.headers.end(), reply.headers.begin(), reply.headers.end());
     return r;
 }
 
@@ -127,7 +138,6 @@ WebReply TeacherSite::show(const WebRequest& request, const TeacherSessions::Ses
     const std::string& token = session.formToken;
     if (request.path == "/")
         return html(200, TeacherPages::classAtAGlance(token, report.students(), report.bankSize(), kRefreshSeconds));
-    if (request.path == "/questoes") return html(200, TeacherPages::questions(token, report.questions()));
     if (request.path == "/gerenciar") return html(200, TeacherPages::manage(token, ""));
     if (request.path == "/aluno") {
         std::optional<QueryString> query = QueryString::parse(request.target);
@@ -145,6 +155,7 @@ WebReply TeacherSite::show(const WebRequest& request, const TeacherSessions::Ses
         r.headers.emplace_back("Content-Disposition", "attachment; filename=\"resultados.csv\"");
         return r;
     }
+    if (std::optional<WebReply> editor = BankEditor(store, token).show(request)) return secured(*editor);
     return html(404, TeacherPages::message("Página não encontrada", "Essa página não existe.", true));
 }
 
@@ -171,6 +182,7 @@ WebReply TeacherSite::change(const WebRequest& request, const TeacherSessions::S
         return html(list.problems.empty() ? 200 : 422,
                     TeacherPages::classListReport(token, list.students.size(), list.problems));
     }
+    if (std::optional<WebReply> editor = BankEditor(store, token).change(request.path, form)) return secured(*editor);
     return html(404, TeacherPages::message("Página não encontrada", "Essa página não existe.", true));
 }
 

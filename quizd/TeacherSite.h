@@ -10,12 +10,16 @@
 
 #include <chrono>
 #include <string>
+#include <utility>
 
 namespace quizd {
 
 class TeacherSite {
 public:
-    TeacherSite(PasswordGate& gate, std::chrono::seconds sessionTime) : gate_(gate), sessions_(sessionTime) {}
+    TeacherSite(PasswordGate& gate, std::chrono::seconds sessionTime, SteadyNow now)
+        : gate_(gate), sessions_(sessionTime, std::move(now))
+    {
+    }
 
     // Throws when the store fails; the caller answers with failurePage.
     WebReply handle(const WebRequest& request, QuizStore& store);

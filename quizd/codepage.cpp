@@ -2,6 +2,7 @@
 #include "codepage.h"
 
 #include <cctype>
+#include <cstdio>
 
 #include "windows1252.h"
 
@@ -110,6 +111,39 @@ std::string foldForComparison(const std::string& utf8)
         appendUtf8(out, char32_t(c));
     }
     return out;
+}
+
+GameTextCheck checkGameText(const std::string& utf8)
+{
+    GameTextCheck check;
+    std::string bytes;
+    long bad = 0;
+    if (!utf8ToCp1252(utf8, bytes, bad)) {
+        check.problem = bad < 0 ? GameTextCheck::Problem::BrokenUtf8 : GameTextCheck::Problem::OutsideCodePage;
+        check.badChar = bad;
+        return check;
+    }
+    check.bytes = bytes.size();
+    if (check.bytes > kMaxGameTextBytes) check.problem = GameTextCheck::Problem::TooLong;
+    return check;
+}
+
+std::string GameTextCheck::message() const
+{
+    switch (problem) {
+    case Problem::None: return "";
+    case Problem::BrokenUtf8: return "texto não é UTF-8 válido";
+    case Problem::OutsideCodePage: {
+        char code[24];
+        std::snprintf(code, sizeof code, "U+%04lX", badChar);
+        std::string shown;
+        appendUtf8(shown, char32_t(badChar));
+        return "o jogo não mostra o caractere " + shown + " (" + code + ", fora de Windows-1252)";
+    }
+    default:
+        return "texto com " + std::to_string(bytes) + " bytes no jogo; o máximo é " +
+               std::to_string(kMaxGameTextBytes);
+    }
 }
 
 }

@@ -19,6 +19,19 @@ bool looksLikeUtf8(const std::string& bytes);
 // converted, UTF-8 is kept.
 std::string incomingText(const std::string& bytes);
 
+// What the game's windows show of a bank text: characters of Windows-1252 only, at most this many bytes.
+constexpr std::size_t kMaxGameTextBytes = 511;
+
+struct GameTextCheck {
+    enum class Problem { None, BrokenUtf8, OutsideCodePage, TooLong };
+    Problem problem = Problem::None;
+    long badChar = 0;      // the first character the code page lacks
+    std::size_t bytes = 0; // the text's length as the game receives it
+    std::string message() const; // why the game cannot show it, for the teacher; "" when it can
+};
+
+GameTextCheck checkGameText(const std::string& utf8);
+
 // A UTF-8 answer folded for comparison: lower case, accents dropped, blanks trimmed and collapsed.
 std::string foldForComparison(const std::string& utf8);
 

@@ -38,8 +38,6 @@ const irr::u32 fireInterval = 150;
 // Within this angle of the target the hand or the shot does not miss.
 const irr::f32 aimTolerance = 3.0f;
 const irr::f32 walkTolerance = 35.0f;
-const int finalState = 210;
-const int capturedState = 999;
 
 irr::scene::ICameraSceneNode* view()
 {
@@ -122,7 +120,7 @@ void DemoPlayer::noteState(int state, irr::u32 now)
 {
     if (state == _state)
         return;
-    if (state == finalState)
+    if (state == mission::theEnd)
         report(_state, now);
     char line[80];
     std::snprintf(line, sizeof line, "demo: state %d at %.1f s", state,
@@ -139,7 +137,7 @@ void DemoPlayer::report(int before, irr::u32 now)
     _reported = true;
     char line[160];
     std::snprintf(line, sizeof line, "demo: %s %.1f s after log-on, %u frames",
-                  before == capturedState || GmainCamera->getLife() <= 0 ? "captured"
+                  before == mission::captured || GmainCamera->getLife() <= 0 ? "captured"
                                                                          : "mission accomplished",
                   static_cast<double>(now - _started) / 1000.0, _frames);
     std::puts(line);

@@ -2,19 +2,7 @@
 // which questions it answers wrong on purpose so that the wrong-answer path is played too.
 #pragma once
 
-#include <vector>
-
-enum class GoalKind {
-    wait,     // nothing to do but read, answer and fight what comes
-    fight,    // hunt the monsters down
-    touch,    // go to a scenery object and use it with the empty hand
-    collect,  // walk over the collectables, in order, that are not held yet
-};
-
-struct Goal {
-    GoalKind kind = GoalKind::wait;
-    std::vector<const char*> targets;
-};
+#include "mission/MissionTable.h"
 
 class MissionGoals {
 public:

@@ -56,13 +56,13 @@ Story::~Story()
 void Story::start()
 {
     GLog.writelf("Story::start");
-    _state = 1;
+    _state = mission::firstNinja;
     _skip_to_state = 1;
     loadScenery(0);
     GDevice->getCursorControl()->setVisible(false);
     GmainCamera->pegarArma(new Sniper());
     GmainCamera->pegarArma(new NoWeapon());
-    GmainCamera->onCaptured([this] { setState(999); });
+    GmainCamera->onCaptured([this] { setState(mission::captured); });
 }
 
 void Story::loadScenery(int)

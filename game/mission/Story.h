@@ -3,8 +3,10 @@
 #pragma once
 
 #include <irrlicht.h>
+#include <vector>
 
 #include "mission/HintTimer.h"
+#include "mission/MissionTable.h"
 #include "shell/Executable.h"
 
 class Brain1;
@@ -43,14 +45,51 @@ public:
     void showHint();
 
 private:
+    friend const std::vector<MissionRow>& missionTable();
+
     void state0();
     void stepState();
 
-    // What the states wait for and do.
+    // The steps of the mission table: each waits for its event, acts once and moves on to the row's next.
+    void goOn(const MissionRow& row) { _state = row.next; }
+    void fightFirstNinja(const MissionRow& row);
+    void awaitComputer(const MissionRow& row);
+    void askNow(const MissionRow& row);
+    void answer(const MissionRow& row);
+    void openEastYard(const MissionRow& row);
+    void slayYardNinja(const MissionRow& row);
+    void computerAsks(const MissionRow& row);
+    void answerThenTell(const MissionRow& row);
+    void openRoomB(const MissionRow& row);
+    void collectPendrive(const MissionRow& row);
+    void afterMessage(const MissionRow& row);
+    void slaySpider(const MissionRow& row);
+    void installPendrive(const MissionRow& row);
+    void softwareRuns(const MissionRow& row);
+    void awaitCode(const MissionRow& row);
+    void askTimed(const MissionRow& row);
+    void answerTimed(const MissionRow& row);
+    void sendNinja(const MissionRow& row);
+    void slayNinja(const MissionRow& row);
+    void openRoomG(const MissionRow& row);
+    void fightRoomG(const MissionRow& row);
+    void announceTool(const MissionRow& row);
+    void takeTool(const MissionRow& row);
+    void tuneAntenna(const MissionRow& row);
+    void startDownload(const MissionRow& row);
+    void download(const MissionRow& row);
+    void announce(const MissionRow& row);
+    void openRoomE(const MissionRow& row);
+    void takeCertificate(const MissionRow& row);
+    void finish(const MissionRow& row);
+    void capture(const MissionRow& row);
+
+    // What the steps wait for and do.
     bool monsterDied(const char* name);
     bool objectSignalled(const char* name);
     void message(const wchar_t* text);
     bool messageClosed() const;
+    bool messageRead(const MissionRow& row);
     void destroyScenery(const char* name);
     void killSlot(int n);
     void ask() { download_and_show_problem(); }

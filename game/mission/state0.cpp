@@ -134,286 +134,272 @@ void Story::dropAntennaTool()
 
 void Story::stepState()
 {
-    switch (_state) {
-    case 1:
-        if (_first)
-            firstFrame();
-        if (monsterDied("Ninja0")) {
-            log("going kill ninja0 ");
-            killSlot(0);
-            _state = 2;
-        }
-        break;
-    case 2:
-        if (objectSignalled("Computador"))
-            _state = 3;
-        break;
-    case 3:
-        ask();
-        _state = 4;
-        break;
-    case 4:
-        wait_answer_and_switch(10, 3);
-        break;
-    case 10:
-        destroyScenery("PortaCentroD");
-        destroyScenery("ParedeA");
-        destroyScenery("ParedeF");
-        sound("door_sliding.wav");
-        createMonster(0, 0, -115, 500, "NinjaEestado1");
-        _ninja[0]->getNode()->setRotation(_ninja[0]->getNode()->getRotation() + vector3df(0, 180, 0));
-        _state = 11;
-        break;
-    case 11:
-        if (monsterDied("NinjaEestado1")) {
-            log("going kill ninjaestado1 ");
-            killSlot(0);
-            clearBoard();
-            _state = 20;
-        }
-        break;
-    case 20:
-        if (objectSignalled("Computador")) {
-            clearBoard();
-            ask();
-            _state = 21;
-        }
-        break;
-    case 21:
-        wait_answer_and_switch(22, 20);
-        if (_state == 22)
-            message(L"Conexao satelite perdida: software de rede destruido\npor virus. Existe uma copia do "
-                    L"software guardada. Encontre-a!");
-        break;
-    case 22:
-        if (messageClosed()) {
-            clearBoard();
-            destroyScenery("PortaSalaB");
-            sound("door_sliding.wav");
-            _state = 30;
-        }
-        break;
-    case 30:
-        if (holds("Arma") && holds("Pendrive")) {
-            GmainCamera->pegarArma(new Varinha());
-            createMonster(1, 0, 500, 300, "MonstroEestado4");
-            message(L"Instale o software do Pendrive no computador.");
-            _state = 31;
-        }
-        break;
-    case 31:
-        if (messageClosed()) {
-            clearBoard();
-            _state = 40;
-        }
-        break;
-    case 40:
-        if (monsterDied("MonstroEestado4")) {
-            log("going kill MonstroEesatdo4 ");
-            killSlot(0);
-            clearBoard();
-            _state = 41;
-        }
-        break;
-    case 41:
-        if (objectSignalled("Computador")) {
-            message(L"Software corretamente instalado.\nAguarde novo codigo para analise.");
-            clearBoard();
-            _state = 42;
-        }
-        break;
-    case 42:
-        if (messageClosed()) {
-            log("ok");
-            sound("XPstartup.wav");
-            startChrono();
-            clearBoard();
-            _state = 43;
-        }
-        break;
-    case 43:
-        if (passedMiliSeconds(3500))
-            _state = 50;
-        break;
-    case 50:
-        startChrono();
-        ask();
-        _state = 51;
-        break;
-    case 51:
-        timedAnswer(50, 52);
-        break;
-    case 52:
-        ask();
-        startChrono();
-        _state = 53;
-        break;
-    case 53:
-        timedAnswer(52, 60);
-        break;
-    case 60:
-        createMonster(0, 0, 500, 300, "NinjaEestado6");
-        _state = 61;
-        break;
-    case 61:
-        if (monsterDied("NinjaEestado6")) {
-            killSlot(0);
-            clearBoard();
-            _state = 70;
-        }
-        break;
-    case 70:
-        startChrono();
-        ask();
-        _state = 71;
-        break;
-    case 71:
-        timedAnswer(70, 80);
-        break;
-    case 80:
-        destroyScenery("PortaSalaG");
-        sound("door_sliding.wav");
-        createMonster(1, 0, 711, -245, "NinjaEestado8a");
-        createMonster(0, 1, 900, -400, "NinjaEestado8b");
-        clearBoard();
-        _state = 81;
-        break;
-    case 81:
-        if (monsterDied("NinjaEestado8a")) {
-            log("going kill ninjaeestado8A ");
-            killSlot(0);
-            clearBoard();
-        } else if (monsterDied("NinjaEestado8b")) {
-            dropAntennaTool();
-            clearBoard();
-        } else if (!_ninja[0] && !_ninja[1]) {
-            _state = 90;
-        }
-        break;
-    case 90:
-        clearBoard();
-        message(L"Voce encontrou a ferramenta necessaria\npara regular a antena!!");
-        _state = 91;
-        break;
-    case 91:
-        if (messageClosed()) {
-            clearBoard();
-            _state = 92;
-        }
-        break;
-    case 92:
-        if (holds("tool4Antenna")) {
-            clearBoard();
-            _state = 100;
-        }
-        break;
-    case 100:
-        if (objectSignalled("Antena")) {
-            sound("tuning.wav");
-            message(L"Sinal recuperado. Computador online.\nIniciando download...");
-            clearBoard();
-            _state = 101;
-        }
-        break;
-    case 101:
-        if (messageClosed()) {
-            startChrono();
-            _state = 102;
-        }
-        break;
-    case 102:
-        if (passedMiliSeconds(700)) {
-            message(L"Software de comunicacao danificado.\nVerifique o computador.");
-            clearBoard();
-            _state = 103;
-        }
-        break;
-    case 103:
-        if (messageClosed()) {
-            clearBoard();
-            _state = 104;
-        }
-        break;
-    case 104:
-        if (objectSignalled("Computador")) {
-            clearBoard();
-            ask();
-            _state = 105;
-        }
-        break;
-    case 105:
-        wait_answer_and_switch(120, 110);
-        break;
-    case 110:
-        _state = 104;
-        break;
-    case 120:
-        message(
-            L"Voce precisa do certificado de seguranca,\nguardado em uma sala. Ache o interruptor da porta.");
-        _state = 121;
-        break;
-    case 121:
-        if (messageClosed()) {
-            clearBoard();
-            _state = 130;
-        }
-        break;
-    case 130:
-        ask();
-        _state = 140;
-        break;
-    case 140:
-        wait_answer_and_switch(150, 130);
-        break;
-    case 150:
-        if (objectSignalled("InterruptorSala")) {
-            clearBoard();
-            createMonster(0, 0, 800, 800, "NinjaCertificado");
-            sound("door_sliding.wav");
-            if (GenericObj* door = scenery("PortaSalaE"))
-                door->getNode()->setPosition(posPortaSalaE - vector3df(0, 1000, 0));
-            _state = 160;
-        }
-        break;
-    case 160:
-        if (holds("Certificado")) {
-            message(L"Acione o computador com o novo certificado\n");
-            _state = 170;
-        }
-        break;
-    case 170:
-        if (messageClosed()) {
-            clearBoard();
-            _state = 180;
-        }
-        break;
-    case 180:
-        if (objectSignalled("Computador")) {
-            clearBoard();
-            ask();
-            _state = 190;
-        }
-        break;
-    case 190:
-        wait_answer_and_switch(200, 180);
-        break;
-    case 200:
-        message(L"Conseguimos impedir o avanco alienigena!\nParabens!");
-        _state = 210;
-        break;
-    case 210:
-        if (messageClosed()) {
-            clearBoard();
-            endGame();
-        }
-        break;
-    case 999:
-        // The capture takes away a question on show too, so the message can be closed.
-        GDialogs.CloseDialog();
-        message(L"Voce foi capturado! Fim da linha.");
-        _state = 210;
-        break;
-    default:
-        break;
+    if (const MissionRow* row = missionRow(_state))
+        (this->*row->step)(*row);
+}
+
+// The message of a state is closed: the board is cleared of what came meanwhile and the mission goes on.
+bool Story::messageRead(const MissionRow& row)
+{
+    if (!messageClosed())
+        return false;
+    clearBoard();
+    goOn(row);
+    return true;
+}
+
+void Story::afterMessage(const MissionRow& row)
+{
+    messageRead(row);
+}
+
+void Story::fightFirstNinja(const MissionRow& row)
+{
+    if (_first)
+        firstFrame();
+    if (monsterDied("Ninja0")) {
+        log("going kill ninja0 ");
+        killSlot(0);
+        goOn(row);
     }
+}
+
+void Story::awaitComputer(const MissionRow& row)
+{
+    if (objectSignalled("Computador"))
+        goOn(row);
+}
+
+void Story::askNow(const MissionRow& row)
+{
+    ask();
+    goOn(row);
+}
+
+void Story::answer(const MissionRow& row)
+{
+    wait_answer_and_switch(row.next, row.back);
+}
+
+void Story::openEastYard(const MissionRow& row)
+{
+    destroyScenery("PortaCentroD");
+    destroyScenery("ParedeA");
+    destroyScenery("ParedeF");
+    sound("door_sliding.wav");
+    createMonster(0, 0, -115, 500, "NinjaEestado1");
+    _ninja[0]->getNode()->setRotation(_ninja[0]->getNode()->getRotation() + vector3df(0, 180, 0));
+    goOn(row);
+}
+
+void Story::slayYardNinja(const MissionRow& row)
+{
+    if (monsterDied("NinjaEestado1")) {
+        log("going kill ninjaestado1 ");
+        killSlot(0);
+        clearBoard();
+        goOn(row);
+    }
+}
+
+void Story::computerAsks(const MissionRow& row)
+{
+    if (objectSignalled("Computador")) {
+        clearBoard();
+        ask();
+        goOn(row);
+    }
+}
+
+void Story::answerThenTell(const MissionRow& row)
+{
+    wait_answer_and_switch(row.next, row.back);
+    if (_state == row.next)
+        message(row.message);
+}
+
+void Story::openRoomB(const MissionRow& row)
+{
+    if (messageRead(row)) {
+        destroyScenery("PortaSalaB");
+        sound("door_sliding.wav");
+    }
+}
+
+void Story::collectPendrive(const MissionRow& row)
+{
+    if (holds("Arma") && holds("Pendrive")) {
+        GmainCamera->pegarArma(new Varinha());
+        createMonster(1, 0, 500, 300, "MonstroEestado4");
+        message(row.message);
+        goOn(row);
+    }
+}
+
+void Story::slaySpider(const MissionRow& row)
+{
+    if (monsterDied("MonstroEestado4")) {
+        log("going kill MonstroEesatdo4 ");
+        killSlot(0);
+        clearBoard();
+        goOn(row);
+    }
+}
+
+void Story::installPendrive(const MissionRow& row)
+{
+    if (objectSignalled("Computador")) {
+        message(row.message);
+        clearBoard();
+        goOn(row);
+    }
+}
+
+void Story::softwareRuns(const MissionRow& row)
+{
+    if (messageRead(row)) {
+        log("ok");
+        sound("XPstartup.wav");
+        startChrono();
+    }
+}
+
+void Story::awaitCode(const MissionRow& row)
+{
+    if (passedMiliSeconds(3500))
+        goOn(row);
+}
+
+// The time to answer runs from when the question is on show.
+void Story::askTimed(const MissionRow& row)
+{
+    ask();
+    startChrono();
+    goOn(row);
+}
+
+void Story::answerTimed(const MissionRow& row)
+{
+    timedAnswer(row.back, row.next);
+}
+
+void Story::sendNinja(const MissionRow& row)
+{
+    createMonster(0, 0, 500, 300, "NinjaEestado6");
+    goOn(row);
+}
+
+void Story::slayNinja(const MissionRow& row)
+{
+    if (monsterDied("NinjaEestado6")) {
+        killSlot(0);
+        clearBoard();
+        goOn(row);
+    }
+}
+
+void Story::openRoomG(const MissionRow& row)
+{
+    destroyScenery("PortaSalaG");
+    sound("door_sliding.wav");
+    createMonster(1, 0, 711, -245, "NinjaEestado8a");
+    createMonster(0, 1, 900, -400, "NinjaEestado8b");
+    clearBoard();
+    goOn(row);
+}
+
+// Each of the two monsters may fall first; the mission goes on when both are gone.
+void Story::fightRoomG(const MissionRow& row)
+{
+    if (monsterDied("NinjaEestado8a")) {
+        log("going kill ninjaeestado8A ");
+        killSlot(0);
+        clearBoard();
+    } else if (monsterDied("NinjaEestado8b")) {
+        dropAntennaTool();
+        clearBoard();
+    } else if (!_ninja[0] && !_ninja[1]) {
+        goOn(row);
+    }
+}
+
+void Story::announceTool(const MissionRow& row)
+{
+    clearBoard();
+    announce(row);
+}
+
+void Story::takeTool(const MissionRow& row)
+{
+    if (holds("tool4Antenna")) {
+        clearBoard();
+        goOn(row);
+    }
+}
+
+void Story::tuneAntenna(const MissionRow& row)
+{
+    if (objectSignalled("Antena")) {
+        sound("tuning.wav");
+        message(row.message);
+        clearBoard();
+        goOn(row);
+    }
+}
+
+void Story::startDownload(const MissionRow& row)
+{
+    if (messageClosed()) {
+        startChrono();
+        goOn(row);
+    }
+}
+
+void Story::download(const MissionRow& row)
+{
+    if (passedMiliSeconds(700)) {
+        message(row.message);
+        clearBoard();
+        goOn(row);
+    }
+}
+
+void Story::announce(const MissionRow& row)
+{
+    message(row.message);
+    goOn(row);
+}
+
+// The door of room E sinks into the floor.
+void Story::openRoomE(const MissionRow& row)
+{
+    if (objectSignalled("InterruptorSala")) {
+        clearBoard();
+        createMonster(0, 0, 800, 800, "NinjaCertificado");
+        sound("door_sliding.wav");
+        if (GenericObj* door = scenery("PortaSalaE"))
+            door->getNode()->setPosition(posPortaSalaE - vector3df(0, 1000, 0));
+        goOn(row);
+    }
+}
+
+void Story::takeCertificate(const MissionRow& row)
+{
+    if (holds("Certificado"))
+        announce(row);
+}
+
+void Story::finish(const MissionRow&)
+{
+    if (messageClosed()) {
+        clearBoard();
+        endGame();
+    }
+}
+
+// The capture takes away a question on show too, so the message can be closed.
+void Story::capture(const MissionRow& row)
+{
+    GDialogs.CloseDialog();
+    announce(row);
 }

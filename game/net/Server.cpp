@@ -114,17 +114,17 @@ struct Connection {
     std::string host;
 };
 
-Connection openConnection(bool allowProxy)
+Connection openConnection(bool allowProxy, std::chrono::milliseconds timeout)
 {
     ServerAddress address;
     if (allowProxy && GproxyInternet) {
-        auto client = std::make_unique<SocketClient>(GproxyIP.c_str(), GproxyPort);
+        auto client = std::make_unique<SocketClient>(GproxyIP.c_str(), GproxyPort, timeout);
         if (!tunnel(*client, address))
             throw GameError("proxy tunnel refused");
         return {std::move(client), address.host};
     }
     address = serverAddress();
-    return {std::make_unique<SocketClient>(address.host, address.port), address.host};
+    return {std::make_unique<SocketClient>(address.host, address.port, timeout), address.host};
 }
 
 void sendRequest(Connection& connection, const std::string& requestLine)
@@ -222,10 +222,10 @@ bool proxy_conexion(SocketClient* client)
     return tunnel(*client, address);
 }
 
-std::string loginServer()
+std::string loginServer(std::chrono::milliseconds timeout)
 {
     try {
-        Connection connection = openConnection(true);
+        Connection connection = openConnection(true, timeout);
         sendRequest(connection, formatLine("GET /play.php?msg=l&username=%s&password=%s HTTP/1.0",
                                            user().c_str(), password().c_str()));
         std::string reply = readToClose(*connection.client);
@@ -240,10 +240,10 @@ std::string loginServer()
     }
 }
 
-std::string getQuestion(int id)
+std::string getQuestion(int id, std::chrono::milliseconds timeout)
 {
     try {
-        Connection connection = openConnection(true);
+        Connection connection = openConnection(true, timeout);
         if (id < 0)
             sendRequest(connection, formatLine("GET /play.php?msg=p&username=%s&password=%s HTTP/1.0",
                                                user().c_str(), password().c_str()));
@@ -258,9 +258,9 @@ std::string getQuestion(int id)
     }
 }
 
-Question askQuestion(int id)
+Question askQuestion(int id, std::chrono::milliseconds timeout)
 {
-    std::optional<Question> question = Question::parse(getQuestion(id));
+    std::optional<Question> question = Question::parse(getQuestion(id, timeout));
     if (!question) {
         GLog.writelf("askQuestion: malformed question reply");
         failFetch("malformed question reply");
@@ -269,10 +269,10 @@ Question askQuestion(int id)
     return *question;
 }
 
-std::string sendAnswer(const std::string& id, const std::string& resposta)
+std::string sendAnswer(const std::string& id, const std::string& resposta, std::chrono::milliseconds timeout)
 {
     try {
-        Connection connection = openConnection(true);
+        Connection connection = openConnection(true, timeout);
         sendRequest(connection,
                     formatLine("GET /play.php?msg=r&username=%s&password=%s&id=%s&resposta=%s HTTP/1.0",
                                user().c_str(), password().c_str(), urlencode(id).c_str(),
@@ -287,20 +287,20 @@ std::string sendAnswer(const std::string& id, const std::string& resposta)
     }
 }
 
-std::vector<std::string> sayAnswer(const std::string& resposta)
+std::vector<std::string> sayAnswer(const std::string& resposta, std::chrono::milliseconds timeout)
 {
     std::vector<std::string> fields;
-    tokenize(sendAnswer(GquestionID, resposta), fields, "\t");
+    tokenize(sendAnswer(GquestionID, resposta, timeout), fields, "\t");
     // a body of tabs alone would leave the caller no field 0 to read
     if (fields.empty())
         fields.push_back("outch");
     return fields;
 }
 
-std::string changeLevel(int n)
+std::string changeLevel(int n, std::chrono::milliseconds timeout)
 {
     try {
-        Connection connection = openConnection(false);
+        Connection connection = openConnection(false, timeout);
         sendRequest(connection, formatLine("GET /play.php?msg=n&username=%s&password=%s&n=%d HTTP/1.0",
                                            user().c_str(), password().c_str(), n));
         return readToClose(*connection.client);

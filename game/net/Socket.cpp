@@ -10,7 +10,6 @@
 #include "shell/fatal.h"
 
 std::atomic<int> Socket::nofSockets_{0};
-int Socket::timeoutMs_ = 10000;
 
 void Socket::Start()
 {

@@ -36,10 +36,6 @@ public:
     static constexpr size_t maxLine = 65536;
 
     static int liveSockets() { return nofSockets_; }
-    // Time-out of connecting and of each read, in milliseconds; a time-out counts as a failure. A client's
-    // whole reply must also arrive within three time-outs, so a peer dripping bytes cannot hold the game.
-    static void setTimeout(int ms) { timeoutMs_ = ms; }
-    static int timeout() { return timeoutMs_; }
 
 protected:
     friend class SocketSelect;
@@ -56,5 +52,4 @@ private:
 
     // atomic because a server in a thread may open sockets while the game does
     static std::atomic<int> nofSockets_;
-    static int timeoutMs_;
 };

@@ -20,7 +20,7 @@ std::string lookupError(int code)
 
 }
 
-SocketClient::SocketClient(const std::string& host, int port)
+SocketClient::SocketClient(const std::string& host, int port, std::chrono::milliseconds timeout)
 {
     addrinfo hints{};
     hints.ai_family = AF_INET;
@@ -34,16 +34,17 @@ SocketClient::SocketClient(const std::string& host, int port)
     address.sin_port = htons(static_cast<uint16_t>(port));
     address.sin_addr = reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr;
     freeaddrinfo(found);
-    connectWithin(&address, sizeof address);
+    connectWithin(&address, sizeof address, timeout);
 
-    timeval limit{timeout() / 1000, (timeout() % 1000) * 1000};
+    const long ms = static_cast<long>(timeout.count());
+    timeval limit{ms / 1000, (ms % 1000) * 1000};
     setsockopt(s_, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
     setsockopt(s_, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
-    deadline_ = std::chrono::steady_clock::now() + 3 * std::chrono::milliseconds(timeout());
+    deadline_ = std::chrono::steady_clock::now() + 3 * timeout;
 }
 
 // A blocking connect can hang for minutes on an address that drops packets; wait at most the time-out.
-void SocketClient::connectWithin(const void* address, unsigned length)
+void SocketClient::connectWithin(const void* address, unsigned length, std::chrono::milliseconds timeout)
 {
     int flags = fcntl(s_, F_GETFL, 0);
     fcntl(s_, F_SETFL, flags | O_NONBLOCK);
@@ -51,7 +52,7 @@ void SocketClient::connectWithin(const void* address, unsigned length)
     int error = result == 0 ? 0 : errno;
     if (error == EINPROGRESS) {
         pollfd pending{s_, POLLOUT, 0};
-        int ready = poll(&pending, 1, timeout());
+        int ready = poll(&pending, 1, static_cast<int>(timeout.count()));
         socklen_t size = sizeof error;
         if (ready == 0)
             error = ETIMEDOUT;

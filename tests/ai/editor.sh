@@ -52,10 +52,9 @@ green_before=$(count editor-graph $WINDOW "$GREEN")
 
 press g
 wait_log_line "GraphEditor::askSelectWayPoint"
-sleep 0.5
-screenshot editor-selected
-green_after=$(count editor-selected $WINDOW "$GREEN")
-[ "$green_after" -gt $((green_before + 100)) ] || fail "G showed no selection marker ($green_before -> $green_after)"
+marked() { [ "$(count editor-selected $WINDOW "$GREEN")" -gt $((green_before + 100)) ]; }
+shot_until editor-selected marked ||
+  fail "G showed no selection marker ($green_before -> $(count editor-selected $WINDOW "$GREEN"))"
 
 press n
 wait_log_line "GraphEditor::newPoint"
@@ -82,9 +81,8 @@ cp "$WPN" "$GAME_DIR/saved.wpn"
 chmod 444 "$WPN"
 press s
 wait_log_line "waypoints NAO gravados: $WPN e somente leitura; o arquivo antigo ficou como estava"
-sleep 0.3
-screenshot editor-read-only
-[ "$(count editor-read-only $STATUS_AREA "$RED")" -gt 100 ] || fail "no red message on screen for a read-only file"
+red_message() { [ "$(count editor-read-only $STATUS_AREA "$RED")" -gt 100 ]; }
+shot_until editor-read-only red_message || fail "no red message on screen for a read-only file"
 cmp -s "$WPN" "$GAME_DIR/saved.wpn" || fail "a read-only file was changed"
 
 chmod 644 "$WPN"

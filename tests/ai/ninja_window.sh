@@ -21,8 +21,7 @@ release_key Up
 wait_log_line "Ninja::attack"
 sleep 0.5
 screenshot ninja-near
-grep -q "^Camera::shoot " "$GAME_DIR/log.txt" || sleep 2
-grep -q "^Camera::shoot " "$GAME_DIR/log.txt" || fail "the ninja never struck the player"
+wait_log_start "Camera::shoot "
 
 close_window "$win"
 expect_status 154 "the game"

@@ -26,20 +26,18 @@ std::set<std::string> sceneryNames()
     return names;
 }
 
-const int states[] = {1,   2,   3,   4,   10,  11,  20,  21,  22,  30,  31,  40,  41,  42,  43,  50,
-                      51,  52,  53,  60,  61,  70,  71,  80,  81,  90,  91,  92,  100, 101, 102, 103,
-                      104, 105, 110, 120, 121, 130, 140, 150, 160, 170, 180, 190, 200, 210, 999};
-
 }
+
+using namespace mission;
 
 TEST(MissionGoalsTest, EveryTargetStandsInTheLevelOrIsMadeByTheMission)
 {
     std::set<std::string> names = sceneryNames();
     ASSERT_TRUE(names.count("Computador"));
     names.insert("tool4Antenna");  // left by a monster in state 81
-    for (int state : states)
-        for (const char* target : MissionGoals::forState(state).targets)
-            EXPECT_TRUE(names.count(target)) << target << " in state " << state;
+    for (const MissionRow& row : missionTable())
+        for (const char* target : MissionGoals::forState(row.state).targets)
+            EXPECT_TRUE(names.count(target)) << target << " in state " << row.state;
 }
 
 TEST(MissionGoalsTest, WhatEachKindOfStateAsks)
@@ -49,14 +47,14 @@ TEST(MissionGoalsTest, WhatEachKindOfStateAsks)
         GoalKind kind;
         std::vector<std::string> targets;
     } cases[] = {
-        {1, GoalKind::fight, {}},
-        {2, GoalKind::touch, {"Computador"}},
-        {30, GoalKind::collect, {"Arma", "Pendrive"}},
-        {100, GoalKind::touch, {"Antena"}},
-        {110, GoalKind::touch, {"Computador"}},
-        {150, GoalKind::touch, {"InterruptorSala"}},
-        {4, GoalKind::wait, {}},
-        {999, GoalKind::wait, {}},
+        {firstNinja, GoalKind::fight, {}},
+        {firstTouch, GoalKind::touch, {"Computador"}},
+        {findPendrive, GoalKind::collect, {"Arma", "Pendrive"}},
+        {tuneAntenna, GoalKind::touch, {"Antena"}},
+        {computerWrong, GoalKind::touch, {"Computador"}},
+        {findSwitch, GoalKind::touch, {"InterruptorSala"}},
+        {firstAnswer, GoalKind::wait, {}},
+        {captured, GoalKind::wait, {}},
         {12345, GoalKind::wait, {}},
     };
     for (const auto& c : cases) {
@@ -68,15 +66,15 @@ TEST(MissionGoalsTest, WhatEachKindOfStateAsks)
 
 TEST(MissionGoalsTest, WrongOnPurposeOnlyWhereAQuestionIsAnswered)
 {
-    const std::set<int> answering = {4, 21, 51, 53, 71, 105, 140, 190};
     int wrong = 0;
-    for (int state : states) {
-        if (!answering.count(state)) {
-            EXPECT_EQ(MissionGoals::wrongAnswers(state), 0) << state;
+    for (const MissionRow& row : missionTable()) {
+        // A state that answers a question has a way back for a wrong answer.
+        if (!row.back) {
+            EXPECT_EQ(MissionGoals::wrongAnswers(row.state), 0) << row.state;
         }
-        wrong += MissionGoals::wrongAnswers(state);
+        wrong += MissionGoals::wrongAnswers(row.state);
     }
     EXPECT_EQ(wrong, 7);
     // Once three times, so that the third answer passes whatever it is.
-    EXPECT_EQ(MissionGoals::wrongAnswers(71), 3);
+    EXPECT_EQ(MissionGoals::wrongAnswers(roomGAnswer), 3);
 }

@@ -1,12 +1,16 @@
 // The mission on the null device in test mode: every state from the first ninja to the victory, the hints,
-// the timed questions and the capture.
+// the timed questions and the capture, checked against the mission table and the level's plan.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "ai/Ninja.h"
 #include "ai/Spider.h"
+#include "level/LevelPlan.h"
+#include "mission/MissionTable.h"
 #include "mission/Story.h"
 #include "mission/scenery.h"
 #include "player/Camera.h"
@@ -18,6 +22,7 @@
 #include "world/GenericObj.h"
 
 using irr::core::vector3df;
+using namespace mission;
 
 namespace {
 
@@ -27,12 +32,22 @@ protected:
     void TearDown() override { world.close(); }
 
     int state() const { return world.story().getState(); }
-    // One frame, noting each state the mission passes through.
+    // One frame, noting each state the mission passes through and the state whose step opened a door.
     void step()
     {
+        const int before = state();
         world.frame();
         if (visited.empty() || visited.back() != state())
             visited.push_back(state());
+        for (const Doorway& door : plan.doorways)
+            if (door.closed && !openedIn.count(door.name) && isOpen(door.name))
+                openedIn[door.name] = before;
+    }
+    // A door opens by going away or by sinking into the floor.
+    static bool isOpen(const std::string& name)
+    {
+        GenericObj* door = findGenericObj(name.c_str());
+        return !door || door->getNode()->getPosition().Y < 0;
     }
     void steps(int count)
     {
@@ -53,9 +68,21 @@ protected:
         NPC* monster = world.story().monster(slot);
         return dynamic_cast<Kind*>(monster) && monster->getName() == name;
     }
+    // Where the log says the mission made the monster: "x,z".
+    std::string madeAt(const std::string& name) const
+    {
+        const std::string log = world.log();
+        const size_t line = log.find("Story::createMonster " + name + " , ");
+        if (line == std::string::npos)
+            return "nowhere";
+        const size_t at = log.find(",(", line) + 2;
+        return log.substr(at, log.find('\n', at) - at);
+    }
 
     MissionWorld world;
+    const LevelPlan plan = orvendPlan();
     std::vector<int> visited;
+    std::map<std::string, int> openedIn;
 };
 
 const wchar_t* shownText()
@@ -67,19 +94,23 @@ const wchar_t* shownText()
 
 TEST_F(StoryTest, StartPutsThePlayerAtTheDoorWithTwoWeaponsTheEmptyHandInUse)
 {
-    EXPECT_EQ(GmainCamera->getNode()->getPosition(), vector3df(200, 100, -650));
+    const Spawn& player = plan.spawns.front();
+    ASSERT_TRUE(player.player);
+    EXPECT_EQ(GmainCamera->getNode()->getPosition(), vector3df(player.x, 100, player.z));
     EXPECT_EQ(GmainCamera->getArmas().size(), 2u);
     EXPECT_NE(dynamic_cast<NoWeapon*>(GmainCamera->getArma()), nullptr);
     EXPECT_FALSE(GDevice->getCursorControl()->isVisible());
-    EXPECT_EQ(state(), 1);
-    for (const char* name : {"PortaSalaE", "PortaCentroD", "ParedeA", "ParedeF", "PortaSalaB", "PortaSalaG",
-                             "Computador", "Antena", "InterruptorSala"})
-        EXPECT_NE(findGenericObj(name), nullptr) << name;
-    for (const char* name : {"Arma", "Pendrive", "Certificado"})
-        EXPECT_NE(findCollectable(name), nullptr) << name;
+    EXPECT_EQ(state(), firstNinja);
+    for (const SceneryEntry& entry : plan.scenery) {
+        if (entry.scenery) {
+            EXPECT_NE(findGenericObj(entry.name.c_str()), nullptr) << entry.name;
+        } else {
+            EXPECT_NE(findCollectable(entry.name.c_str()), nullptr) << entry.name;
+        }
+    }
 }
 
-TEST_F(StoryTest, NineTableGroupsStandOnTheirGrid)
+TEST_F(StoryTest, TheTableGroupsStandWhereTheLevelPlanPutsThem)
 {
     irr::core::array<irr::scene::ISceneNode*> octrees;
     GSmgr->getSceneNodesFromType(irr::scene::ESNT_OCTREE, octrees);
@@ -87,12 +118,11 @@ TEST_F(StoryTest, NineTableGroupsStandOnTheirGrid)
     for (irr::u32 i = 0; i < octrees.size(); ++i)
         if (octrees[i]->getScale() == vector3df(0.5f))
             tables.push_back(octrees[i]->getPosition());
-    std::vector<vector3df> expected = {{950, 0, 700}};
-    for (int j = 0; j <= 2; ++j)
-        for (int k = 0; k <= 2; ++k)
-            if (j || k)
-                expected.push_back(vector3df(1000.0f + 150 * k, 0, 700.0f + 150 * j));
-    EXPECT_EQ(tables, expected);
+    std::vector<vector3df> planned;
+    for (const PlanPoint& group : plan.tableGroups)
+        planned.push_back(vector3df(group.x, group.y, group.z));
+    EXPECT_EQ(tables, planned);
+    EXPECT_EQ(tables.size(), 9u);
 }
 
 TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
@@ -104,7 +134,7 @@ TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
     EXPECT_EQ(world.story().monster(0), nullptr);
     world.touch("Computador");
     steps(2);
-    ASSERT_EQ(state(), 4);
+    ASSERT_EQ(state(), firstAnswer);
     ASSERT_TRUE(world.questionOnShow());
     EXPECT_EQ(GquestionText, "free text");
     world.answer("anything: test mode counts it right");
@@ -118,14 +148,14 @@ TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
     step();
     world.answer();
     step();
-    ASSERT_EQ(state(), 22);
+    ASSERT_EQ(state(), networkLost);
     EXPECT_NE(std::wstring(shownText()).find(L"Conexao satelite perdida"), std::wstring::npos);
     world.closeMessage();
     step();
     EXPECT_EQ(findGenericObj("PortaSalaB"), nullptr);
     world.pick("Arma");
     step();
-    EXPECT_EQ(state(), 30) << "one of the two items is not enough";
+    EXPECT_EQ(state(), findPendrive) << "one of the two items is not enough";
     world.pick("Pendrive");
     step();
     ASSERT_TRUE(monsterIs<Spider>(0, "MonstroEestado4"));
@@ -140,7 +170,7 @@ TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
     step();
     world.advance(3500);
     steps(3);
-    ASSERT_EQ(state(), 51);
+    ASSERT_EQ(state(), firstTimedAnswer);
     world.answer();
     steps(2);
     world.answer();
@@ -150,7 +180,7 @@ TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
     steps(2);
     world.answer();
     steps(2);
-    ASSERT_EQ(state(), 81);
+    ASSERT_EQ(state(), roomGFight);
     EXPECT_EQ(findGenericObj("PortaSalaG"), nullptr);
     ASSERT_TRUE(monsterIs<Spider>(0, "NinjaEestado8a"));
     ASSERT_TRUE(monsterIs<Ninja>(1, "NinjaEestado8b"));
@@ -159,7 +189,7 @@ TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
     step();
     ASSERT_NE(findCollectable("tool4Antenna"), nullptr);
     EXPECT_EQ(findCollectable("tool4Antenna")->getPosition(), vector3df(fell.X, 50, fell.Z));
-    EXPECT_EQ(state(), 81) << "the spider still lives";
+    EXPECT_EQ(state(), roomGFight) << "the spider still lives";
     world.killMonster(0);
     steps(3);
     world.closeMessage();
@@ -182,7 +212,7 @@ TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
     steps(2);
     world.answer();
     step();
-    ASSERT_EQ(state(), 150);
+    ASSERT_EQ(state(), findSwitch);
     const vector3df door = findGenericObj("PortaSalaE")->getNode()->getPosition();
     world.use("InterruptorSala");
     step();
@@ -198,11 +228,23 @@ TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
     steps(3);
     EXPECT_STREQ(shownText(), L"Conseguimos impedir o avanco alienigena!\nParabens!");
 
-    const std::vector<int> story = {1,   2,   3,   4,   10,  11,  20,  21,  22,  30,  31,  40,
-                                    41,  42,  43,  50,  51,  52,  53,  60,  61,  70,  71,  80,
-                                    81,  90,  91,  92,  100, 101, 102, 103, 104, 105, 120, 121,
-                                    130, 140, 150, 160, 170, 180, 190, 200, 210};
+    // Every row in the table's order but the wrong answer's and the capture's.
+    std::vector<int> story;
+    for (const MissionRow& row : missionTable())
+        if (row.state != computerWrong && row.state != captured)
+            story.push_back(row.state);
     EXPECT_EQ(visited, story);
+    for (const Doorway& door : plan.doorways) {
+        if (door.closed) {
+            EXPECT_EQ(openedIn[door.name], door.opensAtState) << door.name;
+        }
+    }
+    for (const Spawn& spawn : plan.spawns) {
+        if (!spawn.player) {
+            EXPECT_EQ(madeAt(spawn.name), std::to_string(int(spawn.x)) + "," + std::to_string(int(spawn.z)))
+                << spawn.name;
+        }
+    }
     const std::string log = world.log();
     size_t at = 0;
     for (size_t i = 1; i < story.size(); ++i) {
@@ -234,11 +276,11 @@ TEST_F(StoryTest, HintShowsNineSecondsInComesBackThirteenAfterClosingAndGoesWith
     EXPECT_NE(std::wstring(shownText()).find(L"Destrua os robos"), std::wstring::npos);
     world.killMonster(0);
     steps(2);
-    EXPECT_EQ(state(), 2);
+    EXPECT_EQ(state(), firstTouch);
     EXPECT_EQ(_Mensagem, nullptr) << "a state change takes the hint away";
-    EXPECT_EQ(count("Story::state = 2"), 1u);
+    EXPECT_EQ(count("Story::state = " + std::to_string(firstTouch)), 1u);
 
-    world.story().setState(3);
+    world.story().setState(firstQuestion);
     step();
     world.advance(60000);
     steps(2);
@@ -248,18 +290,19 @@ TEST_F(StoryTest, HintShowsNineSecondsInComesBackThirteenAfterClosingAndGoesWith
 
 TEST_F(StoryTest, ATimedQuestionLeftThirtySecondsIsReplacedWithoutCountingAsAnAnswer)
 {
-    for (int ask : {50, 52, 70}) {
+    for (int ask : {firstTimedQuestion, secondTimedQuestion, roomGQuestion}) {
+        const int answering = missionRow(ask)->next;
         world.story().setState(ask);
         steps(2);
         const size_t asked = count("Story::download_and_show_problem");
         world.advance(29940);
         step();
-        EXPECT_EQ(state(), ask + 1);
+        EXPECT_EQ(state(), answering);
         world.advance(40);
         step();
         EXPECT_EQ(state(), ask) << "timed out";
         step();
-        EXPECT_EQ(state(), ask + 1) << ask;
+        EXPECT_EQ(state(), answering) << ask;
         EXPECT_EQ(count("Story::download_and_show_problem"), asked + 1) << ask;
         EXPECT_TRUE(world.questionOnShow());
     }
@@ -268,13 +311,13 @@ TEST_F(StoryTest, ATimedQuestionLeftThirtySecondsIsReplacedWithoutCountingAsAnAn
 
 TEST_F(StoryTest, CaptureReplacesTheQuestionAndTheMessageAndEndsWithStatusZero)
 {
-    world.story().setState(3);
+    world.story().setState(firstQuestion);
     steps(2);
     ASSERT_TRUE(world.questionOnShow());
     GmainCamera->gotShoot(1000, vector3df(0, 0, 0), vector3df(0, 0, 0));
-    EXPECT_EQ(state(), 999);
+    EXPECT_EQ(state(), captured);
     step();
-    EXPECT_EQ(state(), 210);
+    EXPECT_EQ(state(), theEnd);
     EXPECT_FALSE(world.questionOnShow());
     EXPECT_STREQ(shownText(), L"Voce foi capturado! Fim da linha.");
     world.closeMessage();
@@ -291,10 +334,27 @@ TEST_F(StoryTest, ChronoAndMissingNames)
 
     // A door already open is said in the log and passed over.
     findGenericObj("PortaSalaG")->destroy();
-    world.story().setState(80);
+    world.story().setState(openRoomG);
     step();
-    EXPECT_EQ(state(), 81);
+    EXPECT_EQ(state(), roomGFight);
     EXPECT_EQ(count("Story: no scenery object PortaSalaG in the scenery list"), 1u);
+}
+
+TEST(MissionTable, EveryWayLeadsToARowAndEachRowHasItsOwnNameForTheTeacher)
+{
+    std::set<int> states;
+    std::set<std::string> names;
+    for (const MissionRow& row : missionTable()) {
+        EXPECT_TRUE(states.insert(row.state).second) << row.state;
+        EXPECT_TRUE(names.insert(row.teacherName).second) << row.teacherName;
+        EXPECT_NE(row.step, nullptr) << row.state;
+    }
+    for (const MissionRow& row : missionTable()) {
+        EXPECT_TRUE(states.count(row.next)) << row.state;
+        EXPECT_TRUE(row.back == 0 || states.count(row.back)) << row.state;
+    }
+    EXPECT_FALSE(names.count(""));
+    EXPECT_EQ(missionRow(5), nullptr);
 }
 
 TEST(SceneryListLoad, AListThatCannotBeOpenedEndsTheGameWithItsName)

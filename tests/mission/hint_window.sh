@@ -18,17 +18,15 @@ started=$SECONDS
 screenshot mission-before-hint
 wait_log_line "Story::showHint"
 [ $((SECONDS - started)) -ge 8 ] || fail "the hint came after $((SECONDS - started)) s, not 9"
-sleep 0.5
-screenshot mission-hint
-[ "$(hint_change mission-before-hint mission-hint)" -gt 300 ] || fail "no hint on screen"
+hint_shown() { [ "$(hint_change mission-before-hint mission-hint)" -gt 300 ]; }
+shot_until mission-hint hint_shown || fail "no hint on screen"
 
 focus_game "$win"
 hold_key space
 sleep 0.3
 release_key space
-sleep 1
-screenshot mission-hint-closed
-[ "$(hint_change mission-hint mission-hint-closed)" -gt 300 ] || fail "Space left the hint on screen"
+hint_closed() { [ "$(hint_change mission-hint mission-hint-closed)" -gt 300 ]; }
+shot_until mission-hint-closed hint_closed || fail "Space left the hint on screen"
 
 hold_key o
 expect_status 0 "O"

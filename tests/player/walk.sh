@@ -17,19 +17,6 @@ green() {
     -fill white -opaque "rgb(128,255,0)" -format "%[fx:round(mean*w*h)]" info:
 }
 
-# Takes the screenshot NAME again and again, for up to six seconds, until the command holds: frames
-# come slowly on a busy machine.
-shot_until() {
-  local name=$1
-  shift
-  for _ in $(seq 30); do
-    screenshot "$name"
-    "$@" && return 0
-    sleep 0.2
-  done
-  return 1
-}
-
 LIFE=120x40+20+545
 AMMO=100x40+695+545
 CENTRE=240x200+280+150
@@ -50,8 +37,7 @@ sleep 0.5
 xdotool mousemove --window "$win" 400 300
 # He falls from the start height onto the floor; then nothing moves without input.
 standing() { [ "$(changed walk-start walk-still)" -lt 50 ]; }
-sleep 2
-for _ in $(seq 10); do
+for _ in $(seq 30); do
   screenshot walk-start
   sleep 0.5
   screenshot walk-still

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
+#include "SetClock.h"
 
 using quizd::CredentialCache;
 
@@ -20,10 +20,19 @@ TEST(CredentialCache, RemembersEachPairSeparately)
     EXPECT_FALSE(cache.lookup("ab", "c"));
 }
 
-TEST(CredentialCache, EntriesExpire)
+TEST(CredentialCache, EntriesLiveTheirLifetimeRefusalsFiveSecondsAtMost)
 {
-    CredentialCache cache(std::chrono::seconds(1));
+    SetClock clock;
+    CredentialCache cache(std::chrono::seconds(60), clock.now());
     cache.remember("ana", "certa", 7);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    cache.remember("ana", "errada", -1);
+    clock.advance(std::chrono::seconds(5));
+    EXPECT_EQ(cache.lookup("ana", "certa"), std::optional<long>(7));
+    EXPECT_EQ(cache.lookup("ana", "errada"), std::optional<long>(-1));
+    clock.advance(std::chrono::milliseconds(1));
+    EXPECT_FALSE(cache.lookup("ana", "errada"));
+    clock.advance(std::chrono::seconds(55) - std::chrono::milliseconds(1));
+    EXPECT_EQ(cache.lookup("ana", "certa"), std::optional<long>(7));
+    clock.advance(std::chrono::milliseconds(1));
     EXPECT_FALSE(cache.lookup("ana", "certa"));
 }

@@ -34,8 +34,8 @@ protected:
         open().importQuestions(r.questions);
     }
 
-    // Sends bytes as they are and returns everything the server sends back until it closes.
-    static std::string exchange(int port, const std::string& bytes)
+    // A connection to the server on loopback, or -1.
+    static int connectTo(int port)
     {
         int fd = socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in address{};
@@ -44,8 +44,16 @@ protected:
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
             close(fd);
-            return "";
+            return -1;
         }
+        return fd;
+    }
+
+    // Sends bytes as they are and returns everything the server sends back until it closes.
+    static std::string exchange(int port, const std::string& bytes)
+    {
+        int fd = connectTo(port);
+        if (fd < 0) return "";
         send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
         std::string reply;
         char buffer[4096];

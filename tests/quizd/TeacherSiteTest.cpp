@@ -4,12 +4,12 @@
 
 #include "ClassReport.h"
 #include "HttpServer.h"
+#include "SetClock.h"
 
 #include <algorithm>
 #include <memory>
 #include <regex>
 #include <sstream>
-#include <thread>
 
 using namespace quizd;
 
@@ -35,6 +35,7 @@ protected:
         options.address = "127.0.0.1";
         options.port = 0;
         options.sessionSeconds = sessionSeconds;
+        options.now = clock_.now();
         server_ = std::make_unique<HttpServer>(path_, options, log_);
     }
     std::string http(const std::string& method, const std::string& target, const std::string& cookie = "",
@@ -62,6 +63,7 @@ protected:
         return std::regex_search(page, m, std::regex("name=\"token\" value=\"([0-9a-f]+)\"")) ? m[1].str() : "";
     }
     std::ostringstream log_;
+    SetClock clock_;
     std::unique_ptr<HttpServer> server_;
 };
 
@@ -122,7 +124,9 @@ TEST_F(TeacherSiteTest, AnExpiredSessionSignsOut)
     start(1);
     std::string cookie = signIn();
     EXPECT_EQ(status(http("GET", "/", cookie)), "200");
-    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    clock_.advance(std::chrono::milliseconds(999));
+    EXPECT_EQ(status(http("GET", "/", cookie)), "200");
+    clock_.advance(std::chrono::milliseconds(1));
     std::string reply = http("GET", "/", cookie);
     EXPECT_EQ(status(reply), "401");
     EXPECT_NE(reply.find("Sua sessão expirou"), std::string::npos);

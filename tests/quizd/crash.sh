@@ -15,7 +15,11 @@ for client in $(seq 8); do
     done ) &
   clients+=($!)
 done
-sleep 4 # long enough for a loaded machine to acknowledge a few dozen
+# The kill comes in the middle of the burst, once a few dozen answers are acknowledged.
+for _ in $(seq 300); do
+  [ "$(cat "$dir"/acked.* 2>/dev/null | wc -l)" -gt 40 ] && break
+  sleep 0.1
+done
 kill -9 $QUIZD_PID
 sleep 0.5
 kill "${clients[@]}" 2>/dev/null || true

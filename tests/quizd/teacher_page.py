@@ -1,84 +1,24 @@
 # Drives the teacher's page in headless Chromium for teacher_page.sh; fails with a message on the first
 # thing that is not as a teacher should see it.
-import os
-import subprocess
 import sys
 import time
 
-from selenium import webdriver
-from selenium.common.exceptions import WebDriverException
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
-from selenium.webdriver.support.ui import WebDriverWait
+
+from browser import check, click, download, shot, sign_in as sign_in_at, start, text, wait_for
+import browser as chromium
 
 port, short_port, bank, broken, class_list, game_answer, work, shots = sys.argv[1:9]
 base = "http://127.0.0.1:%s" % port
-downloads = os.path.join(work, "downloads")
-os.makedirs(downloads, exist_ok=True)
-
-options = webdriver.ChromeOptions()
-options.binary_location = "/usr/bin/chromium"
-for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage",
-                 "--window-size=1280,900", "--lang=pt-BR"):
-    options.add_argument(argument)
-options.add_experimental_option("prefs", {"download.default_directory": downloads,
-                                          "download.prompt_for_download": False})
-browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-browser.execute_cdp_cmd("Page.setDownloadBehavior", {"behavior": "allow", "downloadPath": downloads})
-
-
-def check(condition, message):
-    if not condition:
-        browser.save_screenshot(os.path.join(shots, "failure.png"))
-        print("FAIL: %s (at %s)" % (message, browser.current_url), file=sys.stderr)
-        browser.quit()
-        sys.exit(1)
-
-
-def text():
-    body = WebDriverWait(browser, 10).until(lambda b: b.find_elements(By.TAG_NAME, "body"))
-    return body[0].text
-
-
-def click(element):
-    # A click that submits a form or follows a link: returns once the next page is there.
-    old = browser.find_element(By.TAG_NAME, "html")
-    element.click()
-    WebDriverWait(browser, 10).until(lambda b: gone(old))
-
-
-def gone(element):
-    # Chromium reports an element of a page already replaced either as stale or as not in the document.
-    try:
-        element.is_enabled()
-        return False
-    except WebDriverException:
-        return True
-
-
-def shot(name):
-    browser.save_screenshot(os.path.join(shots, name + ".png"))
+browser = start(work, shots)
 
 
 def sign_in(user, password, at=base):
-    browser.get(at + "/")
-    browser.find_element(By.ID, "usuario").send_keys(user)
-    browser.find_element(By.ID, "senha").send_keys(password)
-    click(browser.find_element(By.ID, "entrar"))
-
-
-def wait_for(what, seconds=15):
-    try:
-        WebDriverWait(browser, seconds).until(lambda b: what in text())
-    except Exception:
-        check(False, "never saw %r" % what)
+    sign_in_at(at, user, password)
 
 
 def game_answers(question, answer, user="ana", password="aluna"):
-    verdict = subprocess.run([game_answer, "127.0.0.1:" + port, user, password, question, answer],
-                             capture_output=True, text=True, timeout=30)
-    check(verdict.returncode == 0, "the game's client failed: " + verdict.stderr)
-    return verdict.stdout.strip()
+    return chromium.game_answers(game_answer, port, question, answer, user, password)
 
 
 try:
@@ -158,15 +98,7 @@ try:
     shot("student")
 
     browser.get(base + "/gerenciar")
-    browser.find_element(By.ID, "csv").click()  # a download: the page stays
-    target = os.path.join(downloads, "resultados.csv")
-    for _ in range(100):
-        if os.path.exists(target):
-            break
-        time.sleep(0.1)
-    check(os.path.exists(target), "the results CSV was not downloaded")
-    with open(target, encoding="utf-8") as f:
-        csv = f.read()
+    csv = download("csv", "resultados.csv")
     check(csv.startswith("usuario,respondidas,certas,erradas") and "\nana,2,1,1," in csv, "CSV: " + csv)
 
     click(browser.find_element(By.XPATH, "//button[text()='Sair']"))

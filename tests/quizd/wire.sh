@@ -28,9 +28,8 @@ question=$(raw_exchange "GET /play.php?msg=p&id=10&$AUTH_RAW HTTP/1.0\nHost: qui
   exec 4<&- ) &
 slow=$!
 sleep 1.5
-start=$(date +%s%N)
 [ "$(curl -s --max-time 5 "http://127.0.0.1:$QUIZD_PORT/play.php?msg=l&$AUTH")" = "1" ] || fail "served beside a slow client"
-[ $(( ($(date +%s%N) - start) / 1000000 )) -lt 1000 ] || fail "slow beside a slow client"
+kill -0 $slow 2>/dev/null || fail "the slow client was done before the other was served"
 
 # Garbage, an oversized request line and a flood of headers are refused; the server goes on.
 head -c 20000 /dev/urandom > "$dir/garbage"

@@ -169,6 +169,28 @@ wait_log_line() {
   fail "log.txt never had the line '$1'"
 }
 
+# Waits until a line of the log begins with the text.
+wait_log_start() {
+  for _ in $(seq 300); do
+    awk -v p="$1" 'index($0, p) == 1 { found = 1; exit } END { exit !found }' "$GAME_DIR/log.txt" 2>/dev/null && return
+    sleep 0.1
+  done
+  fail "log.txt never had a line beginning '$1'"
+}
+
+# shot_until NAME COMMAND...: takes the screenshot NAME again and again, for up to six seconds, until
+# the command holds: frames come slowly on a busy machine.
+shot_until() {
+  local name=$1
+  shift
+  for _ in $(seq 30); do
+    screenshot "$name"
+    "$@" && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 expect_log_line() {
   grep -qxF "$1" "$GAME_DIR/log.txt" || fail "log.txt lacks the line '$1'"
 }

@@ -47,10 +47,10 @@ protected:
     // The first question stage: the computer touched, a question asked.
     void askAtTheComputer()
     {
-        world.story().setState(2);
+        world.story().setState(mission::firstTouch);
         world.touch("Computador");
         world.frames(2);
-        ASSERT_EQ(state(), 4);
+        ASSERT_EQ(state(), mission::firstAnswer);
     }
     long attempts() { return open().countAttempts(); }
 
@@ -68,20 +68,20 @@ TEST_F(MissionTest, EachWrongAnswerCostsThreeTheThirdPassesAndQuizdKeepsEveryAtt
         world.frame();
         EXPECT_EQ(attempts(), wrong);
         if (wrong < 3) {
-            EXPECT_EQ(state(), 3);
+            EXPECT_EQ(state(), mission::firstQuestion);
             EXPECT_EQ(GmainCamera->getLife(), 100 - 3 * wrong);
             world.frame();
         }
     }
-    EXPECT_EQ(state(), 10) << "the third answer passes";
+    EXPECT_EQ(state(), mission::openEastYard) << "the third answer passes";
     EXPECT_EQ(GmainCamera->getLife(), 94) << "and costs nothing";
 
-    world.story().setState(20);
+    world.story().setState(mission::networkTouch);
     world.touch("Computador");
     world.frame();
     world.answer(rightAnswer());
     world.frame();
-    EXPECT_EQ(state(), 22);
+    EXPECT_EQ(state(), mission::networkLost);
     EXPECT_EQ(GmainCamera->getLife(), 94);
     const std::vector<StudentResult> results = open().results();
     ASSERT_EQ(results.size(), 1u);
@@ -98,7 +98,7 @@ TEST_F(MissionTest, ANoticeOfTheServerCostsNothingAndTheQuestionIsAskedAgainLate
     EXPECT_NE(GquestionText.find("senha"), std::string::npos);
     world.answer("whatever");
     world.frames(10);
-    EXPECT_EQ(state(), 4);
+    EXPECT_EQ(state(), mission::firstAnswer);
     EXPECT_FALSE(world.questionOnShow());
     EXPECT_EQ(GmainCamera->getLife(), 100);
     EXPECT_EQ(attempts(), 0);
@@ -119,7 +119,7 @@ TEST_F(MissionTest, AServerThatIsGoneIsSaidOnScreenAndAskedAgainAfterAFewSeconds
     EXPECT_NE(std::wstring(_Mensagem).find(L"servidor de questoes"), std::wstring::npos);
     world.closeMessage();
     world.frames(10);
-    EXPECT_EQ(state(), 4);
+    EXPECT_EQ(state(), mission::firstAnswer);
     EXPECT_EQ(GmainCamera->getLife(), 100);
 
     ServerOptions options;
@@ -132,5 +132,5 @@ TEST_F(MissionTest, AServerThatIsGoneIsSaidOnScreenAndAskedAgainAfterAFewSeconds
     EXPECT_TRUE(world.questionOnShow());
     world.answer(rightAnswer());
     world.frame();
-    EXPECT_EQ(state(), 10);
+    EXPECT_EQ(state(), mission::openEastYard);
 }
