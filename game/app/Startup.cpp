@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <sys/stat.h>
 
 #include "mission/Story.h"
@@ -12,12 +13,16 @@
 #include "player/Camera.h"
 #include "shell/Config.h"
 #include "shell/Global.h"
+#include "shell/PausableTimer.h"
 #include "shell/fatal.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageBox.h"
 #include "world/Graph.h"
 
 namespace {
+
+// The device's timer as the game reads it, held while the game is paused.
+std::optional<PausableTimer> pausableClock;
 
 irr::SIrrlichtCreationParameters creationParameters(irr::video::E_DRIVER_TYPE driver)
 {
@@ -85,10 +90,16 @@ void StartupEngine(irr::video::E_DRIVER_TYPE driver)
     Gcolisao.clear();
     GmainCamera = new Camera();
     GmainCamera->readMessagesFrom([] { return ScreenMessage{_Mensagem, _TenirMessage}; });
-    GTimer = GDevice->getTimer();
+    pausableClock.emplace(GDevice->getTimer());
+    GTimer = &*pausableClock;
     GGraph = new Graph();
     mountMedia();
     GDialogs.createDialogs();
+}
+
+PausableTimer* gameClock()
+{
+    return pausableClock ? &*pausableClock : nullptr;
 }
 
 void initSound()
