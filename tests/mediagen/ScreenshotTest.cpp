@@ -6,6 +6,8 @@
 #include <irrlicht.h>
 
 #include "OpenGLShot.h"
+#include "ai/bloodSpray.h"
+#include "shell/Global.h"
 
 using namespace irr;
 
@@ -81,6 +83,66 @@ TEST(Screenshot, NinjaFourPosesSideBySide)
 TEST(Screenshot, SpiderFourPosesSideBySide)
 {
     fourPoses("freebeast/spider.b3d", {7, 203, 398, 240}, 14, {0, 11, 21}, {0, 2, 0}, "spider_poses.png");
+}
+
+// Close up, as the player sees the fight: the spider rearing to strike, and a ninja hit by a shot.
+TEST(Screenshot, SpiderStrikingCloseUp)
+{
+    OpenGLShot shot(800, 600);
+    if (!shot.ready())
+        GTEST_SKIP() << "no display";
+    scene::ISceneManager* smgr = shot.scene();
+    scene::IAnimatedMesh* mesh = smgr->getMesh((Media + "freebeast/spider.b3d").c_str());
+    ASSERT_NE(mesh, nullptr);
+    scene::IAnimatedMeshSceneNode* spider = smgr->addAnimatedMeshSceneNode(mesh);
+    spider->setScale(core::vector3df(8));
+    spider->setRotation(core::vector3df(0, 20, 0));
+    spider->setAnimationSpeed(0);
+    spider->setCurrentFrame(203);
+    spider->setMaterialTexture(0, smgr->getVideoDriver()->getTexture((Media + "freebeast/beast3.jpg").c_str()));
+    smgr->addCameraSceneNode(nullptr, core::vector3df(-20, 55, 95), core::vector3df(0, 35, 0));
+    smgr->addLightSceneNode(nullptr, core::vector3df(60, 200, 200), video::SColorf(1, 1, 1), 600);
+    smgr->setAmbientLight(video::SColorf(0.35f, 0.35f, 0.4f));
+
+    expectFiguresShot(shot, "spider_strike.png", 1);
+}
+
+TEST(Screenshot, HitSprayOnANinja)
+{
+    OpenGLShot shot(800, 600);
+    if (!shot.ready())
+        GTEST_SKIP() << "no display";
+    scene::ISceneManager* smgr = shot.scene();
+    scene::IAnimatedMesh* mesh = smgr->getMesh((Media + "ninja.b3d").c_str());
+    ASSERT_NE(mesh, nullptr);
+    scene::IAnimatedMeshSceneNode* ninja = smgr->addAnimatedMeshSceneNode(mesh);
+    ninja->setScale(core::vector3df(10));
+    ninja->setAnimationSpeed(0);
+    ninja->setCurrentFrame(206);
+    smgr->addCameraSceneNode(nullptr, core::vector3df(0, 130, 190), core::vector3df(0, 110, 0));
+    smgr->addLightSceneNode(nullptr, core::vector3df(60, 250, 250), video::SColorf(1, 1, 1), 800);
+    smgr->setAmbientLight(video::SColorf(0.35f, 0.35f, 0.4f));
+    GSmgr = smgr;
+    sprayBlood(core::vector3df(0, 125, 12), core::vector3df(0.3f, 0.2f, 1));
+    GSmgr = nullptr;
+    // The drops come out with the clock: draw until they show.
+    int drops = 0;
+    video::IImage* picture = nullptr;
+    for (int frame = 0; frame < 200 && drops < 400; ++frame) {
+        if (picture)
+            picture->drop();
+        picture = shot.capture(Background);
+        ASSERT_NE(picture, nullptr);
+        drops = 0;
+        for (u32 y = 0; y < 600; ++y)
+            for (u32 x = 0; x < 800; ++x) {
+                const video::SColor c = picture->getPixel(x, y);
+                drops += c.getBlue() > 150 && c.getRed() < 60;
+            }
+    }
+    EXPECT_TRUE(shot.save(picture, "hit_spray.png"));
+    EXPECT_GE(drops, 400);
+    picture->drop();
 }
 
 TEST(Screenshot, PropsAndWeaponsUnlit)
