@@ -1,10 +1,12 @@
 // The player: trigger, weapons carried and switched, push-back, hits and capture, the body that rays meet,
 // and the input that drives them.
+#include <AL/al.h>
 #include <memory>
 
 #include "app/teclado.h"
 #include "messaging/Blackboard.h"
 #include "mission/Story.h"
+#include "platform/SoundEngine.h"
 #include "player/Camera.h"
 #include "player/LongSword.h"
 #include "player/NoWeapon.h"
@@ -245,6 +247,31 @@ TEST_F(CameraTest, AnItemLetsThePlayerOnAndFurnitureStopsHimAtItsEdge)
         EXPECT_NEAR(end.Y, c.end.Y, 0.01);
         EXPECT_NEAR(end.Z, c.end.Z, 0.01);
     }
+}
+
+// Sounds are heard from the player's eye, facing where he looks, wherever he walks.
+TEST_F(CameraTest, TheListenerFollowsTheEyeEveryFrame)
+{
+    GSound = SoundEngine::create();
+    ASSERT_NE(GSound, nullptr);
+    const struct {
+        vector3df eye, rotation, facing;
+    } frames[] = {{{100, 80, -200}, {0, 0, 0}, {0, 0, 1}}, {{-300, 80, 450}, {0, 90, 0}, {1, 0, 0}}};
+    for (const auto& f : frames) {
+        stand(f.eye, f.rotation);
+        player->exec();
+        ALfloat at[3], orientation[6];
+        alGetListener3f(AL_POSITION, &at[0], &at[1], &at[2]);
+        alGetListenerfv(AL_ORIENTATION, orientation);
+        // OpenAL's space is right-handed: z changes sign.
+        EXPECT_NEAR(at[0], f.eye.X, 0.01);
+        EXPECT_NEAR(at[1], f.eye.Y, 0.01);
+        EXPECT_NEAR(at[2], -f.eye.Z, 0.01);
+        vector3df looks(orientation[0], orientation[1], -orientation[2]);
+        EXPECT_NEAR(looks.normalize().dotProduct(f.facing), 1, 0.01) << f.eye.X;
+    }
+    GSound->drop();
+    GSound = nullptr;
 }
 
 TEST_F(CameraTest, KillingHitCapturesThePlayerOnce)
