@@ -8,7 +8,7 @@
 #include <random>
 #include <vector>
 
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "support/NullDevice.h"
 #include "world/Collidable.h"
 #include "world/Map.h"

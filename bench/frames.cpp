@@ -11,13 +11,15 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "ai/NPC.h"
 #include "app/FrameLimiter.h"
 #include "app/MainLoop.h"
 #include "app/Startup.h"
 #include "platform/LogFile.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
 #include "support/BareScene.h"
 #include "support/BusiestStage.h"
 #include "support/Child.h"

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ai/Brain1.h"
+#include "ai/NPC.h"
 #include "ai/Ninja.h"
 #include "ai/Spider.h"
 #include "app/MainLoop.h"
@@ -23,7 +24,9 @@
 #include "mission/Story.h"
 #include "platform/LogFile.h"
 #include "player/Camera.h"
-#include "shell/Global.h"
+#include "shell/Config.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
 #include "support/PinnedTimer.h"
 
 using irr::core::vector3df;

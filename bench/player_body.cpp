@@ -5,7 +5,8 @@
 
 #include "mission/Story.h"
 #include "player/Camera.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
 #include "support/NullDevice.h"
 #include "world/Collidable.h"
 #include "world/Graph.h"

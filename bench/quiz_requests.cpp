@@ -9,7 +9,6 @@
 
 #include "net/Server.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
 #include "support/SocketServer.h"
 
 namespace {

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "shell/Global.h"
 #include "support/NullDevice.h"
 #include "world/Graph.h"
 #include "world/Map.h"

@@ -5,7 +5,6 @@
 #include "InputFile.h"
 #include "platform/LogFile.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
 #include "shell/XmlElements.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -1,8 +1,10 @@
-// Fuzzes the GIFT question bank importer and the questions it makes.
+// Fuzzes the GIFT question bank importer and the questions it makes, and the GIFT the bank's editor
+// writes of them, which must read back as the same bank.
 #include <cstdint>
 #include <string>
 
 #include "GiftParser.h"
+#include "GiftWriter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -19,5 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (right < 0 || static_cast<size_t>(right) >= question.alternatives.size())
                 __builtin_trap();
     }
+    const std::string written = quizd::GiftWriter::write(result.questions);
+    const quizd::GiftParser::Result again = quizd::GiftParser().parse(written);
+    if (!again.problems.empty() || quizd::GiftWriter::write(again.questions) != written)
+        __builtin_trap();
     return 0;
 }

@@ -8,10 +8,10 @@
 #include <thread>
 #include <unistd.h>
 
+#include "net/Question.h"
 #include "net/Server.h"
 #include "platform/LogFile.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
 #include "shell/fatal.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "FormData.h"
+#include "GameEvent.h"
 #include "QueryString.h"
 #include "UserName.h"
 #include "codepage.h"
@@ -25,6 +26,8 @@ void readQuery(const std::string& target)
         const std::string name = quizd::incomingText(query->get("username"));
         quizd::UserName::problem(name);
         quizd::foldForComparison(quizd::incomingText(query->get("resposta")));
+        std::string problem;
+        quizd::GameEvent::fromQuery(*query, problem);
     }
     // A password must never reach the log, whatever the escapes around it.
     const std::string logged = quizd::QueryString::redacted(target);

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "ai/GraphEditor.h"
+#include "ai/NPC.h"
 #include "app/MainLoop.h"
 #include "app/Startup.h"
 #include "app/demoStart.h"
@@ -14,7 +15,7 @@
 #include "platform/startkeys.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "shell/mediaFile.h"
 
 namespace {
@@ -26,16 +27,6 @@ void openLog(const GameFolders& folders)
     GLog.clear();
     GLog.writelf(folders.description().c_str());
     GLog.writelf("main");
-}
-
-// Walking, strafing and jumping; the other four entries stay zero, a key code no key produces.
-void fillKeyMap()
-{
-    Camera::keyMap[0] = {irr::EKA_MOVE_FORWARD, irr::KEY_UP};
-    Camera::keyMap[1] = {irr::EKA_MOVE_BACKWARD, irr::KEY_DOWN};
-    Camera::keyMap[2] = {irr::EKA_STRAFE_LEFT, irr::KEY_LEFT};
-    Camera::keyMap[3] = {irr::EKA_STRAFE_RIGHT, irr::KEY_RIGHT};
-    Camera::keyMap[4] = {irr::EKA_JUMP_UP, irr::KEY_SPACE};
 }
 
 void readStartupKeys(const CommandLine& options)
@@ -76,7 +67,6 @@ int main(int argc, char** argv)
     readConfig(folders.configFile().c_str());
     Gresolucao = irr::core::dimension2d<irr::u32>(Gconfig.res_x, Gconfig.res_y);
     Gblood = true;
-    fillKeyMap();
     StartupEngine();
     initSound();
     readStartupKeys(options);

@@ -5,6 +5,7 @@
 #include "Question.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quizd {

@@ -289,7 +289,7 @@ void GiftParser::parseBlock(const Block& block, Result& result)
     Question q;
     std::string before = unescape(s.substr(0, open));
     std::string after = unescape(s.substr(close + 1));
-    q.text = after.empty() ? before : before + " _____ " + after;
+    q.text = after.empty() ? before : trim(before + " _____ " + after); // the blank may come first
     if (html) q.text = stripHtml(q.text);
     if (q.text.empty()) return skip("questao sem texto");
     std::string error = BlockMapper(q).mapAnswers(s.substr(open + 1, close - open - 1));

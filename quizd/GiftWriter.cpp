@@ -18,14 +18,15 @@ std::string GiftWriter::number(double value)
 }
 
 // Marks are escaped wherever they stand; '[' (a format) and '%' (a weight) only where a reader looks
-// for them, at the start.
+// for them, at the start, and the '>' of "->" (a matching pair).
 std::string GiftWriter::escape(const std::string& text)
 {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         if (c == '\n') out += "\\n";
-        else if (std::string("~=#{}:\\").find(c) != std::string::npos || (i == 0 && (c == '[' || c == '%')))
+        else if (std::string("~=#{}:\\").find(c) != std::string::npos || (i == 0 && (c == '[' || c == '%')) ||
+                 (c == '>' && i > 0 && text[i - 1] == '-'))
             out += std::string("\\") + c;
         else out += c;
     }

@@ -3,6 +3,7 @@
 #include "PlayService.h"
 
 #include "AnswerJudge.h"
+#include "EventStore.h"
 #include "codepage.h"
 
 #include <cstdio>
@@ -44,9 +45,9 @@ Reply PlayService::handle(const QueryString& query)
 {
     outcome_.clear();
     std::string msg = query.get("msg");
-    if (msg != "l" && msg != "p" && msg != "r" && msg != "n") {
+    if (msg != "l" && msg != "p" && msg != "r" && msg != "n" && msg != "e") {
         outcome_ = "msg desconhecido";
-        return {400, "0\tPedido invalido: msg deve ser l, p, r ou n"};
+        return {400, "0\tPedido invalido: msg deve ser l, p, r, n ou e"};
     }
     try {
         return dispatch(msg, query);
@@ -83,6 +84,7 @@ Reply PlayService::dispatch(const std::string& msg, const QueryString& query)
     if (msg == "p") return question(*user, query);
     if (msg == "r") return answer(*user, query);
     if (msg == "n") return level(*user, query);
+    if (msg == "e") return event(*user, query);
     outcome_ = "log-on";
     return {200, "1"};
 }
@@ -170,6 +172,19 @@ Reply PlayService::level(long userId, const QueryString& query)
     if (!n) return {400, "0\tPedido invalido: n deve ser um numero"};
     store_.setLevel(userId, *n);
     outcome_ = "nivel " + std::to_string(*n);
+    return {200, "1"};
+}
+
+Reply PlayService::event(long userId, const QueryString& query)
+{
+    std::string problem;
+    std::optional<GameEvent> e = GameEvent::fromQuery(query, problem);
+    if (!e) {
+        outcome_ = "evento invalido";
+        return {400, "0\tPedido invalido: " + problem};
+    }
+    EventStore(store_.database()).record(userId, *e);
+    outcome_ = "evento " + e->kind + " " + std::to_string(e->stage);
     return {200, "1"};
 }
 

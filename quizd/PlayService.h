@@ -1,5 +1,5 @@
-// The /play.php operations of the game: log on (msg=l), next question (msg=p), answer (msg=r) and level
-// change (msg=n). Replies are Windows-1252 bytes as the game reads them.
+// The /play.php operations of the game: log on (msg=l), next question (msg=p), answer (msg=r), level
+// change (msg=n) and what happens in the mission (msg=e). Replies are Windows-1252 bytes as the game reads them.
 #pragma once
 #include "CredentialCache.h"
 #include "PasswordGate.h"
@@ -39,6 +39,7 @@ private:
     Reply question(long userId, const QueryString& query);
     Reply answer(long userId, const QueryString& query);
     Reply level(long userId, const QueryString& query);
+    Reply event(long userId, const QueryString& query);
     static std::string questionBody(const Question& q, const std::vector<int>& order);
 
     QuizStore& store_;

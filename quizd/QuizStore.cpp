@@ -1,6 +1,7 @@
 // SQL behind the quiz: every write is one transaction, so a killed server leaves whole rows only.
 #include "QuizStore.h"
 
+#include "EventStore.h"
 #include "PasswordHash.h"
 #include "UserName.h"
 
@@ -147,6 +148,7 @@ void QuizStore::createSchema()
     )");
     createTeachers();
     addVersions();
+    EventStore::prepare(db_);
 }
 
 // Teachers sign in to the web page only; students never do, so the two live apart.
@@ -165,6 +167,7 @@ void QuizStore::checkSchema()
     Statement teachers = db_.prepare("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='teachers'");
     if (teachers.step() && teachers.integer(0) == 0) createTeachers(); // a database from before the web page
     addVersions();
+    EventStore::prepare(db_);
 }
 
 // A database from before the bank's editor: each question so far is its own first version, asked, and
@@ -398,8 +401,13 @@ std::vector<StudentResult> QuizStore::results()
 {
     Statement s = db_.prepare(R"(
         SELECT u.username, count(a.id), coalesce(sum(a.is_right), 0),
-               coalesce(min(a.answered_at), ''), coalesce(max(a.answered_at), '')
+               coalesce(min(a.answered_at), ''), coalesce(max(a.answered_at), ''),
+               coalesce(furthest.stage, -1), coalesce(furthest.title, ''),
+               coalesce((SELECT game_seconds FROM events WHERE user_id = u.id AND kind = 'victory' ORDER BY id
+                         LIMIT 1), -1)
         FROM users u LEFT JOIN attempts a ON a.user_id = u.id
+        LEFT JOIN events furthest ON furthest.id =
+            (SELECT id FROM events WHERE user_id = u.id AND kind = 'stage' ORDER BY stage DESC, id LIMIT 1)
         GROUP BY u.id ORDER BY u.username)");
     std::vector<StudentResult> out;
     while (s.step()) {
@@ -410,6 +418,9 @@ std::vector<StudentResult> QuizStore::results()
         r.wrong = r.answered - r.right;
         r.firstAnswer = s.text(3);
         r.lastAnswer = s.text(4);
+        r.stageReached = long(s.integer(5));
+        r.stageTitle = s.text(6);
+        r.secondsToFinish = long(s.integer(7));
         out.push_back(r);
     }
     return out;

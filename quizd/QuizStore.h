@@ -19,6 +19,9 @@ struct StudentResult {
     long wrong = 0;
     std::string firstAnswer; // UTC, ISO 8601; empty when none
     std::string lastAnswer;
+    long stageReached = -1;    // the highest stage the game reported entering; -1: none
+    std::string stageTitle;    // its words
+    long secondsToFinish = -1; // game time of the first victory; -1: never finished
 };
 
 struct ImportCount {

@@ -1,4 +1,5 @@
-// Names come from class lists and web forms: a name such as "=HYPERLINK(...)" must stay text in the sheet.
+// Names come from class lists and web forms, stage titles from the game: a name such as "=HYPERLINK(...)" must stay
+// text in the sheet.
 #include "ResultsCsv.h"
 
 #include <ostream>
@@ -17,10 +18,13 @@ std::string ResultsCsv::field(const std::string& text)
 
 void ResultsCsv::write(std::ostream& out, const std::vector<StudentResult>& results)
 {
-    out << "usuario,respondidas,certas,erradas,primeira_resposta,ultima_resposta\n";
+    auto known = [](long n) { return n < 0 ? std::string() : std::to_string(n); };
+    out << "usuario,respondidas,certas,erradas,primeira_resposta,ultima_resposta,etapa_alcancada,fase_alcancada,"
+           "segundos_para_concluir\n";
     for (const StudentResult& r : results)
         out << field(r.username) << "," << r.answered << "," << r.right << "," << r.wrong << "," << r.firstAnswer << ","
-            << r.lastAnswer << "\n";
+            << r.lastAnswer << "," << known(r.stageReached) << "," << field(r.stageTitle) << ","
+            << known(r.secondsToFinish) << "\n";
 }
 
 }

@@ -32,6 +32,8 @@ button.main { background: #1f4e79; color: #fff; border: none; padding: 7px 14px;
 .login { max-width: 340px; margin: 60px auto; }
 .track { display: inline-block; width: 100px; height: 10px; background: #dfe5eb; vertical-align: middle; }
 .bar { display: block; height: 10px; background: #2e7d32; }
+h2.secao { font-size: 17px; margin: 18px 0 8px; }
+tr.parado td { background: #fde2e0; }
 )";
 
 std::string number(long n)
@@ -109,11 +111,11 @@ std::string TeacherPages::logIn(const std::string& message)
 }
 
 std::string TeacherPages::classAtAGlance(const std::string& formToken, const std::vector<StudentRow>& students,
-                                         long bankSize, unsigned refreshSeconds)
+                                         long bankSize, unsigned refreshSeconds, const std::string& mission)
 {
     std::string body = "<p class=\"note\">" + number(long(students.size())) + " alunos, " + number(bankSize) +
                        " questões no banco. Esta página se atualiza sozinha a cada " + number(long(refreshSeconds)) +
-                       " segundos. A fase do jogo segue as questões certas.</p>"
+                       " segundos.</p>" + mission +
                        "<table id=\"turma\"><tr><th>Aluno</th><th>Questões certas</th><th>Tentativas</th>"
                        "<th>Erradas</th><th>Última resposta</th><th>Quando</th></tr>";
     for (const StudentRow& s : students) {
@@ -141,9 +143,9 @@ std::string TeacherPages::classAtAGlance(const std::string& formToken, const std
 }
 
 std::string TeacherPages::student(const std::string& formToken, const std::string& name,
-                                  const std::vector<AttemptRow>& rows)
+                                  const std::vector<AttemptRow>& rows, const std::string& timeline)
 {
-    std::string body = "<p class=\"note\">Todas as tentativas de " + escape(name) +
+    std::string body = timeline + "<p class=\"note\">Todas as tentativas de " + escape(name) +
                        ", da primeira à última.</p>"
                        "<table id=\"tentativas\"><tr><th>#</th><th>Quando</th><th>Questão</th><th>Resposta</th>"
                        "<th>Resultado</th></tr>";

@@ -19,10 +19,11 @@ public:
     static std::string tokenField(const std::string& formToken);
 
     static std::string logIn(const std::string& message);
+    // mission, timeline: the game's part of the page, set above the answers.
     static std::string classAtAGlance(const std::string& formToken, const std::vector<StudentRow>& students,
-                                      long bankSize, unsigned refreshSeconds);
+                                      long bankSize, unsigned refreshSeconds, const std::string& mission);
     static std::string student(const std::string& formToken, const std::string& name,
-                               const std::vector<AttemptRow>& rows);
+                               const std::vector<AttemptRow>& rows, const std::string& timeline);
     static std::string manage(const std::string& formToken, const std::string& message);
     static std::string importReport(const std::string& formToken, const std::string& file, int added, int updated,
                                     const GiftParser::Result& parsed);

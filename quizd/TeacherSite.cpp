@@ -6,6 +6,8 @@
 
 #include "ClassList.h"
 #include "ClassReport.h"
+#include "ClassViewPage.h"
+#include "EventStore.h"
 #include "GiftParser.h"
 #include "QueryString.h"
 #include "ResultsCsv.h"
@@ -136,8 +138,12 @@ WebReply TeacherSite::show(const WebRequest& request, const TeacherSessions::Ses
 {
     ClassReport report(store);
     const std::string& token = session.formToken;
-    if (request.path == "/")
-        return html(200, TeacherPages::classAtAGlance(token, report.students(), report.bankSize(), kRefreshSeconds));
+    if (request.path == "/") {
+        std::vector<StudentRow> students = report.students();
+        std::string mission =
+            ClassViewPage::classNow(students, MissionTimeline::byStudent(EventStore(store.database()).latestGames()));
+        return html(200, TeacherPages::classAtAGlance(token, students, report.bankSize(), kRefreshSeconds, mission));
+    }
     if (request.path == "/gerenciar") return html(200, TeacherPages::manage(token, ""));
     if (request.path == "/aluno") {
         std::optional<QueryString> query = QueryString::parse(request.target);
@@ -145,7 +151,10 @@ WebReply TeacherSite::show(const WebRequest& request, const TeacherSessions::Ses
         std::optional<std::string> name = id ? report.studentName(*id) : std::nullopt;
         if (!name)
             return html(404, TeacherPages::message("Aluno não encontrado", "Não há aluno com esse número.", true));
-        return html(200, TeacherPages::student(token, *name, report.attempts(*id)));
+        std::vector<AttemptRow> attempts = report.attempts(*id);
+        MissionTimeline timeline(EventStore(store.database()).of(*id));
+        timeline.attach(attempts);
+        return html(200, TeacherPages::student(token, *name, attempts, ClassViewPage::timeline(timeline)));
     }
     if (request.path == "/resultados.csv") {
         std::ostringstream csv;

@@ -3,7 +3,7 @@
 
 #include "mission/Story.h"
 #include "player/Camera.h"
-#include "shell/Global.h"
+#include "shell/Config.h"
 #include "world/GenericObj.h"
 
 // The mission started: its first step sends the first ninja after the player at his start.

@@ -3,7 +3,7 @@
 
 #include "ai/NPC.h"
 #include "platform/LogFile.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 
 Brain::Brain() : _acao(&Brain::doNothing)
 {

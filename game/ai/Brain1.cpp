@@ -4,7 +4,6 @@
 #include "ai/NPC.h"
 #include "platform/LogFile.h"
 #include "player/Camera.h"
-#include "shell/Global.h"
 #include "shell/fatal.h"
 
 namespace {

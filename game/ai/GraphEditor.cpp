@@ -7,17 +7,22 @@
 
 #include "ai/saveWaypointFile.h"
 #include "platform/LogFile.h"
-#include "platform/nativepath.h"
-#include "shell/Global.h"
+#include "platform/StateReset.h"
 #include "shell/fatal.h"
+#include "shell/mediaFile.h"
 #include "world/Graph.h"
 #include "world/LaserBeam.h"
 
+GraphEditor* GGraphEditor = nullptr;
+
 namespace {
 
-std::string mediaFile(const char* name)
+const bool resetRegistered = registerReset([] { GGraphEditor = nullptr; });
+
+// A file of the media folder, by its name there.
+std::string editorMedia(const std::string& name)
 {
-    return nativePath((Gexepath + "\\media\\" + name).c_str());
+    return mediaFile(("\\media\\" + name).c_str()).c_str();
 }
 
 bool hasEdgeTo(const Node* from, const Node* to)
@@ -52,15 +57,15 @@ GraphEditor::GraphEditor(irr::IrrlichtDevice* device, irr::scene::ISceneNode* ca
     : _camera(camera), _smgr(device->getSceneManager()), _env(device->getGUIEnvironment())
 {
     GLog.writelf("GraphEditor::GraphEditor");
-    _img = _smgr->getVideoDriver()->getTexture(mediaFile("WayPoint.bmp").c_str());
+    _img = _smgr->getVideoDriver()->getTexture(editorMedia("WayPoint.bmp").c_str());
     const char* markers[2] = {"selected1.bmp", "selected2.bmp"};
     for (int i = 0; i < 2; ++i) {
-        _tempBill[i] = addBillboard(_smgr->getVideoDriver()->getTexture(mediaFile(markers[i]).c_str()), true);
+        _tempBill[i] = addBillboard(_smgr->getVideoDriver()->getTexture(editorMedia(markers[i]).c_str()), true);
         _tempBill[i]->setVisible(false);
     }
     // The graph is drawn over the walls: a designer sees every route of the level from anywhere.
-    _line[0] = std::make_unique<LaserBeam>(_smgr, mediaFile("line1.bmp").c_str(), true);
-    _line[1] = std::make_unique<LaserBeam>(_smgr, mediaFile("line2.bmp").c_str(), true);
+    _line[0] = std::make_unique<LaserBeam>(_smgr, editorMedia("line1.bmp").c_str(), true);
+    _line[1] = std::make_unique<LaserBeam>(_smgr, editorMedia("line2.bmp").c_str(), true);
 }
 
 GraphEditor::~GraphEditor() = default;

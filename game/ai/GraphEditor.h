@@ -70,3 +70,6 @@ private:
     std::wstring _status;
     bool _statusIsFailure = false;
 };
+
+// The waypoint editor; null unless asked for at start-up.
+extern GraphEditor* GGraphEditor;

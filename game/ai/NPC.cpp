@@ -8,11 +8,20 @@
 #include "ai/bloodSpray.h"
 #include "ai/deathSignal.h"
 #include "platform/LogFile.h"
+#include "platform/StateReset.h"
 #include "player/Arma.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "shell/fatal.h"
+
+bool Gblood = false;
+
+namespace {
+
+const bool resetRegistered = registerReset([] { Gblood = false; });
+
+}
 
 NPC::NPC(Brain* brain) : _correctRotation(0, 0, 0), _brain(brain)
 {

@@ -87,3 +87,6 @@ protected:
     bool _flagDying = false;
     bool _dead = false;
 };
+
+// Whether hits spray blood.
+extern bool Gblood;

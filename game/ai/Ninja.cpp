@@ -6,7 +6,7 @@
 #include "platform/LogFile.h"
 #include "player/LongSword.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "shell/fatal.h"
 #include "shell/mediaFile.h"
 #include "world/meshCheck.h"

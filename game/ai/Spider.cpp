@@ -7,7 +7,7 @@
 #include "platform/SoundEngine.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "shell/fatal.h"
 #include "shell/mediaFile.h"
 #include "world/meshCheck.h"

@@ -3,7 +3,7 @@
 
 #include "ai/Brain.h"
 #include "player/Arma.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "shell/mediaFile.h"
 #include "world/meshCheck.h"
 

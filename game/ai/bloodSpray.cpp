@@ -1,7 +1,7 @@
 // The hit spray: a box emitter of short-lived particles under a delete animator.
 #include "ai/bloodSpray.h"
 
-#include "shell/Global.h"
+#include "shell/Engine.h"
 
 // Opaque drops a few units wide, quick enough to fly clear of the body before they fade: the monsters
 // are some hundred units tall, and a drop of alpha 0 or a unit and a half wide is never seen.

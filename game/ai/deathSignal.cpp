@@ -4,7 +4,7 @@
 #include "ai/NPC.h"
 #include "messaging/Agenda.h"
 #include "messaging/Blackboard.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "app/FocusPause.h"
 
 #include "platform/LogFile.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "shell/PausableTimer.h"
 #include "ui/inputHandover.h"
 

@@ -15,18 +15,28 @@
 #include "app/teclado.h"
 #include "messaging/Agenda.h"
 #include "platform/LogFile.h"
+#include "platform/StateReset.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
+#include "shell/Engine.h"
 #include "shell/EventReceiver.h"
 #include "shell/Executable.h"
-#include "shell/Global.h"
 #include "shell/fatal.h"
 #include "ui/Dialogs.h"
 #include "world/Collidable.h"
 
 namespace {
 
-std::function<void()> logonFrameStep;
+// What the loop keeps from frame to frame.
+struct LoopState {
+    bool running = false;
+    CollisionCadence collisionCadence;
+    std::function<void()> logonFrameStep;
+};
+
+LoopState loop;
+
+const bool loopResetRegistered = registerReset([] { loop = LoopState(); });
 
 void beginScene()
 {
@@ -73,8 +83,8 @@ void logonPhase(FrameLimiter& limiter)
         // The end of the start-up as the player sees it, and as the start-up benchmark times it.
         if (first)
             GLog.writelf("logon dialog drawn");
-        if (logonFrameStep)
-            logonFrameStep();
+        if (loop.logonFrameStep)
+            loop.logonFrameStep();
         limiter.wait();
     }
     GDialogs.CloseDialog();
@@ -91,7 +101,7 @@ void showFrameRate()
 
 void collisionStep()
 {
-    if (GcollisionCadence.due())
+    if (loop.collisionCadence.due())
         updateCollision();
 }
 
@@ -123,7 +133,7 @@ void prepareFrames()
 {
     GDevice->setEventReceiver(&GEventReceiver);
     GSmgr->setAmbientLight(irr::video::SColorf(irr::video::SColor(255, 255, 255, 255)));
-    GcontinuarLaco = true;
+    loop.running = true;
 }
 
 void runFrame()
@@ -156,7 +166,7 @@ int gameLoop()
     std::optional<FocusPause> focus;
     if (PausableTimer* clock = gameClock())
         focus.emplace(clock);
-    while (GDevice->run() && GcontinuarLaco) {
+    while (GDevice->run() && loop.running) {
         if (focus && focus->check(GDevice->isWindowActive()))
             drawPausedFrame();
         else
@@ -168,10 +178,10 @@ int gameLoop()
 
 void onLogonFrame(std::function<void()> step)
 {
-    logonFrameStep = std::move(step);
+    loop.logonFrameStep = std::move(step);
 }
 
 void stopGame()
 {
-    GcontinuarLaco = false;
+    loop.running = false;
 }

@@ -12,12 +12,15 @@
 #include "platform/nativepath.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "shell/PausableTimer.h"
 #include "shell/fatal.h"
+#include "shell/mediaFile.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageBox.h"
+#include "world/Collidable.h"
 #include "world/Graph.h"
+#include "world/Map.h"
 
 namespace {
 
@@ -88,7 +91,7 @@ void StartupEngine(irr::video::E_DRIVER_TYPE driver)
     Gconfig.res_x = static_cast<int>(GDriver->getScreenSize().Width);
     Gconfig.res_y = static_cast<int>(GDriver->getScreenSize().Height);
     Gcolisao.clear();
-    GmainCamera = new Camera();
+    GmainCamera = new Camera(Camera::walkingKeys());
     GmainCamera->readMessagesFrom([] { return ScreenMessage{_Mensagem, _TenirMessage}; });
     pausableClock.emplace(GDevice->getTimer());
     GTimer = &*pausableClock;
@@ -120,6 +123,8 @@ void drop()
     GtriangleSelectorsCamera = nullptr;
     delete GmainCamera;
     GmainCamera = nullptr;
+    delete GcurrentMap;
+    GcurrentMap = nullptr;
     delete GGraph;
     GGraph = nullptr;
     Gcolisao.clear();

@@ -9,7 +9,7 @@
 #include "mission/Story.h"
 #include "platform/CommandLine.h"
 #include "platform/LogFile.h"
-#include "shell/Global.h"
+#include "shell/mediaFile.h"
 
 namespace {
 

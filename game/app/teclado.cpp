@@ -7,8 +7,8 @@
 #include "ai/GraphEditor.h"
 #include "platform/LogFile.h"
 #include "player/Camera.h"
+#include "shell/Config.h"
 #include "shell/EventReceiver.h"
-#include "shell/Global.h"
 #include "shell/fatal.h"
 #include "ui/MessageBox.h"
 

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "GiftParser.h"
-#include "codepage.h"
+#include "quizd/GiftParser.h"
+#include "quizd/codepage.h"
 #include "ui/conv.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Question.h"
+#include "quizd/Question.h"
 
 // A question as the player sees it: its kind, its text as the server sent it (Windows-1252), and the
 // alternatives in the order of the boxes on screen.

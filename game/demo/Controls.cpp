@@ -73,7 +73,7 @@ bool Controls::holdWeapon(Camera* player, char kind)
     const Arma* inHand = player->getArma();
     if (inHand && inHand->tipo == kind)
         return true;
-    const auto& carried = player->getArmas();
+    const auto& carried = player->getWeapons();
     const bool carries =
         std::any_of(carried.begin(), carried.end(), [kind](const Arma* a) { return a->tipo == kind; });
     if (carries)

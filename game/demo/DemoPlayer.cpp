@@ -12,7 +12,7 @@
 #include "player/Arma.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageBox.h"
 #include "ui/conv.h"
@@ -69,7 +69,7 @@ irr::f32 groundDistance(const vector3df& a, const vector3df& b)
 
 bool carries(char kind)
 {
-    const auto& carried = GmainCamera->getArmas();
+    const auto& carried = GmainCamera->getWeapons();
     return std::any_of(carried.begin(), carried.end(), [kind](const Arma* a) { return a->tipo == kind; });
 }
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "demo/InputPoster.h"
-#include "shell/Global.h"
+#include "net/Question.h"
 #include "ui/Dialogs.h"
 
 namespace {

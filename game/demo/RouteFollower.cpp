@@ -5,7 +5,7 @@
 #include <exception>
 
 #include "platform/LogFile.h"
-#include "shell/Global.h"
+#include "world/Graph.h"
 #include "world/Map.h"
 #include "world/pathfinding.h"
 

@@ -5,7 +5,6 @@
 
 #include "ai/NPC.h"
 #include "shell/Executable.h"
-#include "shell/Global.h"
 #include "world/Collidable.h"
 #include "world/lineOfSight.h"
 

@@ -2,8 +2,17 @@
 #include "messaging/Agenda.h"
 
 #include "messaging/Interactive.h"
-#include "shell/Global.h"
+#include "platform/StateReset.h"
+#include "shell/Engine.h"
 #include "shell/fatal.h"
+
+Agenda GAgenda;
+
+namespace {
+
+const bool resetRegistered = registerReset([] { GAgenda = Agenda(); });
+
+}
 
 void Agenda::schedule(irr::u32 when, Interactive* who, irr::u32 id)
 {

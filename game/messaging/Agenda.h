@@ -21,3 +21,6 @@ private:
     std::list<AgendaEvent> _list;  // ordered by `when`, earliest first
     std::list<AgendaEvent> _due;   // the messages of the pass in progress, taken off _list
 };
+
+// The game's agenda.
+extern Agenda GAgenda;

@@ -4,7 +4,15 @@
 #include <algorithm>
 
 #include "platform/LogFile.h"
-#include "shell/Global.h"
+#include "platform/StateReset.h"
+
+Blackboard GBlackboard;
+
+namespace {
+
+const bool resetRegistered = registerReset([] { GBlackboard = Blackboard(); });
+
+}
 
 void Blackboard::signal(Interactive* obj, const irr::core::stringc& name, irr::s32 msg,
                         const irr::core::stringc& parm)

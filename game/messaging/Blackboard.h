@@ -31,3 +31,6 @@ private:
 
     EventList _list;  // oldest first
 };
+
+// The game's blackboard.
+extern Blackboard GBlackboard;

@@ -4,7 +4,6 @@
 
 #include "messaging/Agenda.h"
 #include "messaging/Blackboard.h"
-#include "shell/Global.h"
 
 Interactive::~Interactive()
 {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/LogFile.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "ui/MessageBox.h"
 
 namespace {

@@ -10,15 +10,26 @@
 #include "net/Server.h"
 #include "platform/LogFile.h"
 #include "platform/Sound.h"
+#include "platform/StateReset.h"
 #include "player/Camera.h"
 #include "player/NoWeapon.h"
 #include "player/Sniper.h"
-#include "shell/Global.h"
+#include "shell/Config.h"
+#include "shell/Engine.h"
 #include "shell/fatal.h"
+#include "shell/mediaFile.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageBox.h"
 #include "world/CBillboard.h"
 #include "world/oneShotSound.h"
+
+Story* GStory = nullptr;
+
+namespace {
+
+const bool resetRegistered = registerReset([] { GStory = nullptr; });
+
+}
 
 using irr::core::stringc;
 using irr::core::vector3df;
@@ -182,10 +193,10 @@ void Story::wait_answer_and_switch(int good, int bad)
 
 bool Story::countAttempt(int good)
 {
-    if (good == oldstate)
-        return ++counter > 2;
-    counter = 1;
-    oldstate = good;
+    if (good == _lastVerdict)
+        return ++_repeats > 2;
+    _repeats = 1;
+    _lastVerdict = good;
     return false;
 }
 

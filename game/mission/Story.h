@@ -118,10 +118,13 @@ private:
     bool _first = true;
 
     // Attempts at one question stage: the third passes.
-    int oldstate = -1;
-    int counter = 0;
+    int _lastVerdict = -1;
+    int _repeats = 0;
     // A notice of the server, shown like a question but never answered.
     bool _notice = false;
     // When the question is to be asked again after the server failed; 0 when no retry is due.
     irr::u32 _retryAt = 0;
 };
+
+// The mission, made by main once the engine is up.
+extern Story* GStory;

@@ -1,6 +1,7 @@
 #include "mission/scenery.h"
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,10 +9,11 @@
 #include "platform/nativepath.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "shell/fatal.h"
 #include "shell/mediaFile.h"
 #include "world/Collectable.h"
+#include "world/Collidable.h"
 #include "world/GenericObj.h"
 #include "world/Map.h"
 #include "world/Quadro.h"
@@ -38,8 +40,8 @@ void addSky()
 void addPicture()
 {
     irr::video::ITexture* picture = GDriver->getTexture(mediaFile("\\media\\quadro.JPG"));
-    Quadro* quadro = new Quadro(picture, irr::core::dimension2df(440, 100), irr::core::dimension2du(1, 1),
-                                irr::core::dimension2df(1, 1));
+    Quadro* quadro = GcurrentMap->keep(std::make_unique<Quadro>(
+        picture, irr::core::dimension2df(440, 100), irr::core::dimension2du(1, 1), irr::core::dimension2df(1, 1)));
     quadro->getNode()->setPosition(vector3df(-860, 105, -1178));
     quadro->getNode()->setRotation(vector3df(90, 0, 180));
     quadro->getNode()->setVisible(true);
@@ -79,16 +81,18 @@ void report(const std::string& problem)
     GLog.writelf(problem.c_str());
 }
 
-// Each object joins its registries as it is made and lives as long as the level.
+// Each object joins its registries as it is made; the level keeps it.
 void create(const scenerylist::Entry& e)
 {
     const vector3df pos = e.position(), rot = e.rotation(), sca = e.scale();
     if (e.scenery())
-        new GenericObj(e.nameLine.substr(1).c_str(), Gexepath + e.mesh.c_str(), e.texture.c_str(),
-                       Gexepath + e.sound.c_str(), e.properties.c_str(), pos, rot, sca);
+        GcurrentMap->keep(std::make_unique<GenericObj>(e.nameLine.substr(1).c_str(), Gexepath + e.mesh.c_str(),
+                                                       e.texture.c_str(), Gexepath + e.sound.c_str(),
+                                                       e.properties.c_str(), pos, rot, sca));
     else
-        new Collectable(e.nameLine.c_str(), Gexepath + e.mesh.c_str(), Gexepath + e.texture.c_str(),
-                        Gexepath + e.sound.c_str(), e.properties.c_str(), pos, rot, sca);
+        GcurrentMap->keep(std::make_unique<Collectable>(e.nameLine.c_str(), Gexepath + e.mesh.c_str(),
+                                                        Gexepath + e.texture.c_str(), Gexepath + e.sound.c_str(),
+                                                        e.properties.c_str(), pos, rot, sca));
 }
 
 }  // namespace

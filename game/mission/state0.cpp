@@ -1,4 +1,5 @@
 // The mission's states: each waits for its event, acts once and moves on.
+#include <memory>
 #include <string>
 
 #include "ai/NPC.h"
@@ -11,12 +12,13 @@
 #include "player/Camera.h"
 #include "player/Varinha.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
 #include "shell/fatal.h"
+#include "shell/mediaFile.h"
 #include "ui/Dialogs.h"
 #include "world/Collectable.h"
 #include "world/GenericObj.h"
 #include "world/Inventory.h"
+#include "world/Map.h"
 
 using irr::core::vector3df;
 
@@ -127,9 +129,9 @@ void Story::dropAntennaTool()
     at.Y = 50;
     log("going kill ninjaeestado8B ");
     killSlot(1);
-    new Collectable("tool4Antenna", Gexepath + "\\media\\shtangentzcirkul.3DS", "-",
-                    Gexepath + "\\media\\sound\\futurebeep3.wav", "collision=10,rotate", at,
-                    vector3df(0, 0, 0), vector3df(10, 10, 10));
+    GcurrentMap->keep(std::make_unique<Collectable>(
+        "tool4Antenna", Gexepath + "\\media\\shtangentzcirkul.3DS", "-", Gexepath + "\\media\\sound\\futurebeep3.wav",
+        "collision=10,rotate", at, vector3df(0, 0, 0), vector3df(10, 10, 10)));
 }
 
 void Story::stepState()

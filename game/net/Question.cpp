@@ -2,9 +2,19 @@
 #include "net/Question.h"
 
 #include "net/tokenize.h"
-#include "shell/Global.h"
+#include "platform/StateReset.h"
+
+char GquestionType = 0;
+std::string GquestionID;
+std::string GquestionText;
 
 namespace {
+
+const bool resetRegistered = registerReset([] {
+    GquestionType = 0;
+    GquestionID.clear();
+    GquestionText.clear();
+});
 
 const size_t maxQuestionText = 1024;
 

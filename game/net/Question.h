@@ -17,3 +17,8 @@ struct Question {
     // Makes this the question on show: GquestionType, GquestionID and GquestionText.
     void publish() const;
 };
+
+// The question on show.
+extern char GquestionType;
+extern std::string GquestionID;
+extern std::string GquestionText;

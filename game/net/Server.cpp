@@ -14,7 +14,6 @@
 #include "net/urlencode.h"
 #include "platform/LogFile.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
 #include "shell/fatal.h"
 
 namespace {

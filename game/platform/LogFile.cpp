@@ -1,10 +1,12 @@
-// The game's plain-text log: every write opens the file, appends and closes it again.
+// The game's plain-text log, kept open and flushed line by line.
 #include "platform/LogFile.h"
 
 #include <cstdarg>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "platform/StateReset.h"
 
 namespace {
 
@@ -24,7 +26,11 @@ size_t appendCut(char* dest, size_t size, size_t used, const char* format, ...)
     return end < size ? end : size - 1;
 }
 
+const bool logResetRegistered = registerReset([] { GLog.reset(); });
+
 }
+
+tp_LogFile GLog;
 
 tp_LogFile::tp_LogFile() : _path{}, _size(5000), _lf(0), _file(nullptr), _msg{} {}
 
@@ -34,8 +40,30 @@ tp_LogFile::tp_LogFile(const char* s) : tp_LogFile()
     shrink();
 }
 
+tp_LogFile::~tp_LogFile()
+{
+    closeFile();
+}
+
+void tp_LogFile::reset()
+{
+    closeFile();
+    _path[0] = '\0';
+    _size = 5000;
+    _lf = 0;
+    _msg[0] = '\0';
+}
+
+void tp_LogFile::closeFile()
+{
+    if (_file)
+        std::fclose(_file);
+    _file = nullptr;
+}
+
 void tp_LogFile::setpath(const char* s)
 {
+    closeFile();
     copyCut(_path, sizeof _path, s ? s : "");
 }
 
@@ -59,6 +87,7 @@ int tp_LogFile::clear(const char* s)
 {
     if (!s || !*s)
         return 0;
+    closeFile();
     FILE* file = std::fopen(s, "w+");
     if (!file)
         return 0;
@@ -82,6 +111,7 @@ int tp_LogFile::shrink()
 {
     if (!*_path)
         return 0;
+    closeFile();
     _file = std::fopen(_path, "r+");
     if (!_file) {
         _file = std::fopen(_path, "w");
@@ -118,12 +148,12 @@ int tp_LogFile::shrink()
 
 void tp_LogFile::append(const char* text)
 {
-    _file = std::fopen(_path, "a");
+    if (!_file && *_path)
+        _file = std::fopen(_path, "a");
     if (!_file)
         return;
     std::fputs(text, _file);
-    std::fclose(_file);
-    _file = nullptr;
+    std::fflush(_file);
 }
 
 void tp_LogFile::write(const char* s)

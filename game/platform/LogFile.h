@@ -1,4 +1,5 @@
-// The game's plain-text log: every write opens the file, appends and closes it again.
+// The game's plain-text log: the file stays open for appending, and each write is flushed to it at once,
+// so that the log is whole up to its last line even when the game crashes.
 #pragma once
 
 #include <cstdio>
@@ -7,6 +8,12 @@ class tp_LogFile {
 public:
     tp_LogFile();
     explicit tp_LogFile(const char* s);
+    ~tp_LogFile();
+    tp_LogFile(const tp_LogFile&) = delete;
+    tp_LogFile& operator=(const tp_LogFile&) = delete;
+
+    // Closes the file and forgets the path, as a log that was never set.
+    void reset();
 
     void setpath(const char* s);
     void setsize(int size);
@@ -41,6 +48,7 @@ private:
     template <typename T>
     void writelfValue(T value);
     void append(const char* text);
+    void closeFile();
 
     char _path[256];
     int _size;
@@ -49,5 +57,5 @@ private:
     char _msg[300];
 };
 
-// The game's log, defined with the rest of the global context.
+// The game's log.
 extern tp_LogFile GLog;

@@ -5,19 +5,24 @@
 #include <cstdlib>
 
 #include "platform/LogFile.h"
+#include "platform/StateReset.h"
 #include "platform/nativepath.h"
+
+SoundEngine* GSound = nullptr;
+SoundEngine* SoundEngine::_live = nullptr;
+bool SoundEngine::_closeAtExitRegistered = false;
 
 namespace {
 
-SoundEngine* liveEngine = nullptr;
+// Forgets the game's engine; whoever opened it closes it.
+const bool soundResetRegistered = registerReset([] { GSound = nullptr; });
 
-// The game may end with exit() from anywhere; the device is closed on the way out all the same.
-void closeAtExit()
-{
-    if (liveEngine)
-        liveEngine->drop();
 }
 
+void SoundEngine::closeAtExit()
+{
+    if (_live)
+        _live->drop();
 }
 
 SoundEngine* SoundEngine::create()
@@ -32,15 +37,14 @@ SoundEngine* SoundEngine::create()
         alcCloseDevice(device);
         return nullptr;
     }
-    static bool closeRegistered = false;
-    if (!closeRegistered)
-        closeRegistered = std::atexit(closeAtExit) == 0;
+    if (!_closeAtExitRegistered)
+        _closeAtExitRegistered = std::atexit(closeAtExit) == 0;
     return new SoundEngine(device, context);
 }
 
 SoundEngine::SoundEngine(ALCdevice* device, ALCcontext* context) : _device(device), _context(context)
 {
-    liveEngine = this;
+    _live = this;
 }
 
 SoundEngine::~SoundEngine()
@@ -54,8 +58,8 @@ SoundEngine::~SoundEngine()
     alcMakeContextCurrent(nullptr);
     alcDestroyContext(_context);
     alcCloseDevice(_device);
-    if (liveEngine == this)
-        liveEngine = nullptr;
+    if (_live == this)
+        _live = nullptr;
 }
 
 void SoundEngine::drop()

@@ -51,4 +51,12 @@ private:
     ALCcontext* _context;
     std::vector<std::unique_ptr<SoundSource>> _sources;
     std::vector<Sound*> _voices;
+
+    // The engine open now, closed at exit if still open: the game may end with exit() from anywhere.
+    static SoundEngine* _live;
+    static bool _closeAtExitRegistered;
+    static void closeAtExit();
 };
+
+// The game's sound engine; null when no sound device opened: every sound call is then skipped.
+extern SoundEngine* GSound;

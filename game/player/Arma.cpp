@@ -5,7 +5,8 @@
 #include "platform/SoundEngine.h"
 #include "platform/SoundSource.h"
 #include "platform/nativepath.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
 #include "world/meshCheck.h"
 
 Arma::Arma() : _municao(-1), _fire(nullptr) {}

@@ -5,7 +5,8 @@
 #include "platform/nativepath.h"
 #include "player/Camera.h"
 #include "player/projectile.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
 #include "world/Collidable.h"
 
 bool ArmaComDelay::shoot()

@@ -2,7 +2,6 @@
 #include "player/ArmaDeFogo.h"
 
 #include "platform/LogFile.h"
-#include "shell/Global.h"
 #include "world/Collidable.h"
 
 bool ArmaDeFogo::shoot()

@@ -6,13 +6,22 @@
 #include "messaging/Blackboard.h"
 #include "platform/LogFile.h"
 #include "platform/SoundEngine.h"
+#include "platform/StateReset.h"
 #include "platform/nativepath.h"
 #include "player/Arma.h"
 #include "player/PlayerBody.h"
 #include "player/StatusBar.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
 
-irr::SKeyMap Camera::keyMap[9];
+Camera* GmainCamera = nullptr;
+
+namespace {
+
+const bool resetRegistered = registerReset([] { GmainCamera = nullptr; });
+
+}
+
 
 namespace {
 
@@ -32,16 +41,30 @@ int screenHeight()
 
 }
 
-Camera::Camera()
+std::vector<irr::SKeyMap> Camera::walkingKeys()
+{
+    return {{irr::EKA_MOVE_FORWARD, irr::KEY_UP},
+            {irr::EKA_MOVE_BACKWARD, irr::KEY_DOWN},
+            {irr::EKA_STRAFE_LEFT, irr::KEY_LEFT},
+            {irr::EKA_STRAFE_RIGHT, irr::KEY_RIGHT},
+            {irr::EKA_JUMP_UP, irr::KEY_SPACE}};
+}
+
+Camera::Camera(const std::vector<irr::SKeyMap>& keys)
 {
     setLife(100.0f);
     setDefence(1.0f);
     _collisionRange = 75.0f;
     _fontStatus = GEnvironment->getFont(nativePath((Gexepath + "\\media\\battlefield.bmp").c_str()).c_str());
-    mealBar =
+    _mealBar =
         std::make_unique<StatusBar>(500, irr::core::position2di(30, screenHeight() - 10),
                                     irr::core::dimension2di(200, 10), irr::video::SColor(255, 255, 0, 0));
-    _node = GSmgr->addCameraSceneNodeFPS(nullptr, 100.0f, 0.5f, -1, keyMap, 9, true, 10.0f, false, true);
+    // The engine puts its own keys in place of an empty map; key code 0, which no key produces, stands for none.
+    std::vector<irr::SKeyMap> keyMap = keys;
+    if (keyMap.empty())
+        keyMap.emplace_back(irr::EKA_MOVE_FORWARD, static_cast<irr::EKEY_CODE>(0));
+    _node = GSmgr->addCameraSceneNodeFPS(nullptr, 100.0f, 0.5f, -1, keyMap.data(), static_cast<irr::s32>(keyMap.size()),
+                                         true, 10.0f, false, true);
     _node->setName("camera");
     // Rays and the sweep meet the body, not the camera, whose box spans everything it sees.
     _body = new PlayerBody(_node, GSmgr);
@@ -53,7 +76,7 @@ Camera::Camera()
 // The player owns the weapons he took.
 Camera::~Camera()
 {
-    for (Arma* arma : armas)
+    for (Arma* arma : _armas)
         delete arma;
 }
 
@@ -73,11 +96,11 @@ void Camera::shoot()
     if (!_trigger)
         return;
     _trigger = false;
-    if (!armaPrincipal)
+    if (!_armaPrincipal)
         return;
     // The player's own rays start inside his body; it sits out of the ray test while his weapon fires.
     _body->setVisible(false);
-    armaPrincipal->shoot();
+    _armaPrincipal->shoot();
     _body->setVisible(true);
 }
 
@@ -85,41 +108,41 @@ void Camera::pegarArma(Arma* arma)
 {
     GLog.writelf("Camera::pegarArma");
     Arma* replaced = nullptr;
-    for (auto it = armas.begin(); it != armas.end();) {
+    for (auto it = _armas.begin(); it != _armas.end();) {
         if ((*it)->tipo == arma->tipo) {
             replaced = *it;
-            it = armas.erase(it);
+            it = _armas.erase(it);
         } else {
             ++it;
         }
     }
-    armas.push_back(arma);
+    _armas.push_back(arma);
     arma->attachTo(_node);
-    armaPrincipalPos = static_cast<unsigned char>(armas.size() - 1);
-    trocarArma(armas[armaPrincipalPos]);
+    _armaPrincipalPos = static_cast<unsigned char>(_armas.size() - 1);
+    trocarArma(_armas[_armaPrincipalPos]);
     // Only once the new weapon is in hand: the old one may have been it.
     delete replaced;
 }
 
-void Camera::switchArma(bool acima)
+void Camera::switchArma(bool up)
 {
     GLog.writelf("Camera::switchArma");
-    if (armas.empty())
+    if (_armas.empty())
         return;
-    armaPrincipalPos = static_cast<unsigned char>(armaPrincipalPos + (acima ? 1 : 255));
-    if (armaPrincipalPos == 255)
-        armaPrincipalPos = static_cast<unsigned char>(armas.size() - 1);
-    else if (armaPrincipalPos == armas.size())
-        armaPrincipalPos = 0;
-    trocarArma(armas[armaPrincipalPos]);
+    _armaPrincipalPos = static_cast<unsigned char>(_armaPrincipalPos + (up ? 1 : 255));
+    if (_armaPrincipalPos == 255)
+        _armaPrincipalPos = static_cast<unsigned char>(_armas.size() - 1);
+    else if (_armaPrincipalPos == _armas.size())
+        _armaPrincipalPos = 0;
+    trocarArma(_armas[_armaPrincipalPos]);
 }
 
 void Camera::trocarArma(Arma* a)
 {
     GLog.writelf("Camera::trocarArma");
-    if (armaPrincipal)
-        armaPrincipal->setVisible(false);
-    armaPrincipal = a;
+    if (_armaPrincipal)
+        _armaPrincipal->setVisible(false);
+    _armaPrincipal = a;
     a->setVisible(true);
 }
 
@@ -206,16 +229,16 @@ void Camera::exec()
 void Camera::drawStatus()
 {
     const ScreenMessage message = _message ? _message() : ScreenMessage();
-    mealBar->set(getLife());
-    mealBar->printBar(GDriver, message);
-    if (armaPrincipal && armaPrincipal->aims() && !message.holdsGame)
+    _mealBar->set(getLife());
+    _mealBar->printBar(GDriver, message);
+    if (_armaPrincipal && _armaPrincipal->aims() && !message.holdsGame)
         drawCrosshair();
     if (!_fontStatus)
         return;
     const int h = screenHeight();
     const irr::core::stringw life(static_cast<int>(getLife()));
     _fontStatus->draw(life, irr::core::recti(30, h - 40, screenWidth(), h), figureColour);
-    const irr::core::stringw municao(municaoText(armaPrincipal).c_str());
+    const irr::core::stringw municao(ammoText(_armaPrincipal).c_str());
     _fontStatus->draw(municao, irr::core::recti(screenWidth() - 100, h - 40, screenWidth(), h), figureColour);
 }
 
@@ -233,10 +256,10 @@ void Camera::drawCrosshair()
 
 void Camera::feed(long n)
 {
-    mealBar->set(static_cast<float>(n));
+    _mealBar->set(static_cast<float>(n));
 }
 
-std::string Camera::municaoText(const Arma* arma)
+std::string Camera::ammoText(const Arma* arma)
 {
     if (!arma)
         return "";

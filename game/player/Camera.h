@@ -19,10 +19,10 @@ class StatusBar;
 
 class Camera : public Character, public Executable, public Collidable {
 public:
-    // Filled by start-up before the player is made; handed to the engine's first-person camera.
-    static irr::SKeyMap keyMap[9];
-
-    Camera();
+    // The keys of the engine's first-person camera; none when left out, so that only the game moves him.
+    explicit Camera(const std::vector<irr::SKeyMap>& keys = {});
+    // Walking, strafing and jumping on the arrows and the space bar.
+    static std::vector<irr::SKeyMap> walkingKeys();
     ~Camera() override;
 
     void shoot() override;
@@ -40,7 +40,7 @@ public:
     void exec() override;
 
     void trigger() { _trigger = true; }
-    void switchArma(bool acima);
+    void switchArma(bool up);
     void trocarArma(Arma* a);
     void setColision(irr::scene::ITriangleSelector* selector);
     void drawStatus();
@@ -48,10 +48,10 @@ public:
     void stopAtEdgeOf(Collidable* who);
     void pushBack();
     void feed(long n);
-    StatusBar* getMealBar() { return mealBar.get(); }
+    StatusBar* getMealBar() { return _mealBar.get(); }
 
-    Arma* getArma() const { return armaPrincipal; }
-    const std::vector<Arma*>& getArmas() const { return armas; }
+    Arma* getArma() const { return _armaPrincipal; }
+    const std::vector<Arma*>& getWeapons() const { return _armas; }
     irr::scene::ISceneNode* getBody() const;
 
     // What the mission does when the player is captured; it runs once, on the hit that kills him.
@@ -60,14 +60,14 @@ public:
     void readMessagesFrom(std::function<ScreenMessage()> source) { _message = std::move(source); }
 
     // The ammunition as the status shows it: the count, "-" when unlimited, nothing without a weapon.
-    static std::string municaoText(const Arma* arma);
+    static std::string ammoText(const Arma* arma);
 
 private:
-    Arma* armaPrincipal = nullptr;
-    unsigned char armaPrincipalPos = 0;
-    std::vector<Arma*> armas;
+    Arma* _armaPrincipal = nullptr;
+    unsigned char _armaPrincipalPos = 0;
+    std::vector<Arma*> _armas;
     irr::gui::IGUIFont* _fontStatus = nullptr;
-    std::unique_ptr<StatusBar> mealBar;
+    std::unique_ptr<StatusBar> _mealBar;
     bool _trigger = true;
     irr::scene::ICameraSceneNode* _node = nullptr;
     PlayerBody* _body = nullptr;
@@ -75,3 +75,6 @@ private:
     std::function<void()> _captured;
     std::function<ScreenMessage()> _message;
 };
+
+// The player.
+extern Camera* GmainCamera;

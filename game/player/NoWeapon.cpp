@@ -2,7 +2,6 @@
 #include "player/NoWeapon.h"
 
 #include "player/Camera.h"
-#include "shell/Global.h"
 #include "world/Collidable.h"
 
 namespace {

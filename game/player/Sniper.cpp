@@ -2,7 +2,8 @@
 #include "player/Sniper.h"
 
 #include "platform/nativepath.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
 
 Sniper::Sniper()
 {

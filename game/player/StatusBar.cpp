@@ -4,7 +4,8 @@
 #include <algorithm>
 
 #include "platform/nativepath.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
 
 namespace {
 

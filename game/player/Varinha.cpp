@@ -2,7 +2,8 @@
 #include "player/Varinha.h"
 
 #include "platform/nativepath.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
 
 Varinha::Varinha()
 {

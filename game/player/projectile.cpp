@@ -1,7 +1,7 @@
 // The flying picture of a projectile weapon's shot.
 #include "player/projectile.h"
 
-#include "shell/Global.h"
+#include "shell/Engine.h"
 
 irr::scene::IBillboardSceneNode* launchProjectile(irr::video::ITexture* texture,
                                                   const irr::core::line3df& ray, float speed)

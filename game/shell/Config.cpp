@@ -10,10 +10,19 @@
 #include <sstream>
 
 #include "platform/LogFile.h"
-#include "shell/Global.h"
+#include "platform/StateReset.h"
 #include "shell/XmlElements.h"
 
+SConfig Gconfig;
+Usuario GUser;
+bool GproxyInternet = false;
+irr::core::stringc GproxyIP;
+int GproxyPort = 0;
+bool GcheatTests = false;
+
 namespace {
+
+const bool configResetRegistered = registerReset(resetConfig);
 
 // Flags are true only for the exact lower-case text "true".
 void readFlag(const XmlElement& element, const char* name, bool& flag)
@@ -80,6 +89,16 @@ void readElement(const XmlElement& element)
         readScreenResolution(element);
 }
 
+}
+
+void resetConfig()
+{
+    Gconfig = SConfig();
+    GUser = Usuario();
+    GproxyInternet = false;
+    GproxyIP = "";
+    GproxyPort = 0;
+    GcheatTests = false;
 }
 
 void readConfig(const char* path)

@@ -1,6 +1,8 @@
 // The game's settings, read once at start-up from config.xml.
 #pragma once
 
+#include <irrlicht.h>
+
 struct SConfig {
     bool fullscreen = false;
     // No width yet: the size floor then gives 700 x 500. A width without a height keeps this height.
@@ -22,6 +24,18 @@ struct Usuario {
     char senha[200] = {};
     char endereco[250] = {};
 };
+
+extern SConfig Gconfig;
+extern Usuario GUser;
+// The proxy to the internet the quiz server is reached through, when active.
+extern bool GproxyInternet;
+extern irr::core::stringc GproxyIP;
+extern int GproxyPort;
+// Test mode: every answer right and the mission's shortcuts on; decided at start-up.
+extern bool GcheatTests;
+
+// Puts the settings back to their defaults.
+void resetConfig();
 
 // Fills Gconfig, GUser and the proxy globals from the file at path (a native path); a missing or
 // unreadable file leaves them as they are. Ends with the window-size floor.

@@ -1,6 +1,10 @@
 // Keyboard and mouse state, recorded as the engine delivers its events.
 #include "shell/EventReceiver.h"
 
+#include "platform/StateReset.h"
+
+EventReceiver GEventReceiver;
+
 namespace {
 
 enum MouseButton { LEFT = 0, MIDDLE = 1, RIGHT = 2 };
@@ -14,6 +18,8 @@ bool isUp(keyStatesENUM state)
 {
     return state == UP || state == RELEASED;
 }
+
+const bool inputResetRegistered = registerReset([] { GEventReceiver.clear_input(); });
 
 }
 

@@ -60,3 +60,6 @@ private:
 
     bool _pressTaken[256];
 };
+
+// The receiver the engine delivers the game's events to.
+extern EventReceiver GEventReceiver;

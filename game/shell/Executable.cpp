@@ -3,8 +3,16 @@
 
 #include <algorithm>
 
-#include "shell/Global.h"
+#include "platform/StateReset.h"
 #include "shell/fatal.h"
+
+std::vector<Executable*> Gexecucao;
+
+namespace {
+
+const bool executionResetRegistered = registerReset([] { Gexecucao.clear(); });
+
+}
 
 Executable::Executable()
 {

@@ -2,6 +2,12 @@
 #pragma once
 
 #include <irrlicht.h>
+#include <vector>
+
+class Executable;
+
+// The objects run on each frame, in the order they joined.
+extern std::vector<Executable*> Gexecucao;
 
 class Executable {
 public:

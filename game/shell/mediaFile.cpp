@@ -2,7 +2,15 @@
 #include "shell/mediaFile.h"
 
 #include "platform/nativepath.h"
-#include "shell/Global.h"
+#include "platform/StateReset.h"
+
+irr::core::stringc Gexepath;
+
+namespace {
+
+const bool folderResetRegistered = registerReset([] { Gexepath = ""; });
+
+}
 
 irr::core::stringc mediaFile(const char* name)
 {

@@ -1,10 +1,9 @@
 // Button presses of the dialogs become the answer code of GDialogs.
 #include "ui/DialogCodeEventReceiver.h"
 
-#include "shell/Global.h"
 #include "ui/Dialogs.h"
 
-DialogCodeEventReceiver _receiverDialogCode;
+DialogCodeEventReceiver GdialogCodeReceiver;
 
 bool DialogCodeEventReceiver::OnEvent(const irr::SEvent& event)
 {

@@ -9,4 +9,5 @@ public:
     bool OnEvent(const irr::SEvent& event) override;
 };
 
-extern DialogCodeEventReceiver _receiverDialogCode;
+// Holds nothing of its own: the answer goes to GDialogs.
+extern DialogCodeEventReceiver GdialogCodeReceiver;

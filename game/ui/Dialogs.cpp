@@ -6,15 +6,25 @@
 #include <cstring>
 
 #include "platform/LogFile.h"
+#include "platform/StateReset.h"
 #include "platform/nativepath.h"
 #include "shell/Config.h"
+#include "shell/Engine.h"
 #include "shell/EventReceiver.h"
-#include "shell/Global.h"
 #include "shell/fatal.h"
+#include "shell/mediaFile.h"
 #include "ui/DialogCodeEventReceiver.h"
 #include "ui/MessageBox.h"
 #include "ui/conv.h"
 #include "ui/inputHandover.h"
+
+Dialogs GDialogs;
+
+namespace {
+
+const bool resetRegistered = registerReset([] { GDialogs = Dialogs(); });
+
+}
 
 using namespace irr;
 
@@ -175,7 +185,7 @@ void Dialogs::ShowDialogLogon()
 {
     _dialogLogon->setVisible(true);
     setCameraInput(false);
-    GDevice->setEventReceiver(&_receiverDialogCode);
+    GDevice->setEventReceiver(&GdialogCodeReceiver);
     showCursor(true);
 }
 
@@ -220,7 +230,7 @@ void Dialogs::ShowDialog()
         _dialogAlternative->setVisible(true);
     else
         _dialogCode->setVisible(true);
-    GDevice->setEventReceiver(&_receiverDialogCode);
+    GDevice->setEventReceiver(&GdialogCodeReceiver);
     showCursor(true);
 }
 

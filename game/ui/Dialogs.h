@@ -70,3 +70,6 @@ private:
     irr::gui::IGUIStaticText* _staticText2;
     irr::gui::IGUICheckBox* _option[alternatives];
 };
+
+// The game's windows.
+extern Dialogs GDialogs;

@@ -1,9 +1,10 @@
 // Camera input, mouse cursor and arrow keys around the dialogs and the message box.
 #include "ui/inputHandover.h"
 
+#include <initializer_list>
 #include <irrlicht.h>
 
-#include "shell/Global.h"
+#include "shell/Engine.h"
 
 using namespace irr;
 

@@ -3,7 +3,8 @@
 
 #include "messaging/Agenda.h"
 #include "platform/nativepath.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
 #include "world/oneShotSound.h"
 
 using irr::core::vector3df;

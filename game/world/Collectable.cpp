@@ -5,13 +5,22 @@
 #include <cstdio>
 
 #include "platform/LogFile.h"
+#include "platform/StateReset.h"
 #include "platform/nativepath.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "shell/fatal.h"
 #include "world/Inventory.h"
 #include "world/meshCheck.h"
 #include "world/objectProperties.h"
 #include "world/oneShotSound.h"
+
+std::vector<Collectable*> Gcollectable;
+
+namespace {
+
+const bool resetRegistered = registerReset([] { Gcollectable.clear(); });
+
+}
 
 using irr::core::stringc;
 using irr::core::vector3df;

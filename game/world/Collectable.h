@@ -2,6 +2,7 @@
 #pragma once
 
 #include <irrlicht.h>
+#include <vector>
 
 #include "world/Collidable.h"
 
@@ -33,3 +34,6 @@ private:
 
 // The first collectable in creation order with exactly that name, picked up or not, or null.
 Collectable* findCollectable(const char* name);
+
+// The items lying in the level.
+extern std::vector<Collectable*> Gcollectable;

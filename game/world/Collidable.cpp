@@ -4,8 +4,21 @@
 #include <algorithm>
 
 #include "platform/LogFile.h"
-#include "shell/Global.h"
+#include "platform/StateReset.h"
+#include "shell/Engine.h"
 #include "shell/fatal.h"
+
+std::vector<Collidable*> Gcolisao;
+irr::scene::IMetaTriangleSelector* GtriangleSelectorsCamera = nullptr;
+
+namespace {
+
+const bool resetRegistered = registerReset([] {
+    Gcolisao.clear();
+    GtriangleSelectorsCamera = nullptr;
+});
+
+}
 
 using irr::scene::ISceneNode;
 using irr::scene::ITriangleSelector;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <irrlicht.h>
+#include <vector>
 
 #include "messaging/Interactive.h"
 
@@ -59,3 +60,8 @@ void updateVector();
 void updateCollision();
 Collidable* getFirstCollision(irr::core::line3df ray, irr::core::vector3df* intersection,
                               irr::core::triangle3df* hitTriangle);
+
+// Everything that can be touched, in the sweep's order; and the triangles the player's camera collides
+// with (the level's, the scenery's), built at start-up.
+extern std::vector<Collidable*> Gcolisao;
+extern irr::scene::IMetaTriangleSelector* GtriangleSelectorsCamera;

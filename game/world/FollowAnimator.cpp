@@ -1,7 +1,8 @@
 // Chasing along planned routes.
 #include "world/FollowAnimator.h"
 
-#include "shell/Global.h"
+#include "shell/Engine.h"
+#include "world/Graph.h"
 #include "world/Map.h"
 #include "world/pathfinding.h"
 

@@ -10,11 +10,22 @@
 #include "messaging/Blackboard.h"
 #include "net/tokenize.h"
 #include "platform/LogFile.h"
+#include "platform/StateReset.h"
 #include "platform/nativepath.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "shell/fatal.h"
+#include "shell/mediaFile.h"
+#include "world/Collidable.h"
 #include "world/meshCheck.h"
 #include "world/objectProperties.h"
+
+std::vector<GenericObj*> GgenericObj;
+
+namespace {
+
+const bool resetRegistered = registerReset([] { GgenericObj.clear(); });
+
+}
 
 using irr::core::stringc;
 using irr::core::vector3df;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <irrlicht.h>
+#include <vector>
 
 #include "world/Collidable.h"
 
@@ -26,7 +27,7 @@ public:
     Touch touchForPlayer() const override { return Touch::stop; }
 
     // Takes the object out of the level for good: no longer findable, swept, hit or blocking. The
-    // object stays allocated, but nothing may be called on it afterwards.
+    // level that keeps it frees it when it goes; nothing may be called on it meanwhile.
     void destroy();
 
 private:
@@ -37,3 +38,6 @@ private:
 
 // The first scenery object in creation order with exactly that name, or null.
 GenericObj* findGenericObj(const char* name);
+
+// The scenery objects alive.
+extern std::vector<GenericObj*> GgenericObj;

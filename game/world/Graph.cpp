@@ -11,6 +11,15 @@
 
 #include "shell/fatal.h"
 #include "world/lineOfSight.h"
+#include "platform/StateReset.h"
+
+Graph* GGraph = nullptr;
+
+namespace {
+
+const bool resetRegistered = registerReset([] { GGraph = nullptr; });
+
+}
 
 namespace {
 

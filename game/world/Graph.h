@@ -33,3 +33,6 @@ private:
     // editor may still hold them.
     std::vector<std::unique_ptr<Node>> _made;
 };
+
+// The level's waypoint graph, once the level is loaded.
+extern Graph* GGraph;

@@ -4,8 +4,16 @@
 #include <algorithm>
 
 #include "platform/LogFile.h"
-#include "shell/Global.h"
+#include "platform/StateReset.h"
 #include "world/Collectable.h"
+
+Inventory GInventory;
+
+namespace {
+
+const bool resetRegistered = registerReset([] { GInventory = Inventory(); });
+
+}
 
 void Inventory::insert(Collectable* item)
 {

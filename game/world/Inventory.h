@@ -24,3 +24,6 @@ public:
 private:
     std::vector<Collectable*> _vec;  // not owning
 };
+
+// What the player carries.
+extern Inventory GInventory;

@@ -5,11 +5,20 @@
 #include <stdexcept>
 
 #include "platform/LogFile.h"
+#include "platform/StateReset.h"
 #include "platform/nativepath.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "shell/fatal.h"
 #include "world/Graph.h"
 #include "world/meshCheck.h"
+
+Map* GcurrentMap = nullptr;
+
+namespace {
+
+const bool resetRegistered = registerReset([] { GcurrentMap = nullptr; });
+
+}
 
 // Without its level the game cannot be played: say which file failed, on the console and in the log.
 [[noreturn]] static void levelNotLoaded(const irr::core::stringc& what)
@@ -27,6 +36,12 @@ static bool hasGeometry(irr::scene::IAnimatedMesh* mesh)
 static irr::core::stringc fileIn(const irr::core::stringc& folder, const char* name)
 {
     return nativePath((folder + name).c_str()).c_str();
+}
+
+Map::~Map()
+{
+    while (!_kept.empty())
+        _kept.pop_back();
 }
 
 void Map::load3DSMap(const irr::core::stringc& folder)

@@ -2,7 +2,8 @@
 #include "world/Portal.h"
 
 #include "platform/nativepath.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
 
 static irr::video::ITexture* portalFrame(int k)
 {

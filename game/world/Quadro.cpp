@@ -1,7 +1,7 @@
 // The picture: a generated plane with an octree node and selector of its own.
 #include "world/Quadro.h"
 
-#include "shell/Global.h"
+#include "shell/Engine.h"
 
 Quadro::Quadro(irr::video::ITexture* texture, irr::core::dimension2df tileSize,
                irr::core::dimension2du tileCount, irr::core::dimension2df textureRepeat)

@@ -1,7 +1,7 @@
 // The segment test of route planning, cast through the scene's collision manager.
 #include "world/lineOfSight.h"
 
-#include "shell/Global.h"
+#include "shell/Engine.h"
 
 bool lineOfSight(const irr::core::vector3df& from, const irr::core::vector3df& to,
                  irr::scene::ITriangleSelector* selector)

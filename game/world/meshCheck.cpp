@@ -9,7 +9,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "shell/Global.h"
+#include "shell/Engine.h"
 
 namespace {
 

@@ -2,7 +2,6 @@
 #include "world/oneShotSound.h"
 
 #include "platform/SoundEngine.h"
-#include "shell/Global.h"
 
 void playOneShot(const irr::core::stringc& file, const irr::core::vector3df& position)
 {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "ai/GraphEditor.h"
+#include "shell/mediaFile.h"
 #include "support/EngineTest.h"
 #include "support/ReadFile.h"
 #include "support/WpnBytes.h"

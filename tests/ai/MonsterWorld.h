@@ -6,7 +6,7 @@
 #include <string>
 
 #include "player/Camera.h"
-#include "player/PlayerWorld.h"
+#include "support/PlayerWorld.h"
 #include "support/PinnedTimer.h"
 #include "world/Graph.h"
 #include "world/Map.h"

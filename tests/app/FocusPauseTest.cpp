@@ -1,7 +1,7 @@
 // The pause on losing the focus: the clock holds and goes on where it stood; a window never focused runs.
 #include "app/FocusPause.h"
 #include "shell/PausableTimer.h"
-#include "player/PlayerWorld.h"
+#include "support/PlayerWorld.h"
 #include "support/PinnedTimer.h"
 
 namespace {

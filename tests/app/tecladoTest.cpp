@@ -5,7 +5,11 @@
 
 #include "app/teclado.h"
 #include "shell/EventReceiver.h"
+#include "shell/Config.h"
+#include "support/DialogsOnNullDevice.h"
 #include "support/EngineTest.h"
+#include "ui/Dialogs.h"
+#include "ui/MessageBox.h"
 
 namespace {
 
@@ -80,4 +84,28 @@ TEST_F(tecladoTest, OneWheelMovementSwitchesOnceAndAddsToAPress)
     turnWheel(receiver, 1.0f);
     EXPECT_EQ(weaponSwitchesAsked(&receiver), 2);
     setKey(receiver, irr::KEY_KEY_A, false);
+}
+
+TEST_F(tecladoTest, MessageBoxHoldsTheScreenUntilEscapeSpaceOrReturn)
+{
+    createDialogs800x600();
+    for (irr::EKEY_CODE key : {irr::KEY_ESCAPE, irr::KEY_SPACE, irr::KEY_RETURN}) {
+        GDialogs.showMessageBox(L" AVISO ", L"Ol\u00e1");
+        EXPECT_EQ(std::wstring(_Mensagem), L"Ol\u00e1");
+        EXPECT_FALSE(GDialogs.closedMessageBox());
+        EXPECT_TRUE(_TenirMessage);
+        process_input(&GEventReceiver);
+        EXPECT_FALSE(GDialogs.closedMessageBox());
+
+        irr::SEvent press{};
+        press.EventType = irr::EET_KEY_INPUT_EVENT;
+        press.KeyInput.Key = key;
+        press.KeyInput.PressedDown = true;
+        GEventReceiver.OnEvent(press);
+        process_input(&GEventReceiver);
+        EXPECT_EQ(_Mensagem, nullptr);
+        EXPECT_TRUE(GDialogs.closedMessageBox());
+        EXPECT_FALSE(_TenirMessage);
+        GEventReceiver.clear_input();
+    }
 }

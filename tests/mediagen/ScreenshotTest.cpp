@@ -7,7 +7,7 @@
 
 #include "OpenGLShot.h"
 #include "ai/bloodSpray.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 
 using namespace irr;
 

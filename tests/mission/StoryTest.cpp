@@ -13,9 +13,10 @@
 #include "mission/MissionTable.h"
 #include "mission/Story.h"
 #include "mission/scenery.h"
+#include "net/Question.h"
 #include "player/Camera.h"
 #include "player/NoWeapon.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "support/MissionWorld.h"
 #include "ui/MessageBox.h"
 #include "world/Collectable.h"
@@ -97,7 +98,7 @@ TEST_F(StoryTest, StartPutsThePlayerAtTheDoorWithTwoWeaponsTheEmptyHandInUse)
     const Spawn& player = plan.spawns.front();
     ASSERT_TRUE(player.player);
     EXPECT_EQ(GmainCamera->getNode()->getPosition(), vector3df(player.x, 100, player.z));
-    EXPECT_EQ(GmainCamera->getArmas().size(), 2u);
+    EXPECT_EQ(GmainCamera->getWeapons().size(), 2u);
     EXPECT_NE(dynamic_cast<NoWeapon*>(GmainCamera->getArma()), nullptr);
     EXPECT_FALSE(GDevice->getCursorControl()->isVisible());
     EXPECT_EQ(state(), firstNinja);
@@ -159,7 +160,7 @@ TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
     world.pick("Pendrive");
     step();
     ASSERT_TRUE(monsterIs<Spider>(0, "MonstroEestado4"));
-    EXPECT_EQ(GmainCamera->getArmas().size(), 3u);
+    EXPECT_EQ(GmainCamera->getWeapons().size(), 3u);
     world.closeMessage();
     step();
     world.killMonster(0);

@@ -3,15 +3,16 @@
 
 #include <cstring>
 
+#include "net/Question.h"
 #include "net/RecordingServer.h"
 #include "net/Server.h"
 #include "net/TinyProxy.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "platform/StateReset.h"
 
 TEST(ProxyTest, EveryRequestPassesThroughTheTunnel)
 {
-    resetGlobalContext();
+    resetRegisteredState();
     RecordingServer server([](const std::string& request) {
         std::string body = request.find("msg=p") != std::string::npos ? "3QZ01Cor do ceu?\tazul\tverde\n"
                                                                       : "1\tcerto\n";
@@ -41,5 +42,5 @@ TEST(ProxyTest, EveryRequestPassesThroughTheTunnel)
     for (size_t at = log.find(tunnel); at != std::string::npos; at = log.find(tunnel, at + 1))
         ++tunnels;
     EXPECT_EQ(tunnels, 3) << log;
-    resetGlobalContext();
+    resetRegisteredState();
 }

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "net/Question.h"
-#include "shell/Global.h"
+#include "platform/StateReset.h"
 
 TEST(QuestionTest, HeaderAndFieldsOfEveryKind)
 {
@@ -36,10 +36,10 @@ TEST(QuestionTest, NoQuestionInRepliesTheWindowsCannotShow)
 
 TEST(QuestionTest, PublishMakesItTheQuestionOnShow)
 {
-    resetGlobalContext();
+    resetRegisteredState();
     Question{'3', "0042", "Quais?", {"a", "b"}}.publish();
     EXPECT_EQ(GquestionType, '3');
     EXPECT_EQ(GquestionID, "0042");
     EXPECT_EQ(GquestionText, "Quais?");
-    resetGlobalContext();
+    resetRegisteredState();
 }

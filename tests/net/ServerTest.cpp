@@ -10,12 +10,13 @@
 #include <stdexcept>
 #include <thread>
 
+#include "net/Question.h"
 #include "net/RecordingServer.h"
 #include "net/Server.h"
-#include "shell/fatal.h"
 #include "platform/LogFile.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "shell/fatal.h"
+#include "platform/StateReset.h"
 
 namespace {
 
@@ -27,11 +28,11 @@ class ServerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        resetGlobalContext();
+        resetRegisteredState();
         std::strcpy(GUser.usuario, "ana");
         std::strcpy(GUser.senha, "segredo");
     }
-    void TearDown() override { resetGlobalContext(); }
+    void TearDown() override { resetRegisteredState(); }
 
     void pointAt(const RecordingServer& server)
     {

@@ -5,7 +5,7 @@
 
 #include "platform/GameFolders.h"
 #include "platform/userfolders.h"
-#include "support/EngineTest.h"
+#include "support/TempDirTest.h"
 
 namespace fs = std::filesystem;
 
@@ -13,11 +13,11 @@ namespace {
 
 const char* const DataFromExe = "../share/games/satlink";
 
-class GameFoldersTest : public EngineTest {
+class GameFoldersTest : public TempDirTest {
 protected:
     void SetUp() override
     {
-        EngineTest::SetUp();
+        TempDirTest::SetUp();
         root = makeTempDir();
         user = {root + "/home/.config", root + "/home/.local/state"};
     }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/LogFile.h"
-#include "support/EngineTest.h"
+#include "support/TempDirTest.h"
 
 namespace {
 
@@ -18,11 +18,11 @@ std::string readAll(const std::string& path)
     return text.str();
 }
 
-class LogFileTest : public EngineTest {
+class LogFileTest : public TempDirTest {
 protected:
     void SetUp() override
     {
-        EngineTest::SetUp();
+        TempDirTest::SetUp();
         path = makeTempDir() + "/log.txt";
         log.setpath(path.c_str());
         ASSERT_EQ(log.clear(), 1);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/SoundEngine.h"
-#include "support/EngineTest.h"
+#include "support/TempDirTest.h"
 
 namespace {
 
@@ -30,11 +30,11 @@ bool writeTone(const std::string& path, int format, int channels, double seconds
     return true;
 }
 
-class SoundEngineTest : public EngineTest {
+class SoundTempDirTest : public TempDirTest {
 protected:
     void SetUp() override
     {
-        EngineTest::SetUp();
+        TempDirTest::SetUp();
         folder = makeTempDir();
         std::filesystem::create_directories(folder + "/Media/Sound");
         wav = folder + "/Media/Sound/Tiro.wav";
@@ -49,7 +49,7 @@ protected:
     {
         if (engine)
             engine->drop();
-        EngineTest::TearDown();
+        TempDirTest::TearDown();
     }
 
     // Waits, up to two seconds, for the engine to have no voice left.
@@ -70,7 +70,7 @@ protected:
 
 }
 
-TEST_F(SoundEngineTest, MusicPlaysLoopedAndTrackedUntilStopped)
+TEST_F(SoundTempDirTest, MusicPlaysLoopedAndTrackedUntilStopped)
 {
     Sound* music = engine->play2D(mp3.c_str(), true, false, true);
     ASSERT_NE(music, nullptr);
@@ -83,7 +83,7 @@ TEST_F(SoundEngineTest, MusicPlaysLoopedAndTrackedUntilStopped)
     EXPECT_TRUE(allVoicesEnd());
 }
 
-TEST_F(SoundEngineTest, PositionalSoundWaitsPausedUntilStarted)
+TEST_F(SoundTempDirTest, PositionalSoundWaitsPausedUntilStarted)
 {
     Sound* sound = engine->play3D(wav.c_str(), irr::core::vector3df(10, 0, 20), false, true);
     ASSERT_NE(sound, nullptr);
@@ -97,14 +97,14 @@ TEST_F(SoundEngineTest, PositionalSoundWaitsPausedUntilStarted)
     EXPECT_TRUE(allVoicesEnd());
 }
 
-TEST_F(SoundEngineTest, UntrackedUnpausedPlayReturnsNothingAndEndsOnItsOwn)
+TEST_F(SoundTempDirTest, UntrackedUnpausedPlayReturnsNothingAndEndsOnItsOwn)
 {
     EXPECT_EQ(engine->play3D(wav.c_str(), irr::core::vector3df(), false, false, false), nullptr);
     EXPECT_EQ(engine->voiceCount(), 1u);
     EXPECT_TRUE(allVoicesEnd());
 }
 
-TEST_F(SoundEngineTest, PreloadedSourcePlaysManyShots)
+TEST_F(SoundTempDirTest, PreloadedSourcePlaysManyShots)
 {
     SoundSource* shot = engine->addSoundSourceFromFile(mp3.c_str(), true);
     ASSERT_NE(shot, nullptr);
@@ -116,7 +116,7 @@ TEST_F(SoundEngineTest, PreloadedSourcePlaysManyShots)
     EXPECT_TRUE(allVoicesEnd());
 }
 
-TEST_F(SoundEngineTest, GameStylePathsFindTheFile)
+TEST_F(SoundTempDirTest, GameStylePathsFindTheFile)
 {
     std::string gamePath = folder + "\\media\\sound\\tiro.WAV";
     Sound* sound = engine->play3D(gamePath.c_str(), irr::core::vector3df(), false, true);
@@ -124,7 +124,7 @@ TEST_F(SoundEngineTest, GameStylePathsFindTheFile)
     sound->drop();
 }
 
-TEST_F(SoundEngineTest, UnreadableFilesPlayNothing)
+TEST_F(SoundTempDirTest, UnreadableFilesPlayNothing)
 {
     std::string text = folder + "/not-a-sound.wav";
     std::ofstream(text) << "plain text";
@@ -135,7 +135,7 @@ TEST_F(SoundEngineTest, UnreadableFilesPlayNothing)
     EXPECT_EQ(engine->voiceCount(), 0u);
 }
 
-TEST_F(SoundEngineTest, SoundsHeldPastTheEngineStaySafe)
+TEST_F(SoundTempDirTest, SoundsHeldPastTheEngineStaySafe)
 {
     Sound* held = engine->play2D(wav.c_str(), true, false, true);
     ASSERT_NE(held, nullptr);

@@ -3,17 +3,17 @@
 #include <fstream>
 
 #include "platform/nativepath.h"
-#include "support/EngineTest.h"
+#include "support/TempDirTest.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class nativepathTest : public EngineTest {
+class nativepathTest : public TempDirTest {
 protected:
     void SetUp() override
     {
-        EngineTest::SetUp();
+        TempDirTest::SetUp();
         root = makeTempDir();
         fs::create_directories(root + "/Media/OrvendMap");
         std::ofstream(root + "/Media/OrvendMap/wayPoint.wpn") << "x";

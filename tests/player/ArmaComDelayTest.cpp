@@ -1,6 +1,6 @@
 // The projectile weapons: damage by distance, what stops a shot, and the picture in flight.
 #include "player/ArmaComDelay.h"
-#include "player/PlayerWorld.h"
+#include "support/PlayerWorld.h"
 #include "player/Sniper.h"
 #include "player/Varinha.h"
 

@@ -4,9 +4,10 @@
 
 #include "player/LongSword.h"
 #include "player/NoWeapon.h"
-#include "player/PlayerWorld.h"
 #include "player/Sniper.h"
 #include "player/Varinha.h"
+#include "shell/mediaFile.h"
+#include "support/PlayerWorld.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
 // The empty hand: message 8 to what it reaches, nothing for the level, the player or what is out of reach.
 #include "player/NoWeapon.h"
-#include "player/PlayerWorld.h"
-#include "shell/Global.h"
+#include "support/PlayerWorld.h"
 #include "support/Tiny3DS.h"
 #include "world/Map.h"
 

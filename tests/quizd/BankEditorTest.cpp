@@ -104,11 +104,12 @@ TEST(GiftWriter, TheBankReadsBackAsTheSameQuestions)
                        "\\[colchete] e 100% {T}\n\n"
                        "Falsa {F}\n\n"
                        "Tres certas {~%33.33333%a ~%33.33333%b ~%33.33333%c ~%-100%d}\n\n"
-                       "Escrita {=Paris =paris, França}\n\n"
+                       "Escrita {=Paris =paris, França =a-\\>b}\n\n"
                        "Numero {#=-2.5..0.1 =1e-7..3}\n\n"
-                       "Pi {#3.14:0.01}\n";
+                       "Pi {#3.14:0.01}\n\n"
+                       "{=sim ~nao} vem primeiro\n";
     GiftParser::Result first = GiftParser().parse(bank);
-    ASSERT_EQ(first.questions.size(), 8u) << first.problems.at(0).message << " at " << first.problems.at(0).line;
+    ASSERT_EQ(first.questions.size(), 9u) << first.problems.at(0).message << " at " << first.problems.at(0).line;
     std::string written = GiftWriter::write(first.questions);
     GiftParser::Result again = GiftParser().parse(written);
     ASSERT_TRUE(again.problems.empty()) << again.problems[0].message << "\n" << written;
@@ -117,6 +118,7 @@ TEST(GiftWriter, TheBankReadsBackAsTheSameQuestions)
     EXPECT_EQ(again.questions[2].text, "[colchete] e 100%");
     EXPECT_EQ(again.questions[4].rightAlternatives, (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(again.questions[6].acceptedNumbers.at(1).low, 1e-7);
+    EXPECT_EQ(first.questions[8].text, "_____ vem primeiro") << "no blank in front of the question";
 }
 
 TEST(CsvQuestionImport, TheKindFollowsFromTheRow)

@@ -2,6 +2,7 @@
 // request per connection) and with what other clients and attackers send.
 #include "QuizdTest.h"
 
+#include "EventStore.h"
 #include "HttpServer.h"
 
 #include <memory>
@@ -208,4 +209,50 @@ TEST_F(PlayProtocolTest, ADatabaseFailureStillGivesTheGameAReplyItCanShow)
     // Once the database is mended the server goes on without a restart.
     QuizStore(path_, true);
     EXPECT_EQ(body("msg=p&id=1&" + auth).substr(0, 5), "20001");
+}
+
+TEST_F(PlayProtocolTest, GameEventsAreStoredOnceAcknowledgedAndBadOnesRefused)
+{
+    const std::string stage = "&stage=22&title=procurando%20o%20pen%20drive&life=80&time=95";
+    const std::string cp1252 = "&stage=100&title=ajustando%20a%20antena%20%e0%20m%e3o&life=80&time=99";
+    const std::string utf8 = "&stage=101&title=a%c3%a7%c3%a3o&life=80&time=99";
+    struct Case {
+        std::string query;
+        std::string status;
+        char body; // first byte of the reply body
+    };
+    const Case cases[] = {
+        {"msg=e&" + auth + "&event=stage" + stage, "200", '1'},
+        {"msg=e&" + auth + "&event=life&stage=22&title=x&life=0&time=96", "200", '1'},
+        {"msg=e&" + auth + "&event=capture" + stage, "200", '1'},
+        {"msg=e&" + auth + "&event=victory" + stage, "200", '1'},
+        {"msg=e&" + auth + "&event=end" + stage, "200", '1'},
+        {"msg=e&" + auth + "&event=stage" + cp1252, "200", '1'},
+        {"msg=e&" + auth + "&event=stage" + utf8, "200", '1'},
+        {"msg=e&username=ana&password=errada&event=stage" + stage, "403", '0'},
+        {"msg=e&username=ninguem&password=x&event=stage" + stage, "403", '0'},
+        {"msg=e&" + auth + "&event=dance" + stage, "400", '0'},
+        {"msg=e&" + auth + stage, "400", '0'},
+        {"msg=e&" + auth + "&event=stage&title=x&life=80&time=95", "400", '0'},
+        {"msg=e&" + auth + "&event=stage&stage=-1&title=x&life=80&time=95", "400", '0'},
+        {"msg=e&" + auth + "&event=life&stage=22&title=x&life=101&time=95", "400", '0'},
+        {"msg=e&" + auth + "&event=life&stage=22&title=x&life=80&time=9.5", "400", '0'},
+        {"msg=e&" + auth + "&event=stage&stage=22&title=linha%0aoutra&life=80&time=95", "400", '0'},
+        {"msg=e&" + auth + "&event=stage&stage=22&title=" + std::string(201, 'x') + "&life=80&time=95", "400", '0'},
+    };
+    for (const Case& c : cases) {
+        std::string reply = game(c.query);
+        EXPECT_EQ(reply.substr(9, 3), c.status) << c.query;
+        EXPECT_EQ(bodyOf(reply).substr(0, 1), std::string(1, c.body)) << c.query;
+    }
+    QuizStore store = open();
+    std::vector<StoredEvent> stored = EventStore(store.database()).of(*store.findUser("ana"));
+    ASSERT_EQ(stored.size(), 7u);
+    EXPECT_EQ(stored[0].event.kind, "stage");
+    EXPECT_EQ(stored[0].event.title, "procurando o pen drive");
+    EXPECT_EQ(stored[1].event.life, 0);
+    EXPECT_EQ(stored[4].event.seconds, 95);
+    EXPECT_EQ(stored[5].event.title, "ajustando a antena \xC3\xA0 m\xC3\xA3o"); // Windows-1252, as the game sends
+    EXPECT_EQ(stored[6].event.title, "a\xC3\xA7\xC3\xA3o");                      // UTF-8 from anything else
+    EXPECT_NE(log_.str().find("evento stage 22"), std::string::npos);
 }

@@ -2,6 +2,7 @@
 // and the order each student saw.
 #include "QuizdTest.h"
 
+#include "EventStore.h"
 #include "PasswordHash.h"
 
 #include <fstream>
@@ -129,4 +130,41 @@ TEST_F(QuizStoreTest, AnOpenStoreSeesALaterImport)
     importGift(kBank);
     EXPECT_TRUE(serving.nextQuestionFor(*serving.findUser("ana")));
     EXPECT_EQ(serving.question(5)->text, "Cinco");
+}
+
+TEST_F(QuizStoreTest, ADatabaseFromBeforeGameEventsIsUpgradedInPlaceAndNumbersTheGames)
+{
+    importGift(kBank);
+    {
+        QuizStore old = open();
+        old.addUser("ana", "p");
+        old.addUser("bia", "p");
+        old.recordAttempt(*old.findUser("ana"), 1, "0", true);
+        old.recordAttempt(*old.findUser("ana"), 2, "sim", true);
+        old.database().exec("DROP TABLE events");
+    }
+    QuizStore store = open();
+    long ana = *store.findUser("ana");
+    EventStore events(store.database());
+    events.record(ana, {"stage", 10, "abrindo as portas", 100, 30});
+    events.record(ana, {"stage", 100, "ajustando a antena", 80, 400});
+    events.record(ana, {"stage", 20, "de volta ao computador", 60, 460});
+    events.record(ana, {"victory", 20, "de volta ao computador", 60, 900});
+    events.record(ana, {"victory", 20, "de volta ao computador", 60, 700}); // a second, faster game
+    events.record(ana, {"end", 20, "de volta ao computador", 60, 710});
+    events.record(ana, {"stage", 1, "na entrada", 100, 720}); // after an end, a new game whatever the clock
+    std::vector<int> games;
+    for (const StoredEvent& e : events.of(ana)) games.push_back(e.game);
+    EXPECT_EQ(games, std::vector<int>({1, 1, 1, 1, 2, 2, 3}));
+    std::vector<StoredEvent> latest = events.latestGames();
+    ASSERT_EQ(latest.size(), 1u);
+    EXPECT_EQ(latest[0].event.title, "na entrada");
+    std::vector<StudentResult> r = store.results();
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(r[0].answered, 2);
+    EXPECT_EQ(r[0].stageReached, 100);
+    EXPECT_EQ(r[0].stageTitle, "ajustando a antena");
+    EXPECT_EQ(r[0].secondsToFinish, 900); // the first time it was done
+    EXPECT_EQ(r[1].stageReached, -1);
+    EXPECT_EQ(r[1].secondsToFinish, -1);
 }

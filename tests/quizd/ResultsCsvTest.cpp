@@ -28,7 +28,11 @@ TEST(ResultsCsv, CellsASpreadsheetWouldRunAreNeutralised)
 TEST(ResultsCsv, OneLinePerStudent)
 {
     std::ostringstream out;
-    ResultsCsv::write(out, {{"=x", 3, 2, 1, "2026-01-01T10:00:00.000Z", "2026-01-01T10:05:00.000Z"}});
-    EXPECT_EQ(out.str(), "usuario,respondidas,certas,erradas,primeira_resposta,ultima_resposta\n"
-                         "'=x,3,2,1,2026-01-01T10:00:00.000Z,2026-01-01T10:05:00.000Z\n");
+    ResultsCsv::write(out, {{"=x", 3, 2, 1, "2026-01-01T10:00:00.000Z", "2026-01-01T10:05:00.000Z", 100,
+                             "=ajustando, a antena", 912},
+                            {"bia", 0, 0, 0, "", "", -1, "", -1}});
+    EXPECT_EQ(out.str(), "usuario,respondidas,certas,erradas,primeira_resposta,ultima_resposta,etapa_alcancada,"
+                         "fase_alcancada,segundos_para_concluir\n"
+                         "'=x,3,2,1,2026-01-01T10:00:00.000Z,2026-01-01T10:05:00.000Z,100,\"'=ajustando, a antena\",912\n"
+                         "bia,0,0,0,,,,,\n");
 }

@@ -132,11 +132,13 @@ TEST_F(TeacherSiteTest, AnExpiredSessionSignsOut)
     EXPECT_NE(reply.find("Sua sessão expirou"), std::string::npos);
 }
 
-TEST_F(TeacherSiteTest, AStudentsAnswerIsShownAsTextNeverRunAsPage)
+TEST_F(TeacherSiteTest, AStudentsAnswerOrAStageTitleIsShownAsTextNeverRunAsPage)
 {
     std::string attack = "%3Cscript%3Ealert(1)%3C%2Fscript%3E%22%27%3E%3Cimg%20src%3Dx%3E";
     exchange(server_->port(), "GET /play.php?msg=r&username=ana&password=aluna&id=2&resposta=" + attack +
                                   " HTTP/1.0\n\n");
+    exchange(server_->port(), "GET /play.php?msg=e&username=ana&password=aluna&event=stage&stage=2&title=" + attack +
+                                  "&life=9&time=1 HTTP/1.0\n\n");
     std::string cookie = signIn();
     for (const char* page : {"/", "/questoes", "/aluno?id=1"}) {
         std::string reply = http("GET", page, cookie);
@@ -147,6 +149,7 @@ TEST_F(TeacherSiteTest, AStudentsAnswerIsShownAsTextNeverRunAsPage)
                   std::string::npos) << page;
         EXPECT_NE(reply.find("Content-Security-Policy: default-src 'none'"), std::string::npos) << page;
     }
+    EXPECT_NE(http("GET", "/aluno?id=1", cookie).find("linha-do-tempo"), std::string::npos); // the title was shown
 }
 
 TEST_F(TeacherSiteTest, WrongAnswersAreCountedByTheAlternativeTheStudentsSaw)
@@ -176,4 +179,29 @@ TEST_F(TeacherSiteTest, ResultsCsvDownloadNeedsASession)
     EXPECT_NE(reply.find("Content-Type: text/csv"), std::string::npos);
     EXPECT_NE(reply.find("Content-Disposition: attachment; filename=\"resultados.csv\""), std::string::npos);
     EXPECT_NE(bodyOf(reply).find("\"'=HYPERLINK("), std::string::npos);
+}
+
+TEST_F(TeacherSiteTest, TheBanksEditorTakesTheTokenAndShowsTextsAsText)
+{
+    std::string cookie = signIn();
+    std::string token = formToken(cookie);
+    std::string question = "tipo=escrita&texto=%3Cscript%3Ex%3C%2Fscript%3E&respostas=%3Cb%3E";
+    EXPECT_EQ(status(http("POST", "/questao", cookie, question + "&acao=gravar")), "403");
+    EXPECT_EQ(status(http("POST", "/questao/retirar", cookie, "id=1")), "403");
+    EXPECT_EQ(status(http("GET", "/questoes.gift")), "303");
+    std::string preview = http("POST", "/questao", cookie, question + "&acao=previa&token=" + token);
+    EXPECT_EQ(status(preview), "200");
+    EXPECT_EQ(preview.find("<script>"), std::string::npos);
+    EXPECT_NE(preview.find("<div class=\"linha\">&lt;script&gt;x&lt;/script&gt;</div>"), std::string::npos);
+    EXPECT_EQ(open().questions().size(), 2u) << "a preview writes nothing";
+    EXPECT_EQ(status(http("POST", "/questao", cookie, question + "&acao=gravar&token=" + token)), "200");
+    EXPECT_EQ(status(http("POST", "/questao/retirar", cookie, "id=1&token=" + token)), "200");
+    std::vector<Question> bank = open().questions();
+    ASSERT_EQ(bank.size(), 3u);
+    EXPECT_TRUE(bank[0].retired);
+    EXPECT_EQ(bank[2].text, "<script>x</script>");
+    std::string gift = http("GET", "/questoes.gift", cookie);
+    EXPECT_NE(gift.find("Content-Disposition: attachment; filename=\"questoes.gift\""), std::string::npos);
+    EXPECT_EQ(gift.find("protocolo"), std::string::npos) << "the retired question";
+    EXPECT_NE(gift.find("::Q0003::<script>x</script> { =<b> }"), std::string::npos);
 }

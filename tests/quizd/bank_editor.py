@@ -54,7 +54,8 @@ try:
     check("Questão gravada" in text(), "the fixed form was not saved: " + text())
 
     add("vf", {"texto": "A água ferve a 100 °C ao nível do mar.", "vf-verdadeiro": ""}, 2)
-    add("varias", {"texto": "Quais destes animais são mamíferos?", "alt1": "Baleia", "marca1": "",
+    add("varias", {"texto": "Quais destes animais são mamíferos? Marque todos os que mamam quando filhotes, mesmo os que "
+                             "vivem na água e os que voam.", "alt1": "Baleia", "marca1": "",
                    "alt2": "Tubarão", "alt3": "Morcego", "marca3": "", "alt4": "Pinguim"}, 4)
     add("escrita", {"texto": "Qual é o símbolo químico do ouro?", "respostas": "Au"}, 0)
     add("numero", {"texto": "Quantos minutos há em 2,5 horas?", "numero": "150", "tolerancia": "0,5"}, 0)

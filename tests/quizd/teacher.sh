@@ -40,7 +40,7 @@ sed -i '$d' "$dir/turma.csv"
 [ "$(stat -c %a "$db")" = 600 ] || fail "database mode $(stat -c %a "$db")"
 "$QUIZD" adduser "$db" "=HYPERLINK(\"http://x\")" p >/dev/null
 "$QUIZD" adduser "$db" "+cmd|' /C calc'!A0" p >/dev/null
-"$QUIZD" export "$db" - | grep -qx "\"'=HYPERLINK(\"\"http://x\"\")\",0,0,0,," || fail "formula exported raw"
+"$QUIZD" export "$db" - | grep -qx "\"'=HYPERLINK(\"\"http://x\"\")\",0,0,0,,,,," || fail "formula exported raw"
 "$QUIZD" export "$db" - | grep -q "^'+cmd|' /C calc'!A0," || fail "command exported raw"
 
 QUIZD_PID=

@@ -1,7 +1,7 @@
 // The triangles of a box standing in the scene, as route planning and sight tests see a wall.
 #pragma once
 
-#include "shell/Global.h"
+#include "shell/Engine.h"
 
 // A box centred at `at`, `size` wide along each axis; the scene keeps the selector.
 inline irr::scene::ITriangleSelector* boxSelector(const irr::core::vector3df& at, const irr::core::vector3df& size)

@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
+#include "ui/Dialogs.h"
 
 namespace {
 

@@ -1,19 +1,11 @@
-// Test fixture: a fresh Irrlicht null device in the engine globals, and a clean global context after.
+// Test fixture: a fresh Irrlicht null device in the engine handles, and the game's state reset after.
 #pragma once
 
-#include <gtest/gtest.h>
-#include <string>
+#include "shell/Engine.h"
+#include "support/TempDirTest.h"
 
-#include "shell/Global.h"
-
-class EngineTest : public ::testing::Test {
+class EngineTest : public TempDirTest {
 protected:
     void SetUp() override;
     void TearDown() override;
-
-    // A new empty folder under the system's temporary folder, removed after the test.
-    std::string makeTempDir();
-
-private:
-    std::vector<std::string> _tempDirs;
 };

@@ -10,7 +10,9 @@
 #include "mission/Story.h"
 #include "platform/LogFile.h"
 #include "player/Camera.h"
-#include "shell/Global.h"
+#include "shell/Config.h"
+#include "shell/Engine.h"
+#include "shell/mediaFile.h"
 #include "support/DialogsOnNullDevice.h"
 #include "support/NullDevice.h"
 #include "support/ReadFile.h"
@@ -19,6 +21,7 @@
 #include "world/Collectable.h"
 #include "world/GenericObj.h"
 #include "world/Graph.h"
+#include "world/Map.h"
 
 namespace {
 
@@ -60,6 +63,7 @@ void MissionWorld::close()
 {
     delete _story;
     delete GmainCamera;
+    delete GcurrentMap;
     delete GGraph;
     std::filesystem::remove_all(_folder);
     closeNullDevice();

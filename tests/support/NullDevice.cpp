@@ -1,10 +1,11 @@
 #include "support/NullDevice.h"
 
-#include "shell/Global.h"
+#include "shell/Engine.h"
+#include "platform/StateReset.h"
 
 void openNullDevice()
 {
-    resetGlobalContext();
+    resetRegisteredState();
     irr::SIrrlichtCreationParameters parameters;
     parameters.DriverType = irr::video::EDT_NULL;
     parameters.WindowSize = irr::core::dimension2d<irr::u32>(800, 600);
@@ -21,7 +22,7 @@ void openNullDevice()
 void closeNullDevice()
 {
     irr::IrrlichtDevice* device = GDevice;
-    resetGlobalContext();
+    resetRegisteredState();
     if (device)
         device->drop();
 }

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <unistd.h>
 
-#include "app/teclado.h"
 #include "shell/Config.h"
 #include "shell/EventReceiver.h"
+#include "shell/mediaFile.h"
 #include "support/DialogsOnNullDevice.h"
 #include "support/EngineTest.h"
 #include "ui/DialogCodeEventReceiver.h"
@@ -159,7 +159,7 @@ TEST_F(DialogsTest, ButtonsEndTheWaitAndCloseGivesTheGameItsReceiverBack)
     GDialogs.ShowDialogLogon();
     click(button(window(3), Dialogs::okButton));
     EXPECT_EQ(GDialogs.answer(), Dialogs::okButton);
-    EXPECT_EQ(GDevice->getEventReceiver(), &_receiverDialogCode);
+    EXPECT_EQ(GDevice->getEventReceiver(), &GdialogCodeReceiver);
     GDialogs.CloseDialog();
     EXPECT_EQ(GDevice->getEventReceiver(), &GEventReceiver);
     click(button(window(3), Dialogs::cancelButton));
@@ -214,29 +214,6 @@ TEST_F(DialogsTest, LogonBoxesCarryTheUserBothWays)
     GDialogs.copyLogonToUser();
     EXPECT_STREQ(GUser.usuario, "jo\xe3o");
     EXPECT_EQ(std::string(GUser.senha), std::string(199, 'k'));
-}
-
-TEST_F(DialogsTest, MessageBoxHoldsTheScreenUntilEscapeSpaceOrReturn)
-{
-    for (EKEY_CODE key : {KEY_ESCAPE, KEY_SPACE, KEY_RETURN}) {
-        GDialogs.showMessageBox(L" AVISO ", L"Ol\u00e1");
-        EXPECT_EQ(std::wstring(_Mensagem), L"Ol\u00e1");
-        EXPECT_FALSE(GDialogs.closedMessageBox());
-        EXPECT_TRUE(_TenirMessage);
-        process_input(&GEventReceiver);
-        EXPECT_FALSE(GDialogs.closedMessageBox());
-
-        SEvent press{};
-        press.EventType = EET_KEY_INPUT_EVENT;
-        press.KeyInput.Key = key;
-        press.KeyInput.PressedDown = true;
-        GEventReceiver.OnEvent(press);
-        process_input(&GEventReceiver);
-        EXPECT_EQ(_Mensagem, nullptr);
-        EXPECT_TRUE(GDialogs.closedMessageBox());
-        EXPECT_FALSE(_TenirMessage);
-        GEventReceiver.clear_input();
-    }
 }
 
 class DialogsFontTest : public EngineTest {

@@ -1,5 +1,6 @@
 // The answer sign: carried by the camera, hidden by the agenda 750 ms after it was shown.
 #include "messaging/Agenda.h"
+#include "shell/mediaFile.h"
 #include "support/PinnedTimer.h"
 #include "world/CBillboard.h"
 #include "world/SceneryFixture.h"

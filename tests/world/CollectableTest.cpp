@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "platform/SoundEngine.h"
+#include "shell/mediaFile.h"
 #include "world/Collectable.h"
 #include "world/Inventory.h"
 #include "world/SceneryFixture.h"

@@ -3,7 +3,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/Startup.h"
 #include "platform/LogFile.h"
 #include "support/EngineTest.h"
 #include "support/ReadFile.h"

@@ -1,5 +1,6 @@
 // The picture on the wall: a collidable that stops rays and ignores shots and touches.
 #include "messaging/Blackboard.h"
+#include "shell/mediaFile.h"
 #include "world/Quadro.h"
 #include "world/SceneryFixture.h"
 

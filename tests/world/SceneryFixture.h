@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/LogFile.h"
+#include "shell/mediaFile.h"
 #include "support/EngineTest.h"
 #include "support/ReadFile.h"
 #include "world/Collidable.h"

@@ -9,7 +9,7 @@
 #include <irrlicht.h>
 
 #include "level/LevelPlan.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "world/Map.h"
 #include "world/sceneryListReader.h"
 

@@ -5,8 +5,9 @@
 
 #include "player/Camera.h"
 #include "player/Sniper.h"
+#include "shell/Engine.h"
 #include "shell/EventReceiver.h"
-#include "shell/Global.h"
+#include "shell/mediaFile.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageBox.h"
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/NullDevice.h"
-#include "shell/Global.h"
+#include "shell/Engine.h"
 #include "ui/DialogGeometry.h"
 #include "ui/conv.h"
 

@@ -2,9 +2,10 @@
 #include "QuizdTest.h"
 
 #include "HttpServer.h"
+#include "net/Question.h"
 #include "net/Server.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "platform/StateReset.h"
 
 #include <cstdio>
 #include <cstring>
@@ -27,7 +28,7 @@ protected:
     void SetUp() override
     {
         QuizdTest::SetUp();
-        resetGlobalContext();
+        resetRegisteredState();
         importGift(kBank);
         open().addUser("jo\xC3\xA3o", "p w&#");
         ServerOptions options;
@@ -41,7 +42,7 @@ protected:
     void TearDown() override
     {
         server_.reset();
-        resetGlobalContext();
+        resetRegisteredState();
         QuizdTest::TearDown();
     }
 

@@ -4,9 +4,9 @@
 
 #include "HttpServer.h"
 #include "mission/Story.h"
+#include "net/Question.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
 #include "support/MissionWorld.h"
 #include "ui/MessageBox.h"
 

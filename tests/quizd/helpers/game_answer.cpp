@@ -7,7 +7,7 @@
 
 #include "net/Server.h"
 #include "shell/Config.h"
-#include "shell/Global.h"
+#include "platform/StateReset.h"
 
 int main(int argc, char** argv)
 {
@@ -15,7 +15,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "uso: game_answer HOST:PORTA USUARIO SENHA QUESTAO RESPOSTA\n");
         return 2;
     }
-    resetGlobalContext();
+    resetRegisteredState();
     std::snprintf(GUser.endereco, sizeof GUser.endereco, "%s", argv[1]);
     std::snprintf(GUser.usuario, sizeof GUser.usuario, "%s", argv[2]);
     std::snprintf(GUser.senha, sizeof GUser.senha, "%s", argv[3]);

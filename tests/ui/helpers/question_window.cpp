@@ -5,8 +5,9 @@
 #include <string>
 
 #include "shell/Config.h"
+#include "shell/Engine.h"
 #include "shell/EventReceiver.h"
-#include "shell/Global.h"
+#include "shell/mediaFile.h"
 #include "ui/Dialogs.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "player/Camera.h"
 #include "player/LongSword.h"
 #include "player/NoWeapon.h"
-#include "player/PlayerWorld.h"
+#include "support/PlayerWorld.h"
 #include "player/Sniper.h"
 #include "player/StatusBar.h"
 #include "player/Varinha.h"
@@ -115,8 +115,8 @@ TEST_F(CameraTest, StartUpPairLeavesTheHandInUseAndTheSniperOneSwitchAway)
     EXPECT_TRUE(hand->getNode()->isVisible());
     EXPECT_FALSE(sniper->getNode()->isVisible());
     EXPECT_EQ(hand->getNode()->getParent(), player->getNode());
-    EXPECT_EQ(Camera::municaoText(player->getArma()), "-");
-    EXPECT_EQ(Camera::municaoText(nullptr), "");
+    EXPECT_EQ(Camera::ammoText(player->getArma()), "-");
+    EXPECT_EQ(Camera::ammoText(nullptr), "");
 
     // A, held over several frames, then released: one switch.
     weaponSwitchesAsked(&GEventReceiver);
@@ -128,7 +128,7 @@ TEST_F(CameraTest, StartUpPairLeavesTheHandInUseAndTheSniperOneSwitchAway)
     EXPECT_EQ(player->getArma(), sniper);
     EXPECT_TRUE(sniper->getNode()->isVisible());
     EXPECT_FALSE(hand->getNode()->isVisible());
-    EXPECT_EQ(Camera::municaoText(player->getArma()), "109");
+    EXPECT_EQ(Camera::ammoText(player->getArma()), "109");
 
     // One notch of the wheel: one switch, the next frames none.
     irr::SEvent wheel = {};
@@ -146,7 +146,7 @@ TEST_F(CameraTest, SameKindReplacesTheOldOneAndKeepsTheCount)
     give<Sniper>();
     NoWeapon* hand = give<NoWeapon>();
     Sniper* second = give<Sniper>();
-    EXPECT_EQ(player->getArmas(), (std::vector<Arma*>{hand, second}));
+    EXPECT_EQ(player->getWeapons(), (std::vector<Arma*>{hand, second}));
     EXPECT_EQ(player->getArma(), second);
     EXPECT_EQ(second->getMunicao(), 109);
     player->switchArma(true);
@@ -295,8 +295,7 @@ TEST_F(CameraTest, KillingHitCapturesThePlayerOnce)
 
 TEST_F(CameraTest, InTheStationHeStandsOnTheFloorAndTheWallAheadStopsHim)
 {
-    Camera::keyMap[0] = {irr::EKA_MOVE_FORWARD, irr::KEY_UP};
-    player = std::make_unique<Camera>();
+    player = std::make_unique<Camera>(std::vector<irr::SKeyMap>{{irr::EKA_MOVE_FORWARD, irr::KEY_UP}});
     GmainCamera = player.get();
     Graph waypoints;
     GGraph = &waypoints;
@@ -312,7 +311,7 @@ TEST_F(CameraTest, InTheStationHeStandsOnTheFloorAndTheWallAheadStopsHim)
     EXPECT_NEAR(standing.X, 200, 0.01);
     EXPECT_NEAR(standing.Y, 80, 0.1);
     EXPECT_NEAR(standing.Z, -650, 0.01);
-    EXPECT_EQ(player->getArmas().size(), 2u);
+    EXPECT_EQ(player->getWeapons().size(), 2u);
     // Looking straight at the wall: the null device's pointer may have turned the view.
     stand(player->getNode()->getPosition());
 
@@ -329,7 +328,6 @@ TEST_F(CameraTest, InTheStationHeStandsOnTheFloorAndTheWallAheadStopsHim)
     EXPECT_NEAR(stopped.Z, -180, 1);
     EXPECT_EQ(player->getBody()->getAbsolutePosition(), stopped);
     delete GcurrentMap;
-    Camera::keyMap[0] = {};
 }
 
 TEST_F(CameraTest, MonsterRaysMeetTheBodyNotTheWholeView)

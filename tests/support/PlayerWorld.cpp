@@ -1,7 +1,8 @@
 // The player's test world: generated media, a log of its own, targets and walls on the null device.
-#include "player/PlayerWorld.h"
+#include "support/PlayerWorld.h"
 
 #include "platform/LogFile.h"
+#include "shell/mediaFile.h"
 #include "support/ReadFile.h"
 
 Target::Target(irr::core::vector3df at, float size)
