@@ -16,6 +16,7 @@
 #include "player/Camera.h"
 #include "shell/Config.h"
 #include "shell/Engine.h"
+#include "shell/PausableTimer.h"
 #include "shell/fatal.h"
 #include "shell/mediaFile.h"
 #include "ui/Dialogs.h"
@@ -25,6 +26,9 @@
 #include "world/Map.h"
 
 namespace {
+
+// The device's timer as the game reads it, held while the game is paused.
+std::optional<PausableTimer> pausableClock;
 
 irr::SIrrlichtCreationParameters creationParameters(irr::video::E_DRIVER_TYPE driver)
 {
@@ -115,10 +119,16 @@ void StartupEngine(irr::video::E_DRIVER_TYPE driver)
     Gcolisao.clear();
     GmainCamera = new Camera(Camera::walkingKeys());
     GmainCamera->readMessagesFrom([] { return ScreenMessage{_Mensagem, _TenirMessage}; });
-    GTimer = GDevice->getTimer();
+    pausableClock.emplace(GDevice->getTimer());
+    GTimer = &*pausableClock;
     GGraph = new Graph();
     mountMedia();
     GDialogs.createDialogs();
+}
+
+PausableTimer* gameClock()
+{
+    return pausableClock ? &*pausableClock : nullptr;
 }
 
 void initSound()

@@ -154,14 +154,31 @@ void Dialogs::createLogon(const DialogGeometry& g)
     _staticTextLogon = GEnvironment->addStaticText(conv("Digite usu\xe1rio e senha!").c_str(),
                                                    core::recti(g.bordaH, 20, g.spaceH, 40), false, true,
                                                    _dialogLogon, 0, true);
+    addLogonLabel(conv("Usu\xe1rio").c_str(), g.logonUserLabel());
     _userEditBox = GEnvironment->addEditBox(L"user?", g.logonUserBox(), true, _dialogLogon, -1);
     _userEditBox->setMultiLine(false);
+    addLogonLabel(L"Senha", g.logonPasswordLabel());
     _passEditBox = GEnvironment->addEditBox(L"password?", g.logonPasswordBox(), true, _dialogLogon, -1);
     _passEditBox->setMultiLine(false);
     _passEditBox->setPasswordBox(true);
     addOkCancel(_dialogLogon, g, DialogGeometry::logonButtonsTop, DialogGeometry::logonButtonsBottom);
     _dialogLogon->setVisible(false);
     _dialogLogon->setRelativePosition(core::position2di(0, DialogGeometry::logonTop));
+}
+
+void Dialogs::addLogonLabel(const wchar_t* text, const core::recti& where)
+{
+    gui::IGUIStaticText* label = GEnvironment->addStaticText(text, where, false, false, _dialogLogon);
+    label->setTextAlignment(gui::EGUIA_LOWERRIGHT, gui::EGUIA_CENTER);
+}
+
+// Return in the user box moves on to the password; Return in the password box is ok.
+void Dialogs::logonReturn(gui::IGUIElement* box)
+{
+    if (box == _userEditBox)
+        GEnvironment->setFocus(_passEditBox);
+    else if (box == _passEditBox)
+        _answer = okButton;
 }
 
 void Dialogs::ShowDialogLogon()

@@ -46,12 +46,15 @@ public:
     // The log-on boxes filled from GUser, and GUser filled from them (199 characters at most each).
     void fillLogon();
     void copyLogonToUser();
+    // Return pressed in one of the log-on boxes.
+    void logonReturn(irr::gui::IGUIElement* box);
 
 private:
     void createTalk(const DialogGeometry& g);
     void createCode(const DialogGeometry& g);
     void createAlternative(const DialogGeometry& g);
     void createLogon(const DialogGeometry& g);
+    void addLogonLabel(const wchar_t* text, const irr::core::recti& where);
     irr::gui::IGUIWindow* addWindow(const DialogGeometry& g, int height, const char* name);
     void addOkCancel(irr::gui::IGUIWindow* window, const DialogGeometry& g, int top, int bottom);
     void useDialogFont();

@@ -34,4 +34,5 @@ void closeMessageBox()
     _ClosedMessage = true;
     _TenirMessage = false;
     setCameraInput(true);
+    showCursor(false);
 }
