@@ -127,11 +127,11 @@ TEST_F(MissionTest, ANoticeOfTheServerCostsNothingAndTheQuestionIsAskedAgainLate
 TEST_F(MissionTest, AnAnswerTheServerCouldNotStoreCostsNothingAndTheQuestionIsAskedAgain)
 {
     askAtTheComputer();
-    ASSERT_TRUE(world.questionOnShow());
+    ASSERT_TRUE(questionShown());
     std::filesystem::copy_file(path_, path_ + ".copia");
     std::filesystem::rename(path_ + ".copia", path_);
     world.answer("errado");
-    world.frame();
+    ASSERT_TRUE(world.framesUntil([] { return _Mensagem != nullptr; }));
     EXPECT_NE(log.str().find(" 500 "), std::string::npos);
     EXPECT_FALSE(world.questionOnShow());
     ASSERT_NE(_Mensagem, nullptr);
@@ -142,8 +142,7 @@ TEST_F(MissionTest, AnAnswerTheServerCouldNotStoreCostsNothingAndTheQuestionIsAs
     // Asked again as a failed fetch is: quizd, still without its file, says so in a notice.
     world.closeMessage();
     world.advance(Story::retryDelay);
-    world.frame();
-    ASSERT_TRUE(world.questionOnShow());
+    ASSERT_TRUE(questionShown());
     EXPECT_EQ(GquestionID, "0000");
     EXPECT_NE(GquestionText.find("problemas"), std::string::npos);
     EXPECT_EQ(GmainCamera->getLife(), 100);
