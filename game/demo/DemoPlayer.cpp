@@ -166,8 +166,8 @@ void DemoPlayer::answer(const ShownQuestion& shown)
 {
     const int given = _answersGiven[_state]++;
     const bool wrongOnPurpose = given < MissionGoals::wrongAnswers(_state);
-    const std::optional<Reply> right = _answers.right(shown);
-    const Reply reply = wrongOnPurpose || !right ? _answers.wrong(shown) : *right;
+    const std::optional<Reply> right = _answers.rightReply(shown);
+    const Reply reply = wrongOnPurpose || !right ? _answers.wrongReply(shown) : *right;
     char line[120];
     std::snprintf(line, sizeof line, "demo: answer %d in state %d, %s", given + 1, _state,
                   wrongOnPurpose ? "wrong on purpose"

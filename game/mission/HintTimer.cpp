@@ -13,7 +13,7 @@ const irr::u32 NextHint = 13000;
 
 }  // namespace
 
-irr::u32 HintTimer::begin(int state)
+irr::u32 HintTimer::readClock(int state)
 {
     const irr::u32 now = GTimer->getRealTime();
     if (!_started) {
@@ -28,7 +28,7 @@ void HintTimer::afterHint(irr::u32 now)
 {
     if (!_ClosedMessage)
         return;
-    flag_show_hint = false;
+    _hintShown = false;
     _time4Hint = now + NextHint;
 }
 

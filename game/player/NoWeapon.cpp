@@ -16,7 +16,7 @@ NoWeapon::NoWeapon()
     _damage = 0;
     setRange(100);
     makeNode({"\\Media\\sniper.ms3d", {0, 8, 0.7f}, {0, 0, 0}, 1.1f, "\\Media\\sniper.jpg", "riffle"});
-    setVisible(false);
+    show(false);
 }
 
 // The hand uses no ammunition and makes no sound, so the common firing step is not run.

@@ -13,6 +13,6 @@ Sniper::Sniper()
     addMunicao(110);
     makeNode({"\\Media\\gun\\hand.obj", {4, -15, 10}, {50, 0, 20}, 3, "\\Media\\hand.jpg", "sniper"});
     setBullet(GDriver->getTexture(nativePath((Gexepath + "\\Media\\snowflake.bmp").c_str()).c_str()), 0.8f);
-    setVisible(true);
+    show(true);
     setSound((Gexepath + "\\Media\\Sound\\sound30.mp3").c_str());
 }
