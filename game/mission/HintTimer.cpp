@@ -26,7 +26,7 @@ irr::u32 HintTimer::readClock(int state)
 
 void HintTimer::afterHint(irr::u32 now)
 {
-    if (!_ClosedMessage)
+    if (!GMessageBox.isClosed())
         return;
     _hintShown = false;
     _time4Hint = now + NextHint;
@@ -36,8 +36,7 @@ void HintTimer::afterHint(irr::u32 now)
 void HintTimer::stateChanged(int state, irr::u32 now)
 {
     _time4Hint = now + NextHint;
-    if (!_TenirMessage)
-        _Mensagem = nullptr;
+    GMessageBox.dropHint();
     const std::string rule(50, '=');
     GLog.writelf(rule.c_str());
     GLog.writelf(("Story::state = " + std::to_string(state)).c_str());

@@ -225,8 +225,6 @@ bool Story::retryPending()
 void Story::showHint()
 {
     GLog.writelf("Story::showHint");
-    if (const wchar_t* text = hintText(_state)) {
-        _Mensagem = text;
-        _ClosedMessage = false;
-    }
+    if (const wchar_t* text = hintText(_state))
+        GMessageBox.showHint(text);
 }

@@ -115,8 +115,8 @@ TEST_F(MissionTest, AServerThatIsGoneIsSaidOnScreenAndAskedAgainAfterAFewSeconds
     server.reset();
     askAtTheComputer();
     EXPECT_FALSE(world.questionOnShow());
-    ASSERT_NE(_Mensagem, nullptr);
-    EXPECT_NE(std::wstring(_Mensagem).find(L"servidor de questoes"), std::wstring::npos);
+    ASSERT_NE(GMessageBox.text(), nullptr);
+    EXPECT_NE(std::wstring(GMessageBox.text()).find(L"servidor de questoes"), std::wstring::npos);
     world.closeMessage();
     world.frames(10);
     EXPECT_EQ(state(), mission::firstAnswer);
