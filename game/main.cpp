@@ -1,5 +1,6 @@
 // satlink: starts the engine and the sound, runs the game loop, and shuts down.
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "ai/GraphEditor.h"
@@ -9,9 +10,12 @@
 #include "app/demoStart.h"
 #include "demo/DemoPlayer.h"
 #include "mission/Story.h"
+#include "net/QuizWorker.h"
+#include "net/Server.h"
 #include "platform/CommandLine.h"
 #include "platform/GameFolders.h"
 #include "platform/LogFile.h"
+#include "platform/installtoken.h"
 #include "platform/startkeys.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
@@ -29,9 +33,10 @@ void openLog(const GameFolders& folders)
     GLog.writelf("main");
 }
 
+// L counts only where config.xml allows test mode; --test-mode is for whoever starts the game by hand.
 void readStartupKeys(const CommandLine& options)
 {
-    GcheatTests = options.testMode() || startupKeyHeld('L');
+    GcheatTests = options.testMode() || (Gconfig.cheating && startupKeyHeld('L'));
     if (GcheatTests)
         GLog.writelf("test mode on");
 }
@@ -52,6 +57,9 @@ void openEditor(const CommandLine& options)
 
 int main(int argc, char** argv)
 {
+    // Every end of the game, the window closed or O pressed with a request out included, passes here
+    // before the globals the requests read are gone.
+    std::atexit([] { GquizWorker.shutdown(); });
     CommandLine options(argc, argv);
     if (!options.error().empty()) {
         std::fprintf(stderr, "%s\n", options.error().c_str());
@@ -65,6 +73,7 @@ int main(int argc, char** argv)
     Gexepath = folders.dataFolder().c_str();
     openLog(folders);
     readConfig(folders.configFile().c_str());
+    GinstallToken = installToken(folders.installTokenFile());
     Gresolucao = irr::core::dimension2d<irr::u32>(Gconfig.res_x, Gconfig.res_y);
     Gblood = true;
     StartupEngine();

@@ -3,8 +3,10 @@
 // hours). And when one address, or everyone together, has every place taken, a new connection takes the
 // place of the oldest one not being answered (still sending, or idle between requests): slow senders
 // cannot keep out clients that send a whole request at once, even from the same address (a school's
-// router).
+// router). A request body arriving steadily (a teacher's upload on a slow school line) is spared both:
+// it is doing what it came for, at a rate no drip attack keeps up on hundreds of places.
 #pragma once
+#include <cstddef>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -26,6 +28,8 @@ public:
     void opened(int socket, std::uint32_t address);
     // Its request is all there and being answered: no room is made from it until answered().
     void answering(int socket);
+    // Bytes of its request body arrived (0: the headers are in and the body starts).
+    void receiving(int socket, std::size_t bytes);
     void answered(int socket);
     // Must come before the socket is closed, so a reused descriptor is never shut by mistake.
     void closed(int socket);
@@ -36,7 +40,12 @@ private:
         Clock::time_point opened;
         std::uint32_t address;
         bool answering;
+        Clock::time_point deadline;
+        bool uploading = false;
+        Clock::time_point bodyStarted{};
+        std::size_t bodyBytes = 0;
     };
+    static bool spared(const Connection& connection, Clock::time_point now);
     using Open = std::unordered_map<int, Connection>;
     void watch();
     Open::iterator forget(Open::iterator connection);

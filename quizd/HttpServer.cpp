@@ -116,7 +116,8 @@ unsigned descriptorRoom()
 
 HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& options, std::ostream& log)
     : databasePath_(databasePath), log_(log), credentials_(CredentialCache::defaultLifetime, options.now),
-      site_(gate_, std::chrono::seconds(options.sessionSeconds), options.now),
+      imports_([this](const ClassImports::Users& users) { return writeClassList(users); }),
+      site_(gate_, imports_, std::chrono::seconds(options.sessionSeconds), options.now),
       guard_(std::chrono::seconds(options.deadlineSeconds), std::min(options.maxConnections, descriptorRoom() * 3 / 4),
              options.maxPerAddress)
 {
@@ -196,18 +197,20 @@ MHD_Result HttpServer::onRequest(void* self, MHD_Connection* connection, const c
                                  const char*, const char* upload, std::size_t* uploadSize, void** request)
 {
     Request& r = *static_cast<Request*>(*request);
+    auto* server = static_cast<HttpServer*>(self);
     if (!r.started && std::strcmp(method, "POST") == 0) {
         r.started = true;
+        server->guard_.receiving(socketOf(connection), 0);
         return MHD_YES;
     }
     r.started = true;
     if (*uploadSize > 0) {
+        server->guard_.receiving(socketOf(connection), *uploadSize);
         if (r.body.size() + *uploadSize <= kMaxBody) r.body.append(upload, *uploadSize);
         else r.bodyTooLarge = true;
         *uploadSize = 0;
         return MHD_YES;
     }
-    auto* server = static_cast<HttpServer*>(self);
     server->guard_.answering(socketOf(connection));
     return server->serve(connection, url, method, r);
 }
@@ -299,6 +302,21 @@ MHD_Result HttpServer::teacher(MHD_Connection* connection, const std::string& pa
     logLine(client + " " + method + " " + printable(QueryString::redacted(request.target)) + " " +
             std::to_string(reply.status) + (outcome.empty() ? "" : " " + outcome));
     return send(connection, reply.status, reply.contentType, reply.body, reply.headers);
+}
+
+int HttpServer::writeClassList(const ClassImports::Users& namedHashes)
+{
+    int created = 0;
+    std::string outcome;
+    bool done = withStore(
+        [&](QuizStore& store) {
+            created = store.writeUsers(namedHashes);
+            return true;
+        },
+        outcome);
+    logLine("lista da turma: " + (done ? std::to_string(namedHashes.size()) + " alunos gravados" : outcome));
+    if (!done) throw std::runtime_error(outcome);
+    return created;
 }
 
 std::unique_ptr<QuizStore> HttpServer::takeStore()

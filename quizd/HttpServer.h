@@ -2,6 +2,7 @@
 // bare-LF HTTP/1.0 requests, and the teacher's pages on every other path. Bounds what each connection
 // may cost, and stops acknowledging anything once its database file is gone or replaced.
 #pragma once
+#include "ClassImports.h"
 #include "ConnectionGuard.h"
 #include "CredentialCache.h"
 #include "PasswordGate.h"
@@ -64,6 +65,7 @@ private:
     bool withStore(Work work, std::string& outcome);
     std::unique_ptr<QuizStore> takeStore();
     void giveBack(std::unique_ptr<QuizStore> store);
+    int writeClassList(const ClassImports::Users& namedHashes);
     void logLine(const std::string& line);
 
     std::string databasePath_;
@@ -74,6 +76,7 @@ private:
     std::atomic<bool> fileMoved_{false};
     CredentialCache credentials_;
     PasswordGate gate_;
+    ClassImports imports_; // after the stores it writes to, so it stops before they go
     TeacherSite site_;
     ConnectionGuard guard_;
     MHD_Daemon* daemon_ = nullptr;

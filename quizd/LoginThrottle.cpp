@@ -67,4 +67,26 @@ void LoginThrottle::succeeded(const std::string& name)
     names_.erase(name);
 }
 
+std::vector<LoginThrottle::Lock> LoginThrottle::locks(Clock::time_point now)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<Lock> out;
+    collect(names_, false, now, out);
+    collect(addresses_, true, now, out);
+    return out;
+}
+
+void LoginThrottle::collect(const Table& table, bool byAddress, Clock::time_point now, std::vector<Lock>& out)
+{
+    for (const auto& [key, record] : table)
+        if (std::optional<std::chrono::seconds> wait = remaining(table, key, now))
+            out.push_back({byAddress, key, record.failures, *wait});
+}
+
+void LoginThrottle::lift(bool byAddress, const std::string& key)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    (byAddress ? addresses_ : names_).erase(key);
+}
+
 }

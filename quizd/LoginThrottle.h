@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace quizd {
 
@@ -30,6 +31,17 @@ public:
     void failed(const std::string& name, const std::string& address, Clock::time_point now);
     void succeeded(const std::string& name);
 
+    // A name or an address held back now, for the teacher's page.
+    struct Lock {
+        bool byAddress;
+        std::string key; // the account ("aluno:ana") or the address
+        int failures;
+        std::chrono::seconds remaining;
+    };
+    std::vector<Lock> locks(Clock::time_point now);
+    // Forgets the failures of that name or address: the teacher vouches for it.
+    void lift(bool byAddress, const std::string& key);
+
 private:
     struct Record {
         int failures = 0;
@@ -38,6 +50,7 @@ private:
     };
     using Table = std::unordered_map<std::string, Record>;
     static void count(Table& table, const std::string& key, const Limits& limits, Clock::time_point now);
+    static void collect(const Table& table, bool byAddress, Clock::time_point now, std::vector<Lock>& out);
     static std::optional<std::chrono::seconds> remaining(const Table& table, const std::string& key,
                                                          Clock::time_point now);
 

@@ -35,7 +35,7 @@ public:
 
 private:
     Reply dispatch(const std::string& msg, const QueryString& query);
-    std::optional<long> logOn(const QueryString& query);
+    std::optional<long> logOn(const QueryString& query, bool fresh);
     Reply question(long userId, const QueryString& query);
     Reply answer(long userId, const QueryString& query);
     Reply level(long userId, const QueryString& query);

@@ -78,7 +78,7 @@ std::string QueryString::redacted(const std::string& target)
         // The key as the parser will read it ("%70assword" is "password"); a key that does not decode
         // cannot be told apart, so its value goes too.
         std::optional<std::string> key = decode(pair.substr(0, eq));
-        bool secret = !key || lowerCase(*key) == "password";
+        bool secret = !key || lowerCase(*key) == "password" || lowerCase(*key) == "install";
         if (eq != std::string::npos && secret) pair = pair.substr(0, eq + 1) + "***";
         out += (start == mark + 1 ? "" : "&") + pair;
         start = end + 1;

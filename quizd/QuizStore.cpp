@@ -211,20 +211,26 @@ bool QuizStore::addUser(const std::string& username, const std::string& password
 
 int QuizStore::addUsers(const std::vector<std::pair<std::string, std::string>>& users)
 {
-    std::vector<std::string> hashes;
-    for (const auto& [name, password] : users) {
+    std::vector<std::pair<std::string, std::string>> hashed;
+    for (const auto& [name, password] : users)
+        hashed.emplace_back(name, PasswordHash::make(password)); // slow: before the write lock is taken
+    return writeUsers(hashed);
+}
+
+int QuizStore::writeUsers(const std::vector<std::pair<std::string, std::string>>& namedHashes)
+{
+    for (const auto& [name, hash] : namedHashes) {
         std::string why = UserName::problem(name);
         if (!why.empty()) throw DatabaseError(why + ": " + name);
-        hashes.push_back(PasswordHash::make(password)); // slow: before the write lock is taken
     }
     int created = 0;
     Transaction t(db_);
-    for (std::size_t k = 0; k < users.size(); ++k) {
-        if (!findUser(users[k].first)) ++created;
+    for (const auto& [name, hash] : namedHashes) {
+        if (!findUser(name)) ++created;
         db_.prepare("INSERT INTO users(username, password_hash) VALUES(?1, ?2) "
                     "ON CONFLICT(username) DO UPDATE SET password_hash = excluded.password_hash")
-            .bind(1, users[k].first)
-            .bind(2, hashes[k])
+            .bind(1, name)
+            .bind(2, hash)
             .step();
     }
     t.commit();
@@ -292,7 +298,7 @@ ImportCount QuizStore::importQuestions(const std::vector<Question>& questions)
         } else {
             Statement last = db_.prepare("SELECT coalesce(max(id), 0) FROM questions");
             last.step();
-            if (last.integer(0) >= kMaxQuestionId) throw DatabaseError("o banco ja tem o maximo de 9999 questoes");
+            if (last.integer(0) >= kMaxQuestionId) throw BankFull();
             ++count.added;
         }
         db_.prepare("INSERT INTO questions(kind, text, alternatives, answers, shuffle) VALUES(?1,?2,?3,?4,?5) "

@@ -24,6 +24,11 @@ struct StudentResult {
     long secondsToFinish = -1; // game time of the first victory; -1: never finished
 };
 
+// The bank cannot take another question: the game carries a question's number in four digits.
+struct BankFull : DatabaseError {
+    BankFull() : DatabaseError("no máximo 9.999 questões: os números do jogo têm quatro dígitos") {}
+};
+
 struct ImportCount {
     int added = 0;
     int updated = 0;
@@ -37,12 +42,15 @@ public:
     bool addUser(const std::string& username, const std::string& password); // false: password replaced
     // All or none, in one transaction; returns how many were new. Throws on a name UserName refuses.
     int addUsers(const std::vector<std::pair<std::string, std::string>>& users);
+    // The same with each password already hashed (PasswordHash::make).
+    int writeUsers(const std::vector<std::pair<std::string, std::string>>& namedHashes);
     bool addTeacher(const std::string& username, const std::string& password); // false: password replaced
     std::optional<std::string> teacherHash(const std::string& username);
     std::optional<long> findUser(const std::string& username);
     std::string passwordHash(long userId);
     void setLevel(long userId, long level);
 
+    // All or none; throws BankFull when the new ones would not fit.
     ImportCount importQuestions(const std::vector<Question>& questions);
     std::optional<Question> question(long id);
     std::optional<long> nextQuestionFor(long userId);

@@ -34,9 +34,10 @@ public:
 
     // Compares in constant time, so the token cannot be found byte by byte.
     static bool sameToken(const std::string& a, const std::string& b);
+    // 32 random bytes in hex.
+    static std::string randomToken();
 
 private:
-    static std::string randomToken();
     std::chrono::seconds lifetime_;
     SteadyNow now_;
     std::mutex mutex_;

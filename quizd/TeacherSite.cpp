@@ -1,14 +1,17 @@
-// Routes: GET /entrar, POST /entrar; with a session GET /, /aluno?id=N, /gerenciar, /resultados.csv;
-// with a session and its token POST /sair, /importar, /aluno, /turma; the bank's editor has its own.
+// Routes: GET /entrar, POST /entrar; with a session GET /, /aluno?id=N, /gerenciar, /turma?id=N,
+// /resultados.csv; with a session and its token POST /sair, /importar, /aluno, /turma, /liberar; the bank's
+// editor has its own.
 #include "TeacherSite.h"
 
 #include "BankEditor.h"
 
+#include "ClassImportPage.h"
 #include "ClassList.h"
 #include "ClassReport.h"
 #include "ClassViewPage.h"
 #include "EventStore.h"
 #include "GiftParser.h"
+#include "LockSection.h"
 #include "QueryString.h"
 #include "ResultsCsv.h"
 #include "TeacherPages.h"
@@ -20,6 +23,10 @@ namespace quizd {
 namespace {
 
 const char kCookie[] = "quizd_sessao";
+// Names the browser for good, so the teacher's own browser still signs in while a guesser holds the
+// name back.
+const char kBrowserCookie[] = "quizd_navegador";
+const long kBrowserSeconds = 400L * 24 * 3600; // the longest a browser keeps a cookie
 const unsigned kRefreshSeconds = 5;
 
 WebReply html(int status, std::string body)
@@ -66,14 +73,14 @@ WebReply TeacherSite::failurePage(const std::string& why)
                                            "O servidor não conseguiu ler ou gravar o banco: " + why, false));
 }
 
-std::string TeacherSite::sessionCookie(const std::string& cookieHeader)
+std::string TeacherSite::cookie(const std::string& cookieHeader, const std::string& name)
 {
     std::istringstream in(cookieHeader);
     for (std::string part; std::getline(in, part, ';');) {
         std::size_t start = part.find_first_not_of(' ');
         if (start == std::string::npos) continue;
         part = part.substr(start);
-        if (part.compare(0, sizeof kCookie, std::string(kCookie) + "=") == 0) return part.substr(sizeof kCookie);
+        if (part.compare(0, name.size() + 1, name + "=") == 0) return part.substr(name.size() + 1);
     }
     return "";
 }
@@ -90,7 +97,7 @@ WebReply TeacherSite::handle(const WebRequest& request, QuizStore& store)
         if (reading) return html(200, TeacherPages::logIn(""));
         return logIn(request, store);
     }
-    std::string token = sessionCookie(request.cookie);
+    std::string token = cookie(request.cookie, kCookie);
     std::optional<TeacherSessions::Session> session = sessions_.find(token);
     if (!session) {
         if (!reading)
@@ -110,7 +117,12 @@ WebReply TeacherSite::handle(const WebRequest& request, QuizStore& store)
                                                "O formulário veio sem a chave de segurança desta sessão. Volte, "
                                                "recarregue a página e tente de novo.",
                                                true));
-    return change(request, *session, *form, store);
+    try {
+        return change(request, *session, *form, store);
+    } catch (const BankFull& full) {
+        return html(422, TeacherPages::message("Nada importado", std::string("O banco aceita ") + full.what() + ".",
+                                               true));
+    }
 }
 
 WebReply TeacherSite::logIn(const WebRequest& request, QuizStore& store)
@@ -118,11 +130,14 @@ WebReply TeacherSite::logIn(const WebRequest& request, QuizStore& store)
     std::optional<FormData> form = FormData::parse(request.contentType, request.body);
     if (!form) return html(400, TeacherPages::logIn("Formulário inválido."));
     std::string name = form->get("usuario");
+    std::string browser = cookie(request.cookie, kBrowserCookie);
+    if (browser.empty()) browser = TeacherSessions::randomToken(); // known only once it signs in
     PasswordGate::Verdict verdict =
-        gate_.check("professor:" + name, form->get("senha"), request.peer, store.teacherHash(name));
+        gate_.check("professor:" + name, form->get("senha"), request.peer, store.teacherHash(name), browser);
     if (verdict.outcome == PasswordGate::Outcome::Throttled)
         return html(429, TeacherPages::logIn("Muitas tentativas com senha errada. Tente de novo daqui a " +
-                                             std::to_string(verdict.wait.count()) + " segundos."));
+                                             std::to_string(verdict.wait.count()) +
+                                             " segundos, ou entre pelo navegador onde já entrou antes."));
     if (verdict.outcome == PasswordGate::Outcome::Refused)
         return html(403, TeacherPages::logIn("Usuário ou senha inválidos (só contas de professor entram aqui)."));
     TeacherSessions::Session session = sessions_.open(name);
@@ -131,6 +146,9 @@ WebReply TeacherSite::logIn(const WebRequest& request, QuizStore& store)
                                              "; Path=/; HttpOnly; "
                                              "SameSite=Strict; Max-Age=" +
                                              std::to_string(sessions_.lifetime().count()));
+    r.headers.emplace_back("Set-Cookie", std::string(kBrowserCookie) + "=" + browser +
+                                             "; Path=/entrar; HttpOnly; SameSite=Strict; Max-Age=" +
+                                             std::to_string(kBrowserSeconds));
     return r;
 }
 
@@ -142,9 +160,21 @@ WebReply TeacherSite::show(const WebRequest& request, const TeacherSessions::Ses
         std::vector<StudentRow> students = report.students();
         std::string mission =
             ClassViewPage::classNow(students, MissionTimeline::byStudent(EventStore(store.database()).latestGames()));
-        return html(200, TeacherPages::classAtAGlance(token, students, report.bankSize(), kRefreshSeconds, mission));
+        return html(200, TeacherPages::classAtAGlance(token, students, report.bankSize(), kRefreshSeconds,
+                                                      LockSection::html(token, gate_.locks()) + mission));
     }
     if (request.path == "/gerenciar") return html(200, TeacherPages::manage(token, ""));
+    if (request.path == "/turma") {
+        std::optional<QueryString> query = QueryString::parse(request.target);
+        std::optional<long> id = query ? positiveNumber(query->get("id")) : std::nullopt;
+        std::optional<ClassImports::Progress> progress = id ? imports_.progress(*id) : std::nullopt;
+        if (!progress)
+            return html(404, TeacherPages::message("Lista não encontrada",
+                                                   "Essa lista não está mais aqui: veja a turma para saber "
+                                                   "quem foi gravado.",
+                                                   true));
+        return html(200, ClassImportPage::html(token, *progress));
+    }
     if (request.path == "/aluno") {
         std::optional<QueryString> query = QueryString::parse(request.target);
         std::optional<long> id = query ? positiveNumber(query->get("id")) : std::nullopt;
@@ -185,11 +215,14 @@ WebReply TeacherSite::change(const WebRequest& request, const TeacherSessions::S
                     TeacherPages::importReport(token, form.fileName("arquivo"), count.added, count.updated, parsed));
     }
     if (request.path == "/aluno") return addStudent(session, form, store);
+    if (request.path == "/liberar") {
+        gate_.lift(form.get("tipo") == "endereco", form.get("chave"));
+        return redirect("/");
+    }
     if (request.path == "/turma") {
         ClassList::Result list = ClassList::parse(form.get("arquivo"));
-        if (list.problems.empty()) store.addUsers(list.students);
-        return html(list.problems.empty() ? 200 : 422,
-                    TeacherPages::classListReport(token, list.students.size(), list.problems));
+        if (!list.problems.empty()) return html(422, TeacherPages::classListReport(token, 0, list.problems));
+        return redirect("/turma?id=" + std::to_string(imports_.start(std::move(list.students))));
     }
     if (std::optional<WebReply> editor = BankEditor(store, token).change(request.path, form)) return secured(*editor);
     return html(404, TeacherPages::message("Página não encontrada", "Essa página não existe.", true));

@@ -2,6 +2,7 @@
 // per student, imports and the class list, the results CSV. Everything but the log-in form needs a
 // session; everything that changes data needs the session's anti-forgery token too.
 #pragma once
+#include "ClassImports.h"
 #include "FormData.h"
 #include "PasswordGate.h"
 #include "QuizStore.h"
@@ -16,8 +17,8 @@ namespace quizd {
 
 class TeacherSite {
 public:
-    TeacherSite(PasswordGate& gate, std::chrono::seconds sessionTime, SteadyNow now)
-        : gate_(gate), sessions_(sessionTime, std::move(now))
+    TeacherSite(PasswordGate& gate, ClassImports& imports, std::chrono::seconds sessionTime, SteadyNow now)
+        : gate_(gate), imports_(imports), sessions_(sessionTime, std::move(now))
     {
     }
 
@@ -31,9 +32,10 @@ private:
     WebReply change(const WebRequest& request, const TeacherSessions::Session& session, const FormData& form,
                     QuizStore& store);
     WebReply addStudent(const TeacherSessions::Session& session, const FormData& form, QuizStore& store);
-    static std::string sessionCookie(const std::string& cookieHeader);
+    static std::string cookie(const std::string& cookieHeader, const std::string& name);
 
     PasswordGate& gate_;
+    ClassImports& imports_;
     TeacherSessions sessions_;
 };
 

@@ -105,10 +105,9 @@ void Ninja::shoot()
 void Ninja::die()
 {
     GLog.writelf("Ninja::die");
+    // The fall plays once and he stays down until his death is signalled.
     _aninode->removeAnimators();
-    _aninode->setAnimationSpeed(0);
-    _aninode->setFrameLoop(1, 1);
-    _aninode->setLoopMode(false);
+    setAnimation(_dying, false);
     playOneShot(Gexepath + "\\media\\Sound\\paper-shredder-2.wav", _aninode->getPosition());
     startDying();
 }

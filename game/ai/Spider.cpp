@@ -10,11 +10,13 @@
 #include "shell/Engine.h"
 #include "shell/fatal.h"
 #include "shell/mediaFile.h"
+#include "world/meshCheck.h"
 
 namespace {
 
 const irr::f32 StrikeLength = 100;
 const int StrikeDamage = 8;
+const char* const Model = "\\Media\\freebeast\\spider.b3d";
 
 }  // namespace
 
@@ -23,14 +25,18 @@ Spider::Spider(Brain* brain) : NPC(brain)
     GLog.writelf("Spider::Spider");
     setLife(300);
     setDefence(0.5f);
-    irr::scene::IAnimatedMesh* sphere = GSmgr->addSphereMesh("spider", 5, 16, 16);
-    _aninode = GSmgr->addAnimatedMeshSceneNode(sphere, nullptr, -1);
+    if (irr::scene::IAnimatedMesh* mesh = loadCheckedMesh(mediaFile(Model)))
+        _aninode = GSmgr->addAnimatedMeshSceneNode(mesh, nullptr, -1);
+    if (!_aninode)
+        fatal(std::string("cannot load the spider: ") + mediaFile(Model).c_str());
     _aninode->setPosition(irr::core::vector3df(0, 0, 0));
     _aninode->setScale(irr::core::vector3df(8));
     _aninode->setMaterialTexture(0, GDriver->getTexture(mediaFile("\\Media\\freebeast\\beast3.jpg")));
     _aninode->setMaterialFlag(irr::video::EMF_LIGHTING, true);
     _aninode->setName(_name.empty() ? "spider" : _name.c_str());
     turnOnCollision(100, false, _aninode);
+    // The model faces its +Z; the route's turn points +Z back along the way walked.
+    setCorRotation(irr::core::vector3df(0, 180, 0));
     Spider::configMovement();
     setVisionRange(700);
     stop();
@@ -61,13 +67,25 @@ void Spider::attack()
     shoot();
 }
 
+// The strike runs along the body's facing, so the body turns to the player before each one.
+void Spider::facePlayer()
+{
+    if (!GmainCamera)
+        return;
+    irr::scene::ISceneNode* body = getNode();
+    const irr::core::vector3df towards = GmainCamera->getNode()->getAbsolutePosition() - body->getAbsolutePosition();
+    irr::core::vector3df rotation = body->getRotation();
+    rotation.Y = towards.getHorizontalAngle().Y;
+    body->setRotation(rotation);
+}
+
 // The cry starts on the first run and loops until the spider dies.
 void Spider::run()
 {
     GLog.writelf("Spider::run");
-    if (!_ssnd && GSound && GmainCamera) {
-        _ssnd = GSound->play3D((Gexepath + "\\media\\Sound\\monster.wav").c_str(),
-                               GmainCamera->getNode()->getPosition(), true, true, false);
+    if (!_ssnd && GSound) {
+        _ssnd = GSound->play3D((Gexepath + "\\media\\Sound\\monster.wav").c_str(), getPosition(), true, true,
+                               false);
         if (_ssnd) {
             _ssnd->setMinDistance(500);
             _ssnd->setIsPaused(false);
@@ -77,14 +95,24 @@ void Spider::run()
     NPC::run();
 }
 
+// The cry comes from where the spider walks.
+void Spider::exec()
+{
+    NPC::exec();
+    if (_ssnd)
+        _ssnd->setPosition(getPosition());
+}
+
 // A ray of 100 units along the spider's facing; the first thing it meets takes the blow, so a wall
 // shields the player. It lands at most twice a second.
 void Spider::shoot()
 {
     GLog.writelf("Spider::shoot");
+    irr::scene::ISceneNode* body = getNode();
+    body->updateAbsolutePosition();
+    facePlayer();
     if (!_strikes.due(GTimer->getTime()))
         return;
-    irr::scene::ISceneNode* body = getNode();
     body->updateAbsolutePosition();
     irr::core::vector3df start = body->getAbsolutePosition();
     irr::core::vector3df facing(0, 0, 1);
@@ -105,8 +133,10 @@ void Spider::shoot()
 void Spider::die()
 {
     GLog.writelf("Spider::die");
-    if (_aninode)
+    if (_aninode) {
         _aninode->removeAnimators();
+        setAnimation(_dying, false);
+    }
     if (_ssnd) {
         _ssnd->stop();
         _ssnd->drop();

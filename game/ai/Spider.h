@@ -1,4 +1,4 @@
-// The creature: a textured sphere that cries while it runs and strikes with a short ray.
+// The creature: an eight-legged beast that cries while it runs and strikes with a short ray.
 #pragma once
 
 #include "ai/NPC.h"
@@ -16,11 +16,13 @@ public:
     void configMovement() override;
     void attack() override;
     void run() override;
+    void exec() override;
 
     bool isCrying() const { return _ssnd != nullptr; }
 
 private:
     const char* kind() const override { return "Spider"; }
+    void facePlayer();
     Sound* _ssnd = nullptr;
     StrikeClock _strikes;
 };

@@ -4,13 +4,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <optional>
 #include <string>
 
 #include "ai/GraphEditor.h"
 #include "app/CollisionCadence.h"
+#include "app/FocusPause.h"
 #include "app/FrameLimiter.h"
+#include "app/Startup.h"
 #include "app/teclado.h"
 #include "messaging/Agenda.h"
+#include "net/QuizWorker.h"
 #include "platform/LogFile.h"
 #include "platform/StateReset.h"
 #include "player/Camera.h"
@@ -84,11 +88,7 @@ void logonPhase(FrameLimiter& limiter)
             loop.logonFrameStep();
         limiter.wait();
     }
-    GDialogs.CloseDialog();
-    if (GDialogs.answer() == Dialogs::cancelButton)
-        endGame();
-    GDialogs.copyLogonToUser();
-    GLog.writelf(("logon as " + std::string(GUser.usuario)).c_str());
+    GDialogs.closeLogon();
 }
 
 void showFrameRate()
@@ -107,6 +107,21 @@ void drawPlayerStatus()
 {
     if (GmainCamera)
         GmainCamera->drawStatus();
+}
+
+// The scene stands still under a band that says the game waits.
+void drawPausedFrame()
+{
+    beginScene();
+    GSmgr->drawAll();
+    drawPlayerStatus();
+    const irr::core::dimension2du screen = GDriver->getScreenSize();
+    const irr::s32 middle = static_cast<irr::s32>(screen.Height) / 2;
+    const irr::core::recti band(0, middle - 30, static_cast<irr::s32>(screen.Width), middle + 30);
+    GDriver->draw2DRectangle(irr::video::SColor(200, 0, 0, 0), band);
+    if (irr::gui::IGUIFont* font = GEnvironment->getSkin()->getFont())
+        font->draw(FocusPause::Notice, band, irr::video::SColor(255, 255, 255, 255), true, true);
+    GDriver->endScene();
 }
 
 }
@@ -137,6 +152,7 @@ void runFrameLogic()
     runExecutionPass();
     showFrameRate();
     collisionStep();
+    GquizWorker.writeLog();
 }
 
 int gameLoop()
@@ -145,8 +161,14 @@ int gameLoop()
     prepareFrames();
     FrameLimiter limiter(Gconfig.maxfps);
     logonPhase(limiter);
+    std::optional<FocusPause> focus;
+    if (PausableTimer* clock = gameClock())
+        focus.emplace(clock);
     while (GDevice->run() && loop.running) {
-        runFrame();
+        if (focus && focus->check(GDevice->isWindowActive()))
+            drawPausedFrame();
+        else
+            runFrame();
         limiter.wait();
     }
     return 1;

@@ -1,17 +1,22 @@
 // Start-up and shutdown of the engine and the sound engine.
 #include "app/Startup.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <sys/stat.h>
 
 #include "mission/Story.h"
 #include "platform/LogFile.h"
 #include "platform/SoundEngine.h"
 #include "platform/nativepath.h"
+#include "platform/screensize.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
 #include "shell/Engine.h"
+#include "shell/PausableTimer.h"
 #include "shell/fatal.h"
 #include "shell/mediaFile.h"
 #include "ui/Dialogs.h"
@@ -21,6 +26,9 @@
 #include "world/Map.h"
 
 namespace {
+
+// The device's timer as the game reads it, held while the game is paused.
+std::optional<PausableTimer> pausableClock;
 
 irr::SIrrlichtCreationParameters creationParameters(irr::video::E_DRIVER_TYPE driver)
 {
@@ -42,6 +50,24 @@ void failStartup(const char* reason)
     std::snprintf(line, sizeof line, "could not open a %d x %d window: %s",
                   static_cast<int>(Gresolucao.Width), static_cast<int>(Gresolucao.Height), reason);
     fatal(line);
+}
+
+// A window larger than the screen shows only in part and costs memory all the same (1.2 GB at
+// 16384 x 16384): it is cut to the screen.
+void fitToScreen()
+{
+    const std::optional<ScreenSize> screen = screenSize();
+    if (!screen)
+        return;
+    const irr::core::dimension2d<irr::u32> fitted(std::min(Gresolucao.Width, screen->width),
+                                                  std::min(Gresolucao.Height, screen->height));
+    if (fitted == Gresolucao)
+        return;
+    char line[200];
+    std::snprintf(line, sizeof line, "window %u x %u is larger than the screen (%u x %u): cut to %u x %u",
+                  Gresolucao.Width, Gresolucao.Height, screen->width, screen->height, fitted.Width, fitted.Height);
+    GLog.writelf(line);
+    Gresolucao = fitted;
 }
 
 bool isFolder(const std::string& path)
@@ -73,9 +99,14 @@ void mountMedia()
 void StartupEngine(irr::video::E_DRIVER_TYPE driver)
 {
     GLog.writelf("StartupEngine");
-    if (Gresolucao.Width > largestWindowSide || Gresolucao.Height > largestWindowSide ||
-        Gresolucao.Height == 0)
-        failStartup("size out of range (1 to 16384 pixels a side)");
+    const char* const outOfRange = "size out of range (1 to 16384 pixels a side)";
+    // A height of 0 or less (a negative one wraps round) is no size to cut to the screen.
+    if (Gresolucao.Height == 0 || Gresolucao.Height > static_cast<irr::u32>(INT_MAX))
+        failStartup(outOfRange);
+    if (driver != irr::video::EDT_NULL)
+        fitToScreen();
+    if (Gresolucao.Width > largestWindowSide || Gresolucao.Height > largestWindowSide)
+        failStartup(outOfRange);
     irr::SIrrlichtCreationParameters parameters = creationParameters(driver);
     GDevice = irr::createDeviceEx(parameters);
     if (!GDevice)
@@ -88,10 +119,16 @@ void StartupEngine(irr::video::E_DRIVER_TYPE driver)
     Gcolisao.clear();
     GmainCamera = new Camera(Camera::walkingKeys());
     GmainCamera->readMessagesFrom([] { return ScreenMessage{GMessageBox.text(), GMessageBox.holdsGame()}; });
-    GTimer = GDevice->getTimer();
+    pausableClock.emplace(GDevice->getTimer());
+    GTimer = &*pausableClock;
     GGraph = new Graph();
     mountMedia();
     GDialogs.createDialogs();
+}
+
+PausableTimer* gameClock()
+{
+    return pausableClock ? &*pausableClock : nullptr;
 }
 
 void initSound()

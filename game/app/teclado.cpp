@@ -57,9 +57,10 @@ void closeMessageOnKeys(EventReceiver* evRec)
         GMessageBox.close();
 }
 
+// Only where config.xml allows it: a student's key must not switch the quiz off unseen.
 void testModeOnP(EventReceiver* evRec)
 {
-    if (!evRec->keyDown(KEY_P) || GcheatTests)
+    if (!Gconfig.cheating || !evRec->keyDown(KEY_P) || GcheatTests)
         return;
     GcheatTests = true;
     GLog.writelf("test mode on");

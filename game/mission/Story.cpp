@@ -144,26 +144,31 @@ void Story::download_and_show_problem()
     flag_hint_enabled = false;
     _retryAt = 0;
     sound("sound18.wav");
-    Question question;
     if (GcheatTests) {
-        question = testQuestion();
+        const Question question = testQuestion();
         question.publish();
-    } else {
-        try {
-            question = askQuestion(-1);
-        } catch (const GameError&) {
-            serverUnreachable();
-            return;
-        }
+        _notice = false;
+        GDialogs.showProblem(question);
+        return;
     }
-    _notice = question.id == "0000";
-    GDialogs.showProblem(question);
+    _reply.post(GquizWorker, [] { return getQuestion(-1); }, GTimer->getRealTime());
+    _awaiting = Awaiting::question;
 }
 
 void Story::wait_answer_and_switch(int good, int bad)
 {
     GLog.writelf(("Story::waitAnswer " + std::to_string(good) + " / " + std::to_string(bad)).c_str());
-    if (retryPending() || GDialogs.isDialogOpened())
+    if (retryPending())
+        return;
+    if (_awaiting == Awaiting::question) {
+        takeQuestion();
+        return;
+    }
+    if (_awaiting == Awaiting::verdict) {
+        takeVerdict(good, bad);
+        return;
+    }
+    if (GDialogs.isDialogOpened())
         return;
     if (_notice) {
         // The server's notice (a wrong password, an empty bank) is read, not answered: it costs nothing.
@@ -172,9 +177,51 @@ void Story::wait_answer_and_switch(int good, int bad)
         _retryAt = GTimer->getRealTime() + retryDelay;
         return;
     }
-    const std::vector<std::string> verdict =
-        GcheatTests ? std::vector<std::string>{"1"} : sayAnswer(GDialogs.getAnswer());
+    if (GcheatTests) {
+        GDialogs.CloseDialog();
+        judge({"1"}, good, bad);
+        return;
+    }
+    sendTheAnswer();
+}
+
+void Story::takeQuestion()
+{
+    if (!_reply.ready(GquizWorker))
+        return;
+    _awaiting = Awaiting::nothing;
+    Question question;
+    try {
+        question = readQuestion(_reply.take());
+    } catch (const std::exception&) {
+        serverUnreachable();
+        return;
+    }
+    question.publish();
+    _notice = question.id == "0000";
+    GDialogs.showProblem(question);
+}
+
+// The window goes at once; the verdict comes while the player plays on.
+void Story::sendTheAnswer()
+{
+    const std::string id = GquestionID;
+    const std::string answer = GDialogs.getAnswer();
     GDialogs.CloseDialog();
+    _reply.post(GquizWorker, [id, answer] { return sendAnswer(id, answer); }, GTimer->getRealTime());
+    _awaiting = Awaiting::verdict;
+}
+
+void Story::takeVerdict(int good, int bad)
+{
+    if (!_reply.ready(GquizWorker))
+        return;
+    _awaiting = Awaiting::nothing;
+    judge(verdictFields(_reply.take()), good, bad);
+}
+
+void Story::judge(const std::vector<std::string>& verdict, int good, int bad)
+{
     if (verdict[0] == "outch") {
         // No verdict came: the student is not punished for the network; he gets a question again.
         serverUnreachable();
@@ -194,6 +241,17 @@ void Story::wait_answer_and_switch(int good, int bad)
         GmainCamera->setLife(GmainCamera->getLife() - WrongAnswerCost);
         sound("Boing!.wav");
     }
+}
+
+void Story::forgetReply()
+{
+    _reply.forget();
+    _awaiting = Awaiting::nothing;
+}
+
+bool Story::loggedOn()
+{
+    return GcheatTests || _logon.passed(GTimer->getRealTime());
 }
 
 bool Story::countAttempt(int good)

@@ -3,11 +3,16 @@
 #pragma once
 
 #include <irrlicht.h>
+#include <string>
 #include <vector>
 
 #include "mission/HintTimer.h"
+#include "mission/LogonCheck.h"
+#include "mission/MissionReport.h"
 #include "mission/MissionTable.h"
+#include "net/PendingReply.h"
 #include "shell/Executable.h"
+#include "ui/ConnectingLine.h"
 
 class Brain1;
 class CBillboard;
@@ -98,6 +103,17 @@ private:
     void playMusic();
     void dropAntennaTool();
 
+    // The mission starts once the server accepted the log-on; test mode needs none.
+    bool loggedOn();
+
+    // The question cycle's replies, taken when they come; the frames go on meanwhile.
+    void takeQuestion();
+    void sendTheAnswer();
+    void takeVerdict(int good, int bad);
+    void judge(const std::vector<std::string>& verdict, int good, int bad);
+    // The mission moved past the question: a reply still on its way is dropped.
+    void forgetReply();
+
     // The question cycle's ways out when the quiz server does not give a question or a verdict.
     void serverUnreachable();
     bool retryPending();
@@ -124,6 +140,14 @@ private:
     bool _notice = false;
     // When the question is to be asked again after the server failed; 0 when no retry is due.
     irr::u32 _retryAt = 0;
+
+    LogonCheck _logon;
+    MissionReport _report;
+    // What the question cycle waits for from the server, if anything.
+    enum class Awaiting { nothing, question, verdict };
+    Awaiting _awaiting = Awaiting::nothing;
+    PendingReply _reply;
+    ConnectingLine _connecting;
 };
 
 // The mission, made by main once the engine is up.

@@ -5,13 +5,13 @@
 #include "ai/NPC.h"
 #include "messaging/Blackboard.h"
 #include "mission/Story.h"
-#include "net/Server.h"
 #include "platform/LogFile.h"
 #include "platform/Sound.h"
 #include "platform/SoundEngine.h"
 #include "player/Camera.h"
 #include "player/Varinha.h"
 #include "shell/Config.h"
+#include "shell/Engine.h"
 #include "shell/fatal.h"
 #include "shell/mediaFile.h"
 #include "ui/Dialogs.h"
@@ -60,7 +60,11 @@ void Story::exec()
 
 void Story::state0()
 {
+    _connecting.show(_logon.slow(GTimer->getRealTime()) || _reply.slow(GTimer->getRealTime()));
+    if (!loggedOn())
+        return;
     _hints.frame(_state, flag_hint_enabled, [this] { showHint(); });
+    _report.frame(_state, GmainCamera->getLife(), GTimer->getRealTime());
     stepState();
 }
 
@@ -92,11 +96,13 @@ void Story::destroyScenery(const char* name)
 // A question left unanswered too long is taken away and another asked; that is no answer.
 void Story::timedAnswer(int again, int good)
 {
-    if (passedMiliSeconds(QuestionTimeout)) {
-        GDialogs.CloseDialog();
-        _state = again;
+    if (!passedMiliSeconds(QuestionTimeout)) {
+        wait_answer_and_switch(good, again);
+        return;
     }
-    wait_answer_and_switch(good, again);
+    GDialogs.CloseDialog();
+    forgetReply();
+    _state = again;
 }
 
 void Story::playMusic()
@@ -114,8 +120,6 @@ void Story::firstFrame()
     if (GenericObj* door = scenery("PortaSalaE"))
         posPortaSalaE = door->getNode()->getPosition();
     playMusic();
-    if (!GcheatTests)
-        loginServer();
     for (int slot = 0; slot < slots; ++slot)
         killSlot(slot);
     createMonster(0, 0, -300, 300, "Ninja0");
@@ -391,9 +395,10 @@ void Story::takeCertificate(const MissionRow& row)
         announce(row);
 }
 
+// The game closes once the teacher's page was told, or told in vain.
 void Story::finish(const MissionRow&)
 {
-    if (messageClosed()) {
+    if (messageClosed() && _report.endDelivered(GTimer->getRealTime())) {
         clearBoard();
         endGame();
     }
@@ -403,5 +408,6 @@ void Story::finish(const MissionRow&)
 void Story::capture(const MissionRow& row)
 {
     GDialogs.CloseDialog();
+    forgetReply();
     announce(row);
 }

@@ -33,6 +33,9 @@ std::optional<Question> Question::parse(const std::string& body)
     question.id = fields[0].substr(1, 4);
     question.text = fields[0].substr(5, maxQuestionText);
     question.fields.assign(fields.begin() + 1, fields.end());
+    // a choice without alternatives cannot be answered: a reply cut short, not a question
+    if ((question.type == '2' || question.type == '3') && question.fields.empty())
+        return std::nullopt;
     return question;
 }
 

@@ -2,6 +2,7 @@
 #include "net/Server.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -13,10 +14,15 @@
 #include "net/tokenize.h"
 #include "net/urlencode.h"
 #include "platform/LogFile.h"
+#include "platform/StateReset.h"
 #include "shell/Config.h"
 #include "shell/fatal.h"
 
+std::string GinstallToken;
+
 namespace {
+
+const bool resetRegistered = registerReset([] { GinstallToken.clear(); });
 
 // Far above any reply of the protocol; a peer sending more is not the quiz server.
 const size_t maxReply = 65536;
@@ -163,6 +169,19 @@ std::string password()
 {
     return urlencode(GUser.senha);
 }
+// The last key of every request that logs on; a server that does not know it ignores it.
+std::string install()
+{
+    return GinstallToken.empty() ? "" : "&install=" + urlencode(GinstallToken);
+}
+
+// "HTTP/1.0 200 OK": whether the status line says the request was served.
+bool served(const std::string& statusLine)
+{
+    const size_t space = statusLine.find(' ');
+    return space != std::string::npos && statusLine.compare(space + 1, 3, "200") == 0 &&
+           (statusLine.size() == space + 4 || !std::isdigit(static_cast<unsigned char>(statusLine[space + 4])));
+}
 
 void logFailure(const char* where, const GameError& error)
 {
@@ -225,8 +244,8 @@ std::string loginServer(std::chrono::milliseconds timeout)
 {
     try {
         Connection connection = openConnection(true, timeout);
-        sendRequest(connection, formatLine("GET /play.php?msg=l&username=%s&password=%s HTTP/1.0",
-                                           user().c_str(), password().c_str()));
+        sendRequest(connection, formatLine("GET /play.php?msg=l&username=%s&password=%s%s HTTP/1.0",
+                                           user().c_str(), password().c_str(), install().c_str()));
         std::string reply = readToClose(*connection.client);
         if (reply.empty())
             throw GameError("empty reply");
@@ -239,16 +258,30 @@ std::string loginServer(std::chrono::milliseconds timeout)
     }
 }
 
+LogonOutcome readLogon(const std::string& reply)
+{
+    if (reply.empty())
+        return {LogonOutcome::unanswered, ""};
+    const std::string status = lineAt(reply, 0);
+    const std::string body = lineAt(reply, bodyStart(reply));
+    if (status.find(" 200") != std::string::npos && body.substr(0, body.find(' ')) == "1")
+        return {LogonOutcome::accepted, ""};
+    // the quiz server's refusals are "0", a tab and the reason; anything else is told by its status
+    if (body.rfind("0 ", 0) == 0 && body.size() > 2)
+        return {LogonOutcome::refused, body.substr(2)};
+    return {LogonOutcome::refused, status};
+}
+
 std::string getQuestion(int id, std::chrono::milliseconds timeout)
 {
     try {
         Connection connection = openConnection(true, timeout);
         if (id < 0)
-            sendRequest(connection, formatLine("GET /play.php?msg=p&username=%s&password=%s HTTP/1.0",
-                                               user().c_str(), password().c_str()));
+            sendRequest(connection, formatLine("GET /play.php?msg=p&username=%s&password=%s%s HTTP/1.0",
+                                               user().c_str(), password().c_str(), install().c_str()));
         else
-            sendRequest(connection, formatLine("GET /play.php?msg=p&id=%d&username=%s&password=%s HTTP/1.0",
-                                               id, user().c_str(), password().c_str()));
+            sendRequest(connection, formatLine("GET /play.php?msg=p&id=%d&username=%s&password=%s%s HTTP/1.0", id,
+                                               user().c_str(), password().c_str(), install().c_str()));
         const size_t length = skipHeaders(*connection.client);
         return readBody(*connection.client, length);
     } catch (const GameError& error) {
@@ -257,15 +290,21 @@ std::string getQuestion(int id, std::chrono::milliseconds timeout)
     }
 }
 
-Question askQuestion(int id, std::chrono::milliseconds timeout)
+Question readQuestion(const std::string& body)
 {
-    std::optional<Question> question = Question::parse(getQuestion(id, timeout));
+    std::optional<Question> question = Question::parse(body);
     if (!question) {
         GLog.writelf("askQuestion: malformed question reply");
         failFetch("malformed question reply");
     }
-    question->publish();
     return *question;
+}
+
+Question askQuestion(int id, std::chrono::milliseconds timeout)
+{
+    Question question = readQuestion(getQuestion(id, timeout));
+    question.publish();
+    return question;
 }
 
 std::string sendAnswer(const std::string& id, const std::string& resposta, std::chrono::milliseconds timeout)
@@ -273,9 +312,13 @@ std::string sendAnswer(const std::string& id, const std::string& resposta, std::
     try {
         Connection connection = openConnection(true, timeout);
         sendRequest(connection,
-                    formatLine("GET /play.php?msg=r&username=%s&password=%s&id=%s&resposta=%s HTTP/1.0",
+                    formatLine("GET /play.php?msg=r&username=%s&password=%s&id=%s&resposta=%s%s HTTP/1.0",
                                user().c_str(), password().c_str(), urlencode(id).c_str(),
-                               _urlencode(resposta).c_str()));
+                               _urlencode(resposta).c_str(), install().c_str()));
+        // A server that failed (500 when it could not store the answer) gives no verdict, whatever its body.
+        const std::string status = receiveLine(*connection.client);
+        if (!served(status))
+            throw GameError("no verdict: " + lineAt(status, 0));
         skipHeaders(*connection.client);
         std::string verdict = receiveLine(*connection.client);
         // a reply without a body is no verdict
@@ -288,20 +331,43 @@ std::string sendAnswer(const std::string& id, const std::string& resposta, std::
 
 std::vector<std::string> sayAnswer(const std::string& resposta, std::chrono::milliseconds timeout)
 {
+    return verdictFields(sendAnswer(GquestionID, resposta, timeout));
+}
+
+std::vector<std::string> verdictFields(const std::string& verdict)
+{
     std::vector<std::string> fields;
-    tokenize(sendAnswer(GquestionID, resposta, timeout), fields, "\t");
-    // a body of tabs alone would leave the caller no field 0 to read
-    if (fields.empty())
-        fields.push_back("outch");
+    tokenize(verdict, fields, "\t");
+    if (fields.empty() || (fields[0] != "0" && fields[0] != "1")) {
+        if (verdict != "outch")
+            GLog.writelf(("sayAnswer: no verdict in the reply: " + lineAt(verdict, 0)).c_str());
+        return {"outch"};
+    }
     return fields;
+}
+
+void reportEvent(const char* event, int stage, const std::string& title, int life, unsigned seconds,
+                 std::chrono::milliseconds timeout)
+{
+    try {
+        Connection connection = openConnection(true, timeout);
+        sendRequest(connection,
+                    formatLine("GET /play.php?msg=e&username=%s&password=%s&event=%s&stage=%d&title=%s"
+                               "&life=%d&time=%u HTTP/1.0",
+                               user().c_str(), password().c_str(), event, stage, urlencode(title).c_str(),
+                               life, seconds));
+        readToClose(*connection.client);
+    } catch (const GameError& error) {
+        logFailure("reportEvent", error);
+    }
 }
 
 std::string changeLevel(int n, std::chrono::milliseconds timeout)
 {
     try {
         Connection connection = openConnection(false, timeout);
-        sendRequest(connection, formatLine("GET /play.php?msg=n&username=%s&password=%s&n=%d HTTP/1.0",
-                                           user().c_str(), password().c_str(), n));
+        sendRequest(connection, formatLine("GET /play.php?msg=n&username=%s&password=%s&n=%d%s HTTP/1.0",
+                                           user().c_str(), password().c_str(), n, install().c_str()));
         return readToClose(*connection.client);
     } catch (const GameError& error) {
         logFailure("changeLevel", error);

@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "net/SocketAbort.h"
 #include "shell/fatal.h"
 
 std::atomic<int> Socket::nofSockets_{0};
@@ -25,6 +26,7 @@ Socket::Socket() : s_(-1)
         --nofSockets_;
         throw GameError("INVALID_SOCKET");
     }
+    SocketAbort::opened(s_);
 }
 
 Socket::Socket(int s) : s_(s)
@@ -58,8 +60,10 @@ Socket::~Socket()
 void Socket::Close()
 {
     // a closed number may be handed to another file at once, so never close it twice
-    if (s_ >= 0)
+    if (s_ >= 0) {
+        SocketAbort::closing(s_);
         close(s_);
+    }
     s_ = -1;
 }
 

@@ -52,6 +52,7 @@ GameFolders::GameFolders(const std::string& exeFolder, bool exeFolderWritable, c
     const bool mediaInstalled = !mediaBeside && hasMedia(installData);
     _installed = !exeFolderWritable || mediaInstalled;
     _dataFolder = mediaInstalled ? resolved(installData) : exeFolder;
+    _installTokenFile = user.state + "/satlink/install";
     if (!_installed) {
         _configFile = nativePath(exeFolder + "/config.xml");
         _logFile = nativePath(exeFolder + "/log.txt");
@@ -71,16 +72,7 @@ GameFolders GameFolders::ofThisGame()
 
 bool GameFolders::makeLogFolder() const
 {
-    const std::string folder = folderOf(_logFile);
-    // Each missing step is made private to the user, as the XDG base directory rules ask.
-    size_t end = 0;
-    do {
-        end = folder.find('/', end + 1);
-        const std::string step = folder.substr(0, end);
-        if (mkdir(step.c_str(), 0700) != 0 && !isFolder(step))
-            return false;
-    } while (end != std::string::npos);
-    return true;
+    return makePrivateFolders(folderOf(_logFile));
 }
 
 std::string GameFolders::description() const

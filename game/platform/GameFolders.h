@@ -22,6 +22,8 @@ public:
     const std::string& dataFolder() const { return _dataFolder; }
     const std::string& configFile() const { return _configFile; }
     const std::string& logFile() const { return _logFile; }
+    // The user's own, whether installed or not: a portable copy on a shared machine is the user's game too.
+    const std::string& installTokenFile() const { return _installTokenFile; }
 
     // Makes the log's folder when it is missing (only ever needed for an installed game).
     bool makeLogFolder() const;
@@ -34,4 +36,5 @@ private:
     std::string _userConfigFile;
     std::string _configFile;
     std::string _logFile;
+    std::string _installTokenFile;
 };

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/LogHold.h"
 #include "platform/StateReset.h"
 
 namespace {
@@ -148,6 +149,10 @@ int tp_LogFile::shrink()
 
 void tp_LogFile::append(const char* text)
 {
+    if (LogHold* hold = LogHold::current()) {
+        hold->keep(text);
+        return;
+    }
     if (!_file && *_path)
         _file = std::fopen(_path, "a");
     if (!_file)

@@ -8,6 +8,12 @@ Sound::~Sound()
     release();
 }
 
+void Sound::setPosition(const irr::core::vector3df& position)
+{
+    if (_source)
+        alSource3f(_source, AL_POSITION, position.X, position.Y, -position.Z);
+}
+
 void Sound::setMinDistance(float minDistance)
 {
     if (_source)

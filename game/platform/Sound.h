@@ -2,6 +2,7 @@
 #pragma once
 
 #include <AL/al.h>
+#include <irrlicht.h>
 
 class Sound {
 public:
@@ -12,6 +13,8 @@ public:
     Sound& operator=(const Sound&) = delete;
 
     void setMinDistance(float minDistance);
+    // Moves a positional sound, in the engine's space.
+    void setPosition(const irr::core::vector3df& position);
     void setIsPaused(bool paused = true);
     bool getIsPaused() const { return _paused; }
     void setVolume(float volume);

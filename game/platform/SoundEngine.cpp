@@ -136,6 +136,13 @@ Sound* SoundEngine::start(SoundSource* source, bool positional, const irr::core:
     return sound;
 }
 
+void SoundEngine::placeListener(const irr::core::vector3df& position, const irr::core::vector3df& facing)
+{
+    alListener3f(AL_POSITION, position.X, position.Y, -position.Z);
+    const ALfloat orientation[6] = {facing.X, facing.Y, -facing.Z, 0, 1, 0};
+    alListenerfv(AL_ORIENTATION, orientation);
+}
+
 void SoundEngine::update()
 {
     auto finished = std::stable_partition(_voices.begin(), _voices.end(),

@@ -28,6 +28,10 @@ public:
     // Null when the file cannot be read.
     SoundSource* addSoundSourceFromFile(const char* file, bool preload = true);
 
+    // Where positional sounds are heard from: the listener stands at `position` and looks along
+    // `facing`, +Y up, in the engine's space.
+    void placeListener(const irr::core::vector3df& position, const irr::core::vector3df& facing);
+
     // Lets go of the voices that have finished.
     void update();
     // Stops every sound and closes the device; the engine is deleted.

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -35,4 +36,17 @@ UserFolders userFoldersOfThisUser()
 {
     return userFolders(homeOfThisUser().c_str(), std::getenv("XDG_CONFIG_HOME"),
                        std::getenv("XDG_STATE_HOME"));
+}
+
+bool makePrivateFolders(const std::string& folder)
+{
+    size_t end = 0;
+    do {
+        end = folder.find('/', end + 1);
+        const std::string step = folder.substr(0, end);
+        struct stat info;
+        if (mkdir(step.c_str(), 0700) != 0 && !(stat(step.c_str(), &info) == 0 && S_ISDIR(info.st_mode)))
+            return false;
+    } while (end != std::string::npos);
+    return true;
 }

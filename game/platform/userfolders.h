@@ -14,3 +14,7 @@ UserFolders userFolders(const char* home, const char* configHome, const char* st
 
 // The same from this process's environment; the password database gives the home when HOME is unset.
 UserFolders userFoldersOfThisUser();
+
+// Makes the folder and each missing step above it, private to the user (as the XDG base directory rules
+// ask); false when it is not there afterwards.
+bool makePrivateFolders(const std::string& folder);

@@ -28,8 +28,9 @@ void Arma::playSound()
         return;
     irr::core::vector3df at;
     if (_node) {
+        // Heard where the weapon is in the world: the listener walks with the player.
         _node->updateAbsolutePosition();
-        at = _node->getPosition();
+        at = _node->getAbsolutePosition();
     }
     GSound->play3D(_fire, at, false, false, false);
 }

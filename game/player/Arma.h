@@ -24,6 +24,8 @@ public:
 
     // The step every firing weapon runs first: false when out of ammunition, else one shot used.
     virtual bool shoot();
+    // Whether the player aims it at the middle of his view (the crosshair shows while it is in hand).
+    virtual bool aims() const { return true; }
 
     void playSound();
     void setSound(const char* file);

@@ -5,6 +5,7 @@
 
 #include "messaging/Blackboard.h"
 #include "platform/LogFile.h"
+#include "platform/SoundEngine.h"
 #include "platform/StateReset.h"
 #include "platform/nativepath.h"
 #include "player/Arma.h"
@@ -25,6 +26,8 @@ const bool resetRegistered = registerReset([] { GmainCamera = nullptr; });
 namespace {
 
 const irr::video::SColor figureColour(255, 128, 255, 0);
+const irr::video::SColor crosshairColour(255, 240, 240, 240);
+const irr::video::SColor crosshairRim(255, 20, 20, 20);
 
 int screenWidth()
 {
@@ -172,8 +175,39 @@ void Camera::gotShoot(int dmg, irr::core::vector3df, irr::core::vector3df)
     injure(static_cast<irr::u32>(dmg));
 }
 
+// An item he picks up lets him walk on; furniture stops him at its edge; anything else pushes him back.
+void Camera::collided(Collidable* who)
+{
+    switch (who ? who->touchForPlayer() : Touch::pushBack) {
+    case Touch::passThrough:
+        return;
+    case Touch::stop:
+        stopAtEdgeOf(who);
+        return;
+    case Touch::pushBack:
+        pushBack();
+        return;
+    }
+}
+
+// Out to the edge of the touch, level, on the side he came from: the next sweep finds them apart.
+void Camera::stopAtEdgeOf(Collidable* who)
+{
+    const irr::core::vector3df at = _node->getPosition();
+    irr::core::vector3df away = at - who->getPosition();
+    away.Y = 0;
+    const irr::f32 edge = (_collisionRange + who->getCollisionRange()) * 0.5f + 1;
+    if (away.getLength() >= edge)
+        return;
+    if (away.getLengthSQ() < 1e-6f)
+        away = irr::core::vector3df(0, 0, -1);
+    away.setLength(edge);
+    const irr::core::vector3df centre = who->getPosition();
+    _node->setPosition(irr::core::vector3df(centre.X + away.X, at.Y, centre.Z + away.Z));
+}
+
 // Straight back from where the player looks, level: shorter the more he looks up or down.
-void Camera::collided(Collidable*)
+void Camera::pushBack()
 {
     irr::core::matrix4 m = _node->getAbsoluteTransformation();
     irr::core::vector3df back(0, 0, -20);
@@ -182,17 +216,42 @@ void Camera::collided(Collidable*)
     _node->setPosition(back + _node->getAbsolutePosition());
 }
 
+void Camera::exec()
+{
+    if (GSound) {
+        _node->updateAbsolutePosition();
+        GSound->placeListener(_node->getAbsolutePosition(), _node->getTarget() - _node->getAbsolutePosition());
+    }
+    drawStatus();
+}
+
+// Life and ammunition stay in view under any message.
 void Camera::drawStatus()
 {
     const ScreenMessage message = _message ? _message() : ScreenMessage();
+    _mealBar->set(getLife());
     _mealBar->printBar(GDriver, message);
-    if (message.text || !_fontStatus)
+    if (_armaPrincipal && _armaPrincipal->aims() && !message.holdsGame)
+        drawCrosshair();
+    if (!_fontStatus)
         return;
     const int h = screenHeight();
     const irr::core::stringw life(static_cast<int>(getLife()));
     _fontStatus->draw(life, irr::core::recti(30, h - 40, screenWidth(), h), figureColour);
     const irr::core::stringw municao(ammoText(_armaPrincipal).c_str());
     _fontStatus->draw(municao, irr::core::recti(screenWidth() - 100, h - 40, screenWidth(), h), figureColour);
+}
+
+// A small cross at the middle of the view, light with a dark rim, seen on any wall.
+void Camera::drawCrosshair()
+{
+    const irr::core::position2di c(screenWidth() / 2, screenHeight() / 2);
+    for (const auto& [colour, rim] : {std::pair{crosshairRim, 1}, std::pair{crosshairColour, 0}}) {
+        GDriver->draw2DRectangle(colour, irr::core::recti(c.X - 9 - rim, c.Y - 1 - rim, c.X - 3 + rim, c.Y + 1 + rim));
+        GDriver->draw2DRectangle(colour, irr::core::recti(c.X + 3 - rim, c.Y - 1 - rim, c.X + 9 + rim, c.Y + 1 + rim));
+        GDriver->draw2DRectangle(colour, irr::core::recti(c.X - 1 - rim, c.Y - 9 - rim, c.X + 1 + rim, c.Y - 3 + rim));
+        GDriver->draw2DRectangle(colour, irr::core::recti(c.X - 1 - rim, c.Y + 3 - rim, c.X + 1 + rim, c.Y + 9 + rim));
+    }
 }
 
 void Camera::feed(long n)

@@ -36,13 +36,17 @@ public:
     void gotShoot(int dmg, irr::core::vector3df pos, irr::core::vector3df angulo) override;
     void collided(Collidable* who) override;
     bool ownsNode(irr::scene::ISceneNode* node) override;
-    void exec() override { drawStatus(); }
+    // The ears follow the eye; then the status is drawn.
+    void exec() override;
 
     void trigger() { _trigger = true; }
     void switchArma(bool up);
     void trocarArma(Arma* a);
     void setColision(irr::scene::ITriangleSelector* selector);
     void drawStatus();
+    void drawCrosshair();
+    void stopAtEdgeOf(Collidable* who);
+    void pushBack();
     void feed(long n);
     StatusBar* getMealBar() { return _mealBar.get(); }
 

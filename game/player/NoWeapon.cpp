@@ -15,18 +15,22 @@ NoWeapon::NoWeapon()
     tipo = 'I';
     _damage = 0;
     setRange(100);
-    makeNode({"\\Media\\sniper.ms3d", {0, 8, 0.7f}, {0, 0, 0}, 1.1f, "\\Media\\sniper.jpg", "riffle"});
+    // An open hand at the lower right of the view.
+    makeNode({"\\Media\\gun\\hand.obj", {7, -8.5f, 13}, {-15, -10, 12}, 1.1f, "\\Media\\hand.jpg", "hand"});
     show(false);
 }
 
-// The hand uses no ammunition and makes no sound, so the common firing step is not run.
+// The hand uses no ammunition and makes no sound, so the common firing step is not run. It reaches
+// for what the player looks at: the ray runs from his eye, not from the hand drawn at the side, as far
+// as the model's scale stretches the range.
 bool NoWeapon::shoot()
 {
-    irr::scene::ISceneNode* from = aimNode();
-    if (!from)
+    irr::scene::ISceneNode* model = aimNode();
+    if (!model)
         return true;
-    from->updateAbsolutePosition();
-    const irr::core::vector3df v = ahead(from, _range);
+    model->updateAbsolutePosition();
+    irr::scene::ISceneNode* from = _holder ? _holder : model;
+    const irr::core::vector3df v = ahead(from, 1).setLength(ahead(model, _range).getLength());
     const irr::core::vector3df start =
         from->getAbsolutePosition() + irr::core::vector3df(v).normalize() * 5.0f;
     irr::core::vector3df point;

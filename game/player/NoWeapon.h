@@ -7,4 +7,5 @@ class NoWeapon : public Arma {
 public:
     NoWeapon();
     bool shoot() override;
+    bool aims() const override { return false; }
 };

@@ -11,7 +11,8 @@ Sniper::Sniper()
     _damage = 50;
     setRange(500);
     addMunicao(110);
-    makeNode({"\\Media\\gun\\hand.obj", {4, -15, 10}, {50, 0, 20}, 3, "\\Media\\hand.jpg", "sniper"});
+    // The rifle at the lower right of the view, its barrel towards the middle.
+    makeNode({"\\Media\\sniper.ms3d", {5, -6.5f, 9}, {-2, -4, 0}, 0.8f, "\\Media\\sniper.jpg", "sniper"});
     setBullet(GDriver->getTexture(nativePath((Gexepath + "\\Media\\snowflake.bmp").c_str()).c_str()), 0.8f);
     show(true);
     setSound((Gexepath + "\\Media\\Sound\\sound30.mp3").c_str());

@@ -1,9 +1,22 @@
 // Drawing of the status bar and of the screen message.
 #include "player/StatusBar.h"
 
+#include <algorithm>
+
 #include "platform/nativepath.h"
 #include "shell/Engine.h"
 #include "shell/mediaFile.h"
+
+namespace {
+
+const irr::video::SColor MessageColour(255, 250, 250, 0);
+const irr::video::SColor NoteColour(255, 230, 230, 230);
+const irr::video::SColor HintBacking(150, 0, 0, 0);
+const irr::core::position2di HintCorner(10, 10);
+
+}  // namespace
+
+const wchar_t* const StatusBar::HowAHintCloses = L"(Esc, Espa\u00e7o ou Enter fecham a dica)";
 
 StatusBar::StatusBar(long maxValue, irr::core::position2di inicial, irr::core::dimension2di tamanho,
                      irr::video::SColor color)
@@ -12,19 +25,21 @@ StatusBar::StatusBar(long maxValue, irr::core::position2di inicial, irr::core::d
 {
 }
 
-// The drawn size stays full: only the value changes.
+// The drawn length follows the value: full at the maximum, nothing at 0 or below.
 void StatusBar::set(float percent)
 {
     _status = static_cast<long>(static_cast<float>(_maxValue) * percent / 100.0f);
+    const long shown = std::clamp(_status, 0L, _maxValue);
+    _current.Width = static_cast<irr::s32>(static_cast<long>(_tamanho.Width) * shown / _maxValue);
 }
 
+// The bar stays in view under a message: hints sit at the top and message boxes in the middle.
 void StatusBar::printBar(irr::video::IVideoDriver* driver, const ScreenMessage& message)
 {
-    if (!message.text) {
+    if (_current.Width > 0)
         driver->draw2DRectangle(_color, irr::core::recti(_inicial, _current));
-        return;
-    }
-    printMessage(driver, message);
+    if (message.text)
+        printMessage(driver, message);
 }
 
 irr::core::recti StatusBar::messageBand(irr::core::dimension2du screen)
@@ -37,13 +52,21 @@ void StatusBar::printMessage(irr::video::IVideoDriver* driver, const ScreenMessa
 {
     if (!_font)
         _font = GEnvironment->getFont(nativePath((Gexepath + "\\media\\fontcalibri12.png").c_str()).c_str());
-    const int h = static_cast<int>(Gresolucao.Height);
-    int y = h - 50;
+    const int w = static_cast<int>(Gresolucao.Width), h = static_cast<int>(Gresolucao.Height);
+    if (!_font)
+        return;
     if (message.holdsGame) {
-        y = h / 2;
         driver->draw2DRectangle(irr::video::SColor(200, 100, 100, 100), messageBand(Gresolucao));
+        _font->draw(message.text, irr::core::recti(10, h / 2 - 20, w, h), MessageColour);
+        return;
     }
-    if (_font)
-        _font->draw(message.text, irr::core::recti(10, y - 20, static_cast<int>(Gresolucao.Width), h),
-                    irr::video::SColor(255, 250, 250, 0));
+    // A dark backing keeps the yellow text readable over the white ceiling.
+    const irr::core::dimension2du text = _font->getDimension(message.text);
+    const irr::core::dimension2du note = _font->getDimension(HowAHintCloses);
+    const irr::s32 below = HintCorner.Y + static_cast<irr::s32>(text.Height) + 4;
+    const irr::s32 right = HintCorner.X + static_cast<irr::s32>(std::max(text.Width, note.Width)) + 4;
+    driver->draw2DRectangle(HintBacking, irr::core::recti(HintCorner.X - 4, HintCorner.Y - 4, right,
+                                                          below + static_cast<irr::s32>(note.Height) + 4));
+    _font->draw(message.text, irr::core::recti(HintCorner, irr::core::dimension2di(w, h)), MessageColour);
+    _font->draw(HowAHintCloses, irr::core::recti(HintCorner.X, below, w, h), NoteColour);
 }

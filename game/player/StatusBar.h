@@ -1,4 +1,4 @@
-// The small bar at the bottom of the screen, or, while the dialogs show one, the screen message.
+// The small bar at the bottom of the screen, and the screen message the dialogs or the hints show.
 #pragma once
 
 #include <irrlicht.h>
@@ -12,7 +12,12 @@ public:
 
     void set(float percent);
     long getStatus() const { return _status; }
+    // The drawn length in pixels.
+    int length() const { return _current.Width; }
     void printBar(irr::video::IVideoDriver* driver, const ScreenMessage& message);
+
+    // The line under a hint that tells how to close it.
+    static const wchar_t* const HowAHintCloses;
 
     // Where the message box's grey band lies on a screen `screen` pixels large.
     static irr::core::recti messageBand(irr::core::dimension2du screen);

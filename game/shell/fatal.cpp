@@ -13,7 +13,8 @@ void fatal(const std::string& why, FatalWait wait)
     GLog.writelf(why.c_str());
     if (wait == FatalWait::forKey)
         std::getchar();
-    endGame();
+    std::fflush(stdout);
+    std::exit(1);
 }
 
 void endGame()

@@ -13,7 +13,7 @@ public:
 enum class FatalWait { none, forKey };
 
 // Says why on the console and in the log, waits for a key where the player must read it first, and ends
-// the process with status 0, as every end of the game does.
+// the process with status 1, so that whoever started the game sees it failed.
 [[noreturn]] void fatal(const std::string& why, FatalWait wait = FatalWait::none);
 // Ends the process with status 0 once the console output is out.
 [[noreturn]] void endGame();

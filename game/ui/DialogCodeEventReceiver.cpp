@@ -13,5 +13,7 @@ bool DialogCodeEventReceiver::OnEvent(const irr::SEvent& event)
         GDialogs.setAnswer(event.GUIEvent.Caller->getID());
     else if (event.GUIEvent.EventType == irr::gui::EGET_MESSAGEBOX_OK)
         GDialogs.setAnswer(Dialogs::messageBoxOk);
+    else if (event.GUIEvent.EventType == irr::gui::EGET_EDITBOX_ENTER)
+        GDialogs.logonReturn(event.GUIEvent.Caller);
     return false;
 }

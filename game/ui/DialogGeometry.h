@@ -17,6 +17,7 @@ struct DialogGeometry {
     static constexpr int logonHeight = 195;
     static constexpr int logonButtonsTop = 145;
     static constexpr int logonButtonsBottom = 170;
+    static constexpr int logonLabelWidth = 90;
 
     static DialogGeometry forScreen(int res_x, int res_y);
 
@@ -25,8 +26,11 @@ struct DialogGeometry {
     irr::core::recti cancelButton(int top, int bottom) const;
     int questionButtonsTop() const { return janelaV - 21; }
     int questionButtonsBottom() const { return janelaV - 2; }
-    irr::core::recti logonUserBox() const { return {bordaH, 45, spaceH, 70}; }
-    irr::core::recti logonPasswordBox() const { return {bordaH, 95, spaceH, 120}; }
+    // Each log-on box has its label on its left.
+    irr::core::recti logonUserBox() const { return {bordaH + logonLabelWidth, 45, spaceH, 70}; }
+    irr::core::recti logonPasswordBox() const { return {bordaH + logonLabelWidth, 95, spaceH, 120}; }
+    irr::core::recti logonUserLabel() const { return {bordaH, 45, bordaH + logonLabelWidth - 8, 70}; }
+    irr::core::recti logonPasswordLabel() const { return {bordaH, 95, bordaH + logonLabelWidth - 8, 120}; }
     irr::core::recti answerBox() const { return {bordaH, spaceV1 + 25, spaceH, spaceV1 + spaceV2 + 25}; }
     // The k-th of `count` boxes sharing the answer area of a choice.
     irr::core::recti choiceBox(int k, int count) const;

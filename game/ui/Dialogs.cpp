@@ -154,8 +154,10 @@ void Dialogs::createLogon(const DialogGeometry& g)
     _staticTextLogon = GEnvironment->addStaticText(conv("Digite usu\xe1rio e senha!").c_str(),
                                                    core::recti(g.bordaH, 20, g.spaceH, 40), false, true,
                                                    _dialogLogon, 0, true);
+    addLogonLabel(conv("Usu\xe1rio").c_str(), g.logonUserLabel());
     _userEditBox = GEnvironment->addEditBox(L"user?", g.logonUserBox(), true, _dialogLogon, -1);
     _userEditBox->setMultiLine(false);
+    addLogonLabel(L"Senha", g.logonPasswordLabel());
     _passEditBox = GEnvironment->addEditBox(L"password?", g.logonPasswordBox(), true, _dialogLogon, -1);
     _passEditBox->setMultiLine(false);
     _passEditBox->setPasswordBox(true);
@@ -164,12 +166,45 @@ void Dialogs::createLogon(const DialogGeometry& g)
     _dialogLogon->setRelativePosition(core::position2di(0, DialogGeometry::logonTop));
 }
 
+void Dialogs::addLogonLabel(const wchar_t* text, const core::recti& where)
+{
+    gui::IGUIStaticText* label = GEnvironment->addStaticText(text, where, false, false, _dialogLogon);
+    label->setTextAlignment(gui::EGUIA_LOWERRIGHT, gui::EGUIA_CENTER);
+}
+
+// Return in the user box moves on to the password; Return in the password box is ok.
+void Dialogs::logonReturn(gui::IGUIElement* box)
+{
+    if (box == _userEditBox)
+        GEnvironment->setFocus(_passEditBox);
+    else if (box == _passEditBox)
+        _answer = okButton;
+}
+
 void Dialogs::ShowDialogLogon()
 {
     _dialogLogon->setVisible(true);
     setCameraInput(false);
     GDevice->setEventReceiver(&GdialogCodeReceiver);
     showCursor(true);
+}
+
+void Dialogs::showLogonAgain(const std::string& why)
+{
+    _staticTextLogon->setText(conv(why.c_str()).c_str());
+    _passEditBox->setText(L"");
+    _answer = 0;
+    ShowDialogLogon();
+    GEnvironment->setFocus(_passEditBox);
+}
+
+void Dialogs::closeLogon()
+{
+    CloseDialog();
+    if (_answer == cancelButton)
+        endGame();
+    copyLogonToUser();
+    GLog.writelf(("logon as " + std::string(GUser.usuario)).c_str());
 }
 
 void Dialogs::fillLogon()

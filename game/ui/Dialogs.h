@@ -20,6 +20,11 @@ public:
 
     void createDialogs();
     void ShowDialogLogon();
+    // The log-on window again after the server refused it or did not answer: why, above the boxes; the
+    // name kept, the password box emptied.
+    void showLogonAgain(const std::string& why);
+    // Closes the log-on window as answered: cancelar ends the game; otherwise GUser takes the boxes' texts.
+    void closeLogon();
     // Fills the window of the question's kind and shows it.
     void showProblem(const Question& question);
     void ShowDialog();
@@ -41,12 +46,15 @@ public:
     // The log-on boxes filled from GUser, and GUser filled from them (199 characters at most each).
     void fillLogon();
     void copyLogonToUser();
+    // Return pressed in one of the log-on boxes.
+    void logonReturn(irr::gui::IGUIElement* box);
 
 private:
     void createTalk(const DialogGeometry& g);
     void createCode(const DialogGeometry& g);
     void createAlternative(const DialogGeometry& g);
     void createLogon(const DialogGeometry& g);
+    void addLogonLabel(const wchar_t* text, const irr::core::recti& where);
     irr::gui::IGUIWindow* addWindow(const DialogGeometry& g, int height, const char* name);
     void addOkCancel(irr::gui::IGUIWindow* window, const DialogGeometry& g, int top, int bottom);
     void useDialogFont();

@@ -26,6 +26,7 @@ void MessageBox::close()
 {
     reset();
     setCameraInput(true);
+    showCursor(false);
 }
 
 void MessageBox::showHint(const wchar_t* text)

@@ -23,6 +23,7 @@ public:
     irr::scene::ISceneNode* getNode() override { return _node; }
     // The player walking into the item picks it up.
     void collided(Collidable* who) override;
+    Touch touchForPlayer() const override { return Touch::passThrough; }
 
 private:
     void pickUp();

@@ -18,6 +18,10 @@ public:
     virtual irr::core::vector3df getPosition() = 0;
     virtual irr::scene::ISceneNode* getNode() = 0;
     virtual void collided(Collidable* who) = 0;
+    // How the player fares when the sweep finds him touching this object: pushed back (the default),
+    // passing through (an item he picks up) or stopped at its edge (the furniture he uses).
+    enum class Touch { pushBack, passThrough, stop };
+    virtual Touch touchForPlayer() const { return Touch::pushBack; }
     // Whether a ray that stops on `node` hit this object; an object made of more than its node says so.
     virtual bool ownsNode(irr::scene::ISceneNode* node) { return node == getNode(); }
 

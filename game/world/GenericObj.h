@@ -24,6 +24,7 @@ public:
     irr::scene::ISceneNode* getNode() override { return _node; }
     // A touch by the player posts the object's name with code 9 on the blackboard.
     void collided(Collidable* who) override;
+    Touch touchForPlayer() const override { return Touch::stop; }
 
     // Takes the object out of the level for good: no longer findable, swept, hit or blocking. The
     // level that keeps it frees it when it goes; nothing may be called on it meanwhile.

@@ -73,6 +73,38 @@ TEST_F(MonsterKindsTest, HitWithoutBloodStillReachesTheBrainAndTheLife)
     }
 }
 
+// A spray of see-through drops shows nothing: both kinds spray opaque ones.
+TEST_F(MonsterKindsTest, HitsOnEitherKindSprayVisibleDrops)
+{
+    Gblood = true;
+    for (NPC* monster : std::initializer_list<NPC*>{make<Ninja>("Ninja0"), make<Spider>("Spider0")}) {
+        monster->gotShoot(10, {0, 40, 0}, {0, 0, 5});
+        auto* spray = static_cast<irr::scene::IParticleSystemSceneNode*>(*GSmgr->getRootSceneNode()->getChildren().getLast());
+        ASSERT_EQ(spray->getType(), irr::scene::ESNT_PARTICLE_SYSTEM);
+        irr::scene::IParticleEmitter* emitter = spray->getEmitter();
+        EXPECT_EQ(emitter->getMinStartColor().getAlpha(), 255u);
+        EXPECT_EQ(emitter->getMaxStartColor().getAlpha(), 255u);
+        EXPECT_GE(emitter->getMinStartSize().Width, 5.0f);
+    }
+}
+
+// Each kind falls once through its death frames and stays down until its death is signalled.
+TEST_F(MonsterKindsTest, DyingPlaysTheDeathOnce)
+{
+    const struct {
+        NPC* monster;
+        irr::s32 first, last;
+    } cases[] = {{make<Ninja>("Ninja0"), 166, 172}, {make<Spider>("Spider0"), 382, 398}};
+    for (const auto& c : cases) {
+        c.monster->die();
+        auto* body = static_cast<irr::scene::IAnimatedMeshSceneNode*>(c.monster->getNode());
+        EXPECT_EQ(body->getStartFrame(), c.first);
+        EXPECT_EQ(body->getEndFrame(), c.last);
+        EXPECT_GT(body->getAnimationSpeed(), 0.0f);
+        EXPECT_FALSE(body->getLoopMode());
+    }
+}
+
 TEST_F(MonsterKindsTest, KillallKillsEachKindOnItsFirstFrameWithItsDeathSound)
 {
     GSound = SoundEngine::create();

@@ -1,10 +1,12 @@
 // The player: trigger, weapons carried and switched, push-back, hits and capture, the body that rays meet,
 // and the input that drives them.
+#include <AL/al.h>
 #include <memory>
 
 #include "app/teclado.h"
 #include "messaging/Blackboard.h"
 #include "mission/Story.h"
+#include "platform/SoundEngine.h"
 #include "player/Camera.h"
 #include "player/LongSword.h"
 #include "player/NoWeapon.h"
@@ -210,6 +212,68 @@ TEST_F(CameraTest, BumpingPushesStraightBackLevel)
     }
 }
 
+// Something the player touches, of a given kind of touch and a collision range of 100.
+class Touched : public Target {
+public:
+    Touched(vector3df at, Touch touch) : Target(at, 10), _touch(touch) { _collisionRange = 100; }
+    Touch touchForPlayer() const override { return _touch; }
+
+private:
+    Touch _touch;
+};
+
+TEST_F(CameraTest, AnItemLetsThePlayerOnAndFurnitureStopsHimAtItsEdge)
+{
+    struct Case {
+        const char* name;
+        Collidable::Touch touch;
+        vector3df object;
+        vector3df end;
+    };
+    // The player stands at (100, 50, -200) looking along +Z; the touch reaches (75 + 100) / 2 units.
+    const Case cases[] = {
+        {"an item", Collidable::Touch::passThrough, {100, 0, -170}, {100, 50, -200}},
+        {"furniture ahead", Collidable::Touch::stop, {100, 0, -170}, {100, 50, -258.5f}},
+        {"furniture to the side", Collidable::Touch::stop, {40, 0, -200}, {128.5f, 50, -200}},
+        {"a monster", Collidable::Touch::pushBack, {100, 0, -170}, {100, 50, -220}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        stand(vector3df(100, 50, -200));
+        Touched object(c.object, c.touch);
+        player->collided(&object);
+        const vector3df end = player->getNode()->getPosition();
+        EXPECT_NEAR(end.X, c.end.X, 0.01);
+        EXPECT_NEAR(end.Y, c.end.Y, 0.01);
+        EXPECT_NEAR(end.Z, c.end.Z, 0.01);
+    }
+}
+
+// Sounds are heard from the player's eye, facing where he looks, wherever he walks.
+TEST_F(CameraTest, TheListenerFollowsTheEyeEveryFrame)
+{
+    GSound = SoundEngine::create();
+    ASSERT_NE(GSound, nullptr);
+    const struct {
+        vector3df eye, rotation, facing;
+    } frames[] = {{{100, 80, -200}, {0, 0, 0}, {0, 0, 1}}, {{-300, 80, 450}, {0, 90, 0}, {1, 0, 0}}};
+    for (const auto& f : frames) {
+        stand(f.eye, f.rotation);
+        player->exec();
+        ALfloat at[3], orientation[6];
+        alGetListener3f(AL_POSITION, &at[0], &at[1], &at[2]);
+        alGetListenerfv(AL_ORIENTATION, orientation);
+        // OpenAL's space is right-handed: z changes sign.
+        EXPECT_NEAR(at[0], f.eye.X, 0.01);
+        EXPECT_NEAR(at[1], f.eye.Y, 0.01);
+        EXPECT_NEAR(at[2], -f.eye.Z, 0.01);
+        vector3df looks(orientation[0], orientation[1], -orientation[2]);
+        EXPECT_NEAR(looks.normalize().dotProduct(f.facing), 1, 0.01) << f.eye.X;
+    }
+    GSound->drop();
+    GSound = nullptr;
+}
+
 TEST_F(CameraTest, KillingHitCapturesThePlayerOnce)
 {
     int captured = 0;
@@ -300,8 +364,6 @@ TEST_F(CameraTest, OwnShotsAndHandPassThroughTheBody)
     EXPECT_TRUE(player->getBody()->isVisible());
 
     give<NoWeapon>();
-    player->getNode()->setPosition(vector3df(0, -8, 0));
-    settle();
     player->trigger();
     player->shoot();
     EXPECT_EQ(ahead->messages, std::vector<int>{8});
@@ -318,14 +380,24 @@ TEST_F(CameraTest, SwordHurtsThePlayerItMeets)
     EXPECT_EQ(player->getLife(), 50);
 }
 
-TEST_F(CameraTest, StatusBarKeepsItsSizeAndTheBandIsCentred)
+TEST_F(CameraTest, StatusBarLengthFollowsTheLifeAndTheBandIsCentred)
 {
     StatusBar* bar = player->getMealBar();
     EXPECT_EQ(bar->getStatus(), 500);
-    player->feed(50);
-    EXPECT_EQ(bar->getStatus(), 250);
-    player->feed(33);
-    EXPECT_EQ(bar->getStatus(), 165);
+    EXPECT_EQ(bar->length(), 200);
+    const struct {
+        float life;
+        long status;
+        int length;
+    } cases[] = {{50, 250, 100}, {33, 165, 66}, {0, 0, 0}, {-8, -40, 0}, {100, 500, 200}};
+    for (const auto& c : cases) {
+        player->feed(static_cast<long>(c.life));
+        EXPECT_EQ(bar->getStatus(), c.status) << c.life;
+        EXPECT_EQ(bar->length(), c.length) << c.life;
+    }
+    player->injure(40);
+    player->drawStatus();
+    EXPECT_EQ(bar->length(), 120) << "drawn as the life stands";
     EXPECT_EQ(StatusBar::messageBand(irr::core::dimension2du(800, 600)), irr::core::recti(1, 200, 799, 400));
     EXPECT_EQ(StatusBar::messageBand(irr::core::dimension2du(700, 501)), irr::core::recti(1, 150, 699, 350));
 }

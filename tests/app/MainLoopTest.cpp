@@ -141,5 +141,5 @@ TEST_F(MainLoopTest, DroppingAnObjectNotInTheListIsFatal)
             dup2(fileno(stderr), fileno(stdout));
             probe.drop();
         },
-        ::testing::ExitedWithCode(0), "Executable::drop ERROR");
+        ::testing::ExitedWithCode(1), "Executable::drop ERROR");
 }

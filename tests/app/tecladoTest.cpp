@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "app/teclado.h"
+#include "shell/Config.h"
 #include "shell/EventReceiver.h"
 #include "shell/Config.h"
 #include "support/DialogsOnNullDevice.h"
@@ -38,16 +39,20 @@ protected:
 
 }
 
-TEST_F(tecladoTest, PTurnsTestModeOnForGood)
+TEST_F(tecladoTest, PTurnsTestModeOnForGoodOnlyWhereTheConfigAllowsCheating)
 {
-    process_input(&receiver);
-    EXPECT_FALSE(GcheatTests);
-    setKey(receiver, irr::KEY_KEY_P, true);
-    process_input(&receiver);
-    EXPECT_TRUE(GcheatTests);
-    setKey(receiver, irr::KEY_KEY_P, false);
-    process_input(&receiver);
-    EXPECT_TRUE(GcheatTests);
+    for (bool cheating : {false, true}) {
+        GcheatTests = false;
+        Gconfig.cheating = cheating;
+        process_input(&receiver);
+        EXPECT_FALSE(GcheatTests);
+        setKey(receiver, irr::KEY_KEY_P, true);
+        process_input(&receiver);
+        EXPECT_EQ(GcheatTests, cheating);
+        setKey(receiver, irr::KEY_KEY_P, false);
+        process_input(&receiver);
+        EXPECT_EQ(GcheatTests, cheating);
+    }
 }
 
 TEST_F(tecladoTest, OSaysByeAndEndsWithStatusZero)

@@ -15,7 +15,7 @@ namespace {
 
 const std::string Media = std::string(SATLINK_BUILD_DIR) + "/media/";
 
-const char* const Meshes[] = {"tablechair.3DS", "shtangentzcirkul.3DS", "ninja.b3d", "gun/Pilum.3ds",
+const char* const Meshes[] = {"tablechair.3DS", "shtangentzcirkul.3DS", "ninja.b3d", "freebeast/spider.b3d", "gun/Pilum.3ds",
                               "gun/hand.obj",   "sniper.ms3d",          "super.md2"};
 
 const char* const Textures[] = {

@@ -1,50 +1,18 @@
 // The ninja model as the engine animates it: the four frame ranges the game plays are four different
 // movements, each loop ends where it starts, and the engine poses the body as the generator meant.
-#include <algorithm>
-#include <irrlicht.h>
-
 #include "generators/ninja.h"
-#include "support/EngineTest.h"
+#include "AnimatedModel.h"
 
 using irr::core::vector3df;
 
 namespace {
 
-class NinjaTest : public EngineTest {
+class NinjaTest : public AnimatedModel {
 protected:
     void SetUp() override
     {
-        EngineTest::SetUp();
-        _mesh = GSmgr->getMesh((std::string(SATLINK_BUILD_DIR) + "/media/ninja.b3d").c_str());
-        ASSERT_NE(_mesh, nullptr);
-    }
-
-    std::vector<vector3df> frame(int f)
-    {
-        irr::scene::IMesh* posed = _mesh->getMesh(f);
-        std::vector<vector3df> positions;
-        for (irr::u32 b = 0; b < posed->getMeshBufferCount(); ++b) {
-            irr::scene::IMeshBuffer* buffer = posed->getMeshBuffer(b);
-            for (irr::u32 i = 0; i < buffer->getVertexCount(); ++i)
-                positions.push_back(buffer->getPosition(i));
-        }
-        return positions;
-    }
-
-    static float meanDistance(const std::vector<vector3df>& a, const std::vector<vector3df>& b)
-    {
-        float sum = 0;
-        for (std::size_t i = 0; i < a.size(); ++i)
-            sum += a[i].getDistanceFrom(b[i]);
-        return sum / static_cast<float>(a.size());
-    }
-
-    static float top(const std::vector<vector3df>& positions)
-    {
-        float y = -1e9f;
-        for (const vector3df& p : positions)
-            y = std::max(y, p.Y);
-        return y;
+        AnimatedModel::SetUp();
+        load("ninja.b3d");
     }
 
     // Mean Z of the vertices near the ground on one side: where that foot is.
@@ -59,8 +27,6 @@ protected:
             }
         return n ? sum / static_cast<float>(n) : 0.0f;
     }
-
-    irr::scene::IAnimatedMesh* _mesh = nullptr;
 };
 
 }  // namespace
@@ -103,13 +69,6 @@ TEST_F(NinjaTest, EnginePosesTheBodyAsTheGeneratorDoes)
         const std::vector<vector3df> expected = body.posed(walkPose(phase));
         const std::vector<vector3df> loaded = frame(static_cast<int>(std::lround(phase * 13.0f)));
         ASSERT_GT(loaded.size(), 1000u);
-        float worst = 0;
-        for (const vector3df& p : loaded) {
-            float nearest = 1e9f;
-            for (const vector3df& q : expected)
-                nearest = std::min(nearest, p.getDistanceFrom(q));
-            worst = std::max(worst, nearest);
-        }
-        EXPECT_LT(worst, 1e-3f) << "phase " << phase;
+        EXPECT_LT(worstMiss(loaded, expected), 1e-3f) << "phase " << phase;
     }
 }

@@ -1,11 +1,13 @@
-// The generated media drawn with OpenGL, saved as pictures for people to look at: the ninja's four
-// movements side by side (walk, attack, die, stand), the props and weapons as the game shows them, and
+// The generated media drawn with OpenGL, saved as pictures for people to look at: the ninja's and the
+// spider's four movements side by side (walk, attack, die, stand), the props and weapons as the game shows them, and
 // the fonts as the dialogs and the status line draw them.
 // They need a display: screenshots.sh runs them under Xvfb.
 #include <gtest/gtest.h>
 #include <irrlicht.h>
 
 #include "OpenGLShot.h"
+#include "ai/bloodSpray.h"
+#include "shell/Engine.h"
 
 using namespace irr;
 
@@ -47,28 +49,100 @@ void expectFiguresShot(OpenGLShot& shot, const char* name, int bands)
 
 }  // namespace
 
-TEST(Screenshot, NinjaFourPosesSideBySide)
+// Four frames of an animated model side by side under one light, as seen from the camera.
+void fourPoses(const char* file, const int (&frames)[4], float spacing, const core::vector3df& eye,
+               const core::vector3df& target, const char* picture)
 {
     OpenGLShot shot(1024, 384);
     if (!shot.ready())
         GTEST_SKIP() << "no display";
     scene::ISceneManager* smgr = shot.scene();
-    scene::IAnimatedMesh* mesh = smgr->getMesh((Media + "ninja.b3d").c_str());
+    scene::IAnimatedMesh* mesh = smgr->getMesh((Media + file).c_str());
     ASSERT_NE(mesh, nullptr);
-    const int frames[4] = {3, 138, 172, 206};
     // The camera looks towards -Z, so +X is on the left of the picture.
     for (int i = 0; i < 4; ++i) {
         scene::IAnimatedMeshSceneNode* node = smgr->addAnimatedMeshSceneNode(mesh);
-        node->setPosition(core::vector3df(33.0f - 22.0f * static_cast<float>(i), 0, 0));
+        node->setPosition(core::vector3df(spacing * (1.5f - static_cast<float>(i)), 0, 0));
         node->setRotation(core::vector3df(0, -30, 0));
         node->setAnimationSpeed(0);
         node->setCurrentFrame(static_cast<f32>(frames[i]));
     }
-    smgr->addCameraSceneNode(nullptr, core::vector3df(0, 14, 34), core::vector3df(0, 8, 0));
+    smgr->addCameraSceneNode(nullptr, eye, target);
     smgr->addLightSceneNode(nullptr, core::vector3df(30, 60, 80), video::SColorf(1, 1, 1), 400);
     smgr->setAmbientLight(video::SColorf(0.35f, 0.35f, 0.4f));
 
-    expectFiguresShot(shot, "ninja_poses.png", 4);
+    expectFiguresShot(shot, picture, 4);
+}
+
+TEST(Screenshot, NinjaFourPosesSideBySide)
+{
+    fourPoses("ninja.b3d", {3, 138, 172, 206}, 22, {0, 14, 34}, {0, 8, 0}, "ninja_poses.png");
+}
+
+// Walking, rearing to strike, dead, standing.
+TEST(Screenshot, SpiderFourPosesSideBySide)
+{
+    fourPoses("freebeast/spider.b3d", {7, 203, 398, 240}, 14, {0, 11, 21}, {0, 2, 0}, "spider_poses.png");
+}
+
+// Close up, as the player sees the fight: the spider rearing to strike, and a ninja hit by a shot.
+TEST(Screenshot, SpiderStrikingCloseUp)
+{
+    OpenGLShot shot(800, 600);
+    if (!shot.ready())
+        GTEST_SKIP() << "no display";
+    scene::ISceneManager* smgr = shot.scene();
+    scene::IAnimatedMesh* mesh = smgr->getMesh((Media + "freebeast/spider.b3d").c_str());
+    ASSERT_NE(mesh, nullptr);
+    scene::IAnimatedMeshSceneNode* spider = smgr->addAnimatedMeshSceneNode(mesh);
+    spider->setScale(core::vector3df(8));
+    spider->setRotation(core::vector3df(0, 20, 0));
+    spider->setAnimationSpeed(0);
+    spider->setCurrentFrame(203);
+    spider->setMaterialTexture(0, smgr->getVideoDriver()->getTexture((Media + "freebeast/beast3.jpg").c_str()));
+    smgr->addCameraSceneNode(nullptr, core::vector3df(-20, 55, 95), core::vector3df(0, 35, 0));
+    smgr->addLightSceneNode(nullptr, core::vector3df(60, 200, 200), video::SColorf(1, 1, 1), 600);
+    smgr->setAmbientLight(video::SColorf(0.35f, 0.35f, 0.4f));
+
+    expectFiguresShot(shot, "spider_strike.png", 1);
+}
+
+TEST(Screenshot, HitSprayOnANinja)
+{
+    OpenGLShot shot(800, 600);
+    if (!shot.ready())
+        GTEST_SKIP() << "no display";
+    scene::ISceneManager* smgr = shot.scene();
+    scene::IAnimatedMesh* mesh = smgr->getMesh((Media + "ninja.b3d").c_str());
+    ASSERT_NE(mesh, nullptr);
+    scene::IAnimatedMeshSceneNode* ninja = smgr->addAnimatedMeshSceneNode(mesh);
+    ninja->setScale(core::vector3df(10));
+    ninja->setAnimationSpeed(0);
+    ninja->setCurrentFrame(206);
+    smgr->addCameraSceneNode(nullptr, core::vector3df(0, 130, 190), core::vector3df(0, 110, 0));
+    smgr->addLightSceneNode(nullptr, core::vector3df(60, 250, 250), video::SColorf(1, 1, 1), 800);
+    smgr->setAmbientLight(video::SColorf(0.35f, 0.35f, 0.4f));
+    GSmgr = smgr;
+    sprayBlood(core::vector3df(0, 125, 12), core::vector3df(0.3f, 0.2f, 1));
+    GSmgr = nullptr;
+    // The drops come out with the clock: draw until they show.
+    int drops = 0;
+    video::IImage* picture = nullptr;
+    for (int frame = 0; frame < 200 && drops < 400; ++frame) {
+        if (picture)
+            picture->drop();
+        picture = shot.capture(Background);
+        ASSERT_NE(picture, nullptr);
+        drops = 0;
+        for (u32 y = 0; y < 600; ++y)
+            for (u32 x = 0; x < 800; ++x) {
+                const video::SColor c = picture->getPixel(x, y);
+                drops += c.getBlue() > 150 && c.getRed() < 60;
+            }
+    }
+    EXPECT_TRUE(shot.save(picture, "hit_spray.png"));
+    EXPECT_GE(drops, 400);
+    picture->drop();
 }
 
 TEST(Screenshot, PropsAndWeaponsUnlit)

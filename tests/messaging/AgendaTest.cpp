@@ -129,7 +129,7 @@ TEST_F(AgendaTest, NullReceiverEndsTheGame)
             std::freopen(console.c_str(), "w", stdout);
             GAgenda.schedule(0, nullptr, 1);
         },
-        ::testing::ExitedWithCode(0), "");
+        ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(readFile(console), "NULL inside of Agenda\n");
 }
 

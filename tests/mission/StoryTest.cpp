@@ -2,6 +2,8 @@
 // the timed questions and the capture, checked against the mission table and the level's plan.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <future>
 #include <map>
 #include <set>
 #include <string>
@@ -14,10 +16,14 @@
 #include "mission/Story.h"
 #include "mission/scenery.h"
 #include "net/Question.h"
+#include "net/QuizWorker.h"
+#include "net/RecordingServer.h"
 #include "player/Camera.h"
 #include "player/NoWeapon.h"
+#include "shell/Config.h"
 #include "shell/Engine.h"
 #include "support/MissionWorld.h"
+#include "ui/Dialogs.h"
 #include "ui/MessageBox.h"
 #include "world/Collectable.h"
 #include "world/GenericObj.h"
@@ -86,9 +92,29 @@ protected:
     std::map<std::string, int> openedIn;
 };
 
+// The texts of what the shown windows hold, in the order of the GUI tree.
+std::wstring shownTexts(irr::gui::IGUIElement* parent = nullptr)
+{
+    std::wstring texts;
+    for (irr::gui::IGUIElement* child : (parent ? parent : GEnvironment->getRootGUIElement())->getChildren())
+        if (child->isVisible())
+            texts += std::wstring(child->getText()) + L"|" + shownTexts(child);
+    return texts;
+}
+
 const wchar_t* shownText()
 {
     return GMessageBox.text() ? GMessageBox.text() : L"";
+}
+
+// The requests of one message letter, in the order the server got them.
+std::vector<std::string> withMsg(const std::vector<std::string>& requests, const std::string& letter)
+{
+    std::vector<std::string> found;
+    for (const std::string& request : requests)
+        if (request.find("?msg=" + letter + "&") != std::string::npos)
+            found.push_back(request.substr(0, request.find(" HTTP/")));
+    return found;
 }
 
 }  // namespace
@@ -128,6 +154,8 @@ TEST_F(StoryTest, TheTableGroupsStandWhereTheLevelPlanPutsThem)
 
 TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
 {
+    RecordingServer server("HTTP/1.0 200 OK\r\n\r\n1");
+    std::snprintf(GUser.endereco, sizeof GUser.endereco, "127.0.0.1:%d", server.port());
     step();
     ASSERT_TRUE(monsterIs<Ninja>(0, "Ninja0"));
     world.killMonster(0);
@@ -254,6 +282,8 @@ TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
     }
     EXPECT_EQ(count("Story::state = "), story.size() - 1);
     EXPECT_EQ(GmainCamera->getLife(), 100) << "test mode counts every answer right";
+    GquizWorker.post([] { return std::string(); }).wait();
+    EXPECT_TRUE(server.requests().empty()) << "test mode reports nothing: " << server.requests().front();
     world.closeMessage();
     EXPECT_EXIT(world.frame(), ::testing::ExitedWithCode(0), "");
 }
@@ -360,6 +390,81 @@ TEST(MissionTable, EveryWayLeadsToARowAndEachRowHasItsOwnNameForTheTeacher)
 
 TEST(SceneryListLoad, AListThatCannotBeOpenedEndsTheGameWithItsName)
 {
-    EXPECT_EXIT(load_collectables("/nowhere/lista.txt"), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(load_collectables("/nowhere/lista.txt"), ::testing::ExitedWithCode(1), "");
     // (the reason goes to the console and the log, which a child process keeps to itself)
+}
+
+// The log-on refused, then accepted; a question answered right; a question whose reply comes after the
+// mission gave up on it is dropped. The frames go on all the while.
+TEST(StoryAgainstAServer, TheLogOnIsCheckedAndRepliesTheMissionMovedPastAreDropped)
+{
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    int logons = 0;
+    int questions = 0;
+    RecordingServer server([&](const std::string& request) -> std::string {
+        if (request.find("msg=l") != std::string::npos)
+            return ++logons == 1 ? "HTTP/1.0 403 Forbidden\r\n\r\n0\tUsuario ou senha invalidos" : "HTTP/1.0 200 OK\r\n\r\n1";
+        if (request.find("msg=p") != std::string::npos && ++questions == 2)
+            released.wait();
+        if (request.find("msg=p") != std::string::npos)
+            return "HTTP/1.0 200 OK\r\n\r\n1Q00" + std::to_string(questions) + "Quanto vale meia duzia?";
+        return "HTTP/1.0 200 OK\r\n\r\n1";
+    });
+    MissionWorld world;
+    world.open(false);
+    std::snprintf(GUser.endereco, sizeof GUser.endereco, "127.0.0.1:%d", server.port());
+    std::strcpy(GUser.usuario, "ana");
+    std::strcpy(GUser.senha, "errada");
+    GDialogs.fillLogon();
+
+    ASSERT_TRUE(world.framesUntil([] { return shownTexts().find(L"Usuario ou senha invalidos") != std::wstring::npos; }));
+    EXPECT_NE(shownTexts().find(L"|ana|"), std::wstring::npos) << "the name is kept";
+    EXPECT_EQ(world.story().monster(0), nullptr) << "the mission waits for the log-on";
+    world.answer("bia");
+    ASSERT_TRUE(world.framesUntil([&] { return world.story().monster(0) != nullptr; }));
+    EXPECT_EQ(logons, 2);
+    EXPECT_NE(withMsg(server.requests(), "l").back().find("msg=l&username=bia&password="), std::string::npos);
+
+    world.story().setState(3);
+    ASSERT_TRUE(world.framesUntil([&] { return world.questionOnShow(); }));
+    EXPECT_EQ(GquestionID, "Q001");
+    world.answer("6");
+    world.frame();
+    EXPECT_FALSE(world.questionOnShow()) << "the window goes while the verdict comes";
+    EXPECT_EQ(world.story().getState(), 4);
+    ASSERT_TRUE(world.framesUntil([&] { return world.story().getState() == 10; }));
+    EXPECT_EQ(GmainCamera->getLife(), 100);
+
+    // The second question is held by the server past the question's thirty seconds: asked again, the
+    // third is the one shown.
+    world.story().setState(50);
+    world.frame();
+    ASSERT_TRUE(world.framesUntil([&] { return withMsg(server.requests(), "p").size() == 2; }));
+    world.advance(30000);
+    world.frames(2);
+    release.set_value();
+    ASSERT_TRUE(world.framesUntil([&] { return world.questionOnShow(); }));
+    EXPECT_EQ(GquestionID, "Q003");
+    EXPECT_EQ(world.story().getState(), 51);
+
+    // Each stage entered was reported with its teacher's name and the seconds since the log-on (the clock
+    // set forward by thirty seconds counts), the timed question asked again too; then a blow. (State 10 was
+    // left before any frame saw it.)
+    GmainCamera->setLife(80);
+    world.frame();
+    GquizWorker.post([] { return std::string(); }).wait();
+    const std::string prefix = "GET /play.php?msg=e&username=bia&password=&event=";
+    EXPECT_EQ(withMsg(server.requests(), "e"),
+              (std::vector<std::string>{
+                  prefix + "stage&stage=1&title=enfrentando%20o%20primeiro%20rob%f4&life=100&time=0",
+                  prefix + "stage&stage=3&title=recebendo%20a%20primeira%20quest%e3o&life=100&time=0",
+                  prefix + "stage&stage=4&title=respondendo%20%e0%20primeira%20quest%e3o&life=100&time=0",
+                  prefix + "stage&stage=50&title=recebendo%20quest%e3o%20com%20tempo&life=100&time=0",
+                  prefix + "stage&stage=51&title=respondendo%20quest%e3o%20com%20tempo&life=100&time=0",
+                  prefix + "stage&stage=50&title=recebendo%20quest%e3o%20com%20tempo&life=100&time=30",
+                  prefix + "stage&stage=51&title=respondendo%20quest%e3o%20com%20tempo&life=100&time=30",
+                  prefix + "life&stage=51&title=respondendo%20quest%e3o%20com%20tempo&life=80&time=30",
+              }));
+    world.close();
 }

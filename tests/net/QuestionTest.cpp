@@ -30,7 +30,9 @@ TEST(QuestionTest, HeaderAndFieldsOfEveryKind)
 
 TEST(QuestionTest, NoQuestionInRepliesTheWindowsCannotShow)
 {
-    for (const char* body : {"", "\t\t", "2ABC", "5ABCDQual?", "0ABCD", "<html>Not Found</html>"})
+    // a choice without alternatives is a reply cut short: nothing to tick
+    for (const char* body :
+         {"", "\t\t", "2ABC", "5ABCDQual?", "0ABCD", "<html>Not Found</html>", "2ABCDQual?", "3ABCDQuais?\t\t"})
         EXPECT_FALSE(Question::parse(body)) << body;
 }
 

@@ -101,6 +101,24 @@ TEST_F(ServerTest, LoginSendsEncodedNamesAndReturnsTheWholeReply)
               request("GET /play.php?msg=l&username=ana&password=p%20w%26%23 HTTP/1.0"));
 }
 
+// The stage's name travels as Windows-1252 bytes, percent-encoded like an answer; a refusal (an older
+// server that does not know the message) is read and dropped like any reply.
+TEST_F(ServerTest, EventReportCarriesTheEncodedStageNameAndIgnoresTheReply)
+{
+    RecordingServer server("HTTP/1.0 400 Bad Request\r\n\r\n0\tmensagem desconhecida\n");
+    pointAt(server);
+    std::strcpy(GUser.senha, "p w&#");
+    reportEvent("life", 4, "respondendo \xe0 primeira quest\xe3o", 97, 65);
+    reportEvent("stage", 100, "ajustando a antena", 100, 0);
+    ASSERT_EQ(server.requests().size(), 2u);
+    EXPECT_EQ(server.requests()[0],
+              request("GET /play.php?msg=e&username=ana&password=p%20w%26%23&event=life&stage=4"
+                      "&title=respondendo%20%e0%20primeira%20quest%e3o&life=97&time=65 HTTP/1.0"));
+    EXPECT_EQ(server.requests()[1],
+              request("GET /play.php?msg=e&username=ana&password=p%20w%26%23&event=stage&stage=100"
+                      "&title=ajustando%20a%20antena&life=100&time=0 HTTP/1.0"));
+}
+
 TEST_F(ServerTest, QuestionRequestCarriesTheIdOnlyWhenNotNegative)
 {
     RecordingServer server(okHeaders + "1ABCDpergunta");
@@ -177,14 +195,35 @@ TEST_F(ServerTest, AnswerIsPercentEncoded)
     EXPECT_EQ(answerRequest("\xe7\xe3\xe9"), request(prefix + "%e7%e3%e9 HTTP/1.0"));
 }
 
-TEST_F(ServerTest, VerdictFieldsFollowTheFirstBodyLine)
+// Only a "0" or a "1" that the server served is a verdict; anything else is no answer at all (a server
+// that could not store the answer replies 500 with a body that starts "0").
+TEST_F(ServerTest, OnlyAServedZeroOrOneIsAVerdict)
 {
-    for (const auto& [body, field0] : std::vector<std::pair<std::string, std::string>>{
-             {"1\n", "1\n"}, {"1", "1"}, {"1\tparabens\n", "1"}, {"0\tresposta: 3\n", "0"}, {"", "outch"}}) {
+    const struct {
+        const char* status;
+        const char* body;
+        const char* field0;
+    } cases[] = {
+        {"HTTP/1.0 200 OK", "1", "1"},
+        {"HTTP/1.0 200 OK", "1\tparabens\n", "1"},
+        {"HTTP/1.1 200 OK", "0\tresposta: 3\n", "0"},
+        {"HTTP/1.0 200", "0", "0"},
+        {"HTTP/1.0 200 OK", "1\n", "outch"},
+        {"HTTP/1.0 200 OK", "", "outch"},
+        {"HTTP/1.0 200 OK", "2", "outch"},
+        {"HTTP/1.0 200 OK", "<html>ok</html>\n", "outch"},
+        {"HTTP/1.1 500 Internal Server Error", "0\tErro interno do servidor", "outch"},
+        {"HTTP/1.1 429 Too Many Requests", "0\tMuitas tentativas", "outch"},
+        {"HTTP/1.0 2000 OK", "1", "outch"},
+        {"garbage", "1", "outch"},
+    };
+    for (const auto& c : cases) {
+        const std::string body = c.body;
         bool wholeLine = !body.empty() && body.back() == '\n';
-        RecordingServer server(okHeaders + body + (wholeLine ? "mais uma linha\n" : ""));
+        RecordingServer server(std::string(c.status) + "\r\nContent-Type: text/plain\r\n\r\n" + body +
+                               (wholeLine ? "mais uma linha\n" : ""));
         pointAt(server);
-        EXPECT_EQ(sayAnswer("x").at(0), field0) << body;
+        EXPECT_EQ(sayAnswer("x").at(0), c.field0) << c.status << " / " << body;
     }
 }
 
@@ -210,6 +249,28 @@ TEST_F(ServerTest, LevelChangeGoesStraightToTheServer)
     GproxyPort = 1;
     EXPECT_EQ(changeLevel(3), okHeaders + "ok\n");
     EXPECT_EQ(server.requests().at(0), request("GET /play.php?msg=n&username=ana&password=segredo&n=3 HTTP/1.0"));
+}
+
+TEST_F(ServerTest, EveryRequestThatLogsOnCarriesTheInstallTokenLast)
+{
+    RecordingServer server(okHeaders + "1AB12pergunta");
+    pointAt(server);
+    GinstallToken = "9f00a1"; // the fixture puts it back between cases
+    loginServer();
+    getQuestion(-1);
+    getQuestion(7);
+    GquestionID = "Q007";
+    sayAnswer("a b");
+    changeLevel(2);
+    const std::string auth = "username=ana&password=segredo";
+    EXPECT_EQ(server.requests(),
+              (std::vector<std::string>{
+                  request("GET /play.php?msg=l&" + auth + "&install=9f00a1 HTTP/1.0"),
+                  request("GET /play.php?msg=p&" + auth + "&install=9f00a1 HTTP/1.0"),
+                  request("GET /play.php?msg=p&id=7&" + auth + "&install=9f00a1 HTTP/1.0"),
+                  request("GET /play.php?msg=r&" + auth + "&id=Q007&resposta=a%20b&install=9f00a1 HTTP/1.0"),
+                  request("GET /play.php?msg=n&" + auth + "&n=2&install=9f00a1 HTTP/1.0"),
+              }));
 }
 
 TEST_F(ServerTest, ProxyRefusalFailsEveryRequest)

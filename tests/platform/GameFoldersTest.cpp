@@ -62,6 +62,7 @@ TEST_F(GameFoldersTest, WritableCopyKeepsEverythingBesideTheExecutable)
         EXPECT_FALSE(folders.installed()) << folder;
         EXPECT_EQ(folders.dataFolder(), folder);
         EXPECT_EQ(folders.logFile(), folder + "/log.txt");
+        EXPECT_EQ(folders.installTokenFile(), user.state + "/satlink/install"); // the user's, even here
     }
     EXPECT_EQ(GameFolders(exe, true, DataFromExe, user).configFile(), exe + "/Config.XML");
 }
@@ -96,6 +97,7 @@ TEST_F(GameFoldersTest, InstalledGameUsesTheUsersFolders)
         EXPECT_EQ(folders.dataFolder(), data);
         EXPECT_EQ(folders.configFile(), c.ownConfig ? ownConfig : data + "/config.xml");
         EXPECT_EQ(folders.logFile(), user.state + "/satlink/log.txt");
+        EXPECT_EQ(folders.installTokenFile(), user.state + "/satlink/install");
     }
 }
 

@@ -30,8 +30,8 @@ TEST_F(ArmaTest, EachWeaponStartsWithItsValues)
     };
     const Case cases[] = {
         {"sword", [] { return new LongSword(); }, 'B', 50, 70, -1, true, {0, 0, 0}, 1.1f},
-        {"riffle", [] { return new NoWeapon(); }, 'I', 0, 100, -1, false, {0, 8, 0.7f}, 1.1f},
-        {"sniper", [] { return new Sniper(); }, 'H', 50, 500, 109, true, {4, -15, 10}, 3},
+        {"hand", [] { return new NoWeapon(); }, 'I', 0, 100, -1, false, {7, -8.5f, 13}, 1.1f},
+        {"sniper", [] { return new Sniper(); }, 'H', 50, 500, 109, true, {5, -6.5f, 9}, 0.8f},
         {"wand", [] { return new Varinha(); }, 'M', 120, 4000, 100, true, {15, -30, 45}, 0.15f},
     };
     for (const Case& c : cases) {
@@ -102,7 +102,7 @@ TEST_F(ArmaTest, WeaponWithoutModelStillFiresFromItsHolder)
     Sniper sniper;
     EXPECT_EQ(sniper.getNode(), nullptr);
     EXPECT_NE(log().find("no weapon model "), std::string::npos);
-    EXPECT_NE(log().find("hand.obj"), std::string::npos);
+    EXPECT_NE(log().find("sniper.ms3d"), std::string::npos);
     sniper.show(true);
     sniper.attachTo(holder());
     Target* target = targetAhead(100);

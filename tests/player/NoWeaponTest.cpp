@@ -23,13 +23,13 @@ TEST_F(NoWeaponTest, ReachesAboutOneHundredAndFortyUnits)
         float distance;
         bool used;
     };
-    // The model sits 0.7 ahead of the eye, the ray starts 5 further on and is 130 x 1.1 long.
+    // The ray starts 5 ahead of the eye and is 130 x 1.1 long, the model's scale.
     const Case cases[] = {{20, true}, {100, true}, {145, true}, {152, false}, {300, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.distance);
         targets.clear();
         NoWeapon hand;
-        hand.attachTo(holder(irr::core::vector3df(0, -8, 0)));
+        hand.attachTo(holder(irr::core::vector3df(0, 0, 0)));
         Target* target = targetAhead(c.distance, 4);
         settle();
         EXPECT_TRUE(hand.shoot());
@@ -46,7 +46,7 @@ TEST_F(NoWeaponTest, LevelWallKeepsTheHandFromWhatStandsBehind)
     GcurrentMap->load3DSMap(folder.c_str());
     // The level's wall stands at z = 85, floor at y = 0.
     NoWeapon hand;
-    hand.attachTo(holder(irr::core::vector3df(0, 30, 0)));
+    hand.attachTo(holder(irr::core::vector3df(0, 38, 0)));
     Target* behind = targets.emplace_back(std::make_unique<Target>(irr::core::vector3df(1.5f, 39, 100), 10)).get();
     settle();
     EXPECT_TRUE(hand.shoot());

@@ -1,6 +1,6 @@
-# The status in a real window: the red bar with life and ammunition; a hint line hides them and shows
-# its text near the bottom; a message box hides them and lays a grey band 200 pixels high across the
-# middle of the screen.
+# The status in a real window: the red bar with life and ammunition and the rifle's crosshair, which stay in view under a hint
+# line shown at the top with how to close it, and under a message box's grey band 200 pixels high across
+# the middle of the screen.
 source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
 
 # How many pixels of an area of a screenshot are near a colour.
@@ -35,20 +35,22 @@ show() {
 show none
 [ "$(rgb status-none 100 595)" = "255,0,0" ] || fail "no red bar"
 [ "$(count status-none $FIGURES $GREEN)" -gt 150 ] || fail "no life and ammunition figures"
+[ "$(rgb status-none 400 294)" = "240,240,240" ] || fail "no crosshair with the rifle in hand"
 close_window "$win"
 expect_status 0 "the status window"
 
 show hint
-[ "$(rgb status-hint 100 595)" = "80,80,80" ] || fail "the bar is drawn under a hint"
-[ "$(count status-hint $FIGURES $GREEN)" -eq 0 ] || fail "the figures are drawn under a hint"
-[ "$(count status-hint 800x40+0+520 $YELLOW)" -gt 50 ] || fail "no hint text near the bottom"
+[ "$(rgb status-hint 100 595)" = "255,0,0" ] || fail "the bar is hidden under a hint"
+[ "$(count status-hint $FIGURES $GREEN)" -gt 150 ] || fail "the figures are hidden under a hint"
+[ "$(count status-hint 800x30+0+5 $YELLOW)" -gt 50 ] || fail "no hint text at the top"
+[ "$(count status-hint 800x30+0+30 "rgb(230,230,230)")" -gt 50 ] || fail "no line telling how to close the hint"
 [ "$(rgb status-hint 700 390)" = "80,80,80" ] || fail "a hint has a band"
 close_window "$win"
 expect_status 0 "the hint window"
 
 show box
-[ "$(rgb status-box 100 595)" = "80,80,80" ] || fail "the bar is drawn under a message box"
-[ "$(count status-box $FIGURES $GREEN)" -eq 0 ] || fail "the figures are drawn under a message box"
+[ "$(rgb status-box 100 595)" = "255,0,0" ] || fail "the bar is hidden under a message box"
+[ "$(count status-box $FIGURES $GREEN)" -gt 150 ] || fail "the figures are hidden under a message box"
 band=$(rgb status-box 700 390)
 [ "$band" != "80,80,80" ] || fail "no grey band across the middle"
 [ "$(rgb status-box 700 205)" = "$band" ] || fail "the band does not reach up to 100 pixels over the middle"

@@ -43,15 +43,18 @@ TEST(ConnectionGuard, MakesRoomFromTheOldestNotBeingAnswered)
     struct Case {
         const char* what;
         std::uint32_t newcomer;
-        std::vector<bool> answering; // per place, oldest first; places 0-1 from address 1, 2-3 from address 2
+        std::vector<char> state; // per place, oldest first: 'w' waiting, 'a' being answered, 'u' its body
+                                 // arriving; places 0-1 from address 1, 2-3 from address 2
         int shed;                    // which place gives way, -1 for none (refused)
     };
     const Case cases[] = {
-        {"all full, all waiting", 3, {false, false, false, false}, 0},
-        {"the oldest is being answered", 3, {true, false, false, false}, 1},
-        {"address 1 full: its own oldest waiting goes", 1, {true, false, false, false}, 1},
-        {"address 2 full: its own oldest", 2, {false, false, false, false}, 2},
-        {"every place being answered", 3, {true, true, true, true}, -1},
+        {"all full, all waiting", 3, {'w', 'w', 'w', 'w'}, 0},
+        {"the oldest is being answered", 3, {'a', 'w', 'w', 'w'}, 1},
+        {"the oldest is uploading", 3, {'u', 'w', 'w', 'w'}, 1},
+        {"address 1 full: its own oldest waiting goes", 1, {'a', 'w', 'w', 'w'}, 1},
+        {"address 1 full: an upload is spared", 1, {'u', 'w', 'w', 'w'}, 1},
+        {"address 2 full: its own oldest", 2, {'w', 'w', 'w', 'w'}, 2},
+        {"every place being answered or uploading", 3, {'a', 'u', 'a', 'u'}, -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -59,7 +62,8 @@ TEST(ConnectionGuard, MakesRoomFromTheOldestNotBeingAnswered)
         std::vector<Pair> pairs(4);
         for (int k = 0; k < 4; ++k) {
             guard.opened(pairs[k].server, k < 2 ? 1 : 2);
-            if (c.answering[k]) guard.answering(pairs[k].server);
+            if (c.state[k] == 'a') guard.answering(pairs[k].server);
+            if (c.state[k] == 'u') guard.receiving(pairs[k].server, 0);
             std::this_thread::sleep_for(std::chrono::milliseconds(2)); // distinct opening times
         }
         EXPECT_EQ(guard.admit(c.newcomer), c.shed >= 0);

@@ -28,9 +28,9 @@ protected:
         server_.reset();
         QuizdTest::TearDown();
     }
-    std::string get(const std::string& query, const std::string& method = "GET")
+    std::string get(const std::string& query, const std::string& method = "GET", const char* from = "127.0.0.1")
     {
-        return exchange(server_->port(), method + " /play.php?" + query + " HTTP/1.0\nHost: quiz\n\n");
+        return exchange(server_->port(), method + " /play.php?" + query + " HTTP/1.0\nHost: quiz\n\n", from);
     }
     // "0" or "1" with status 200: the game was told its answer is stored.
     bool acknowledged(const std::string& reply)
@@ -99,6 +99,7 @@ TEST_F(HttpServerTest, GuessingIsSlowedDownAndTheGameStillGetsANotice)
     EXPECT_EQ(held.substr(0, 12), "HTTP/1.1 429");
     EXPECT_EQ(bodyOf(held).substr(0, 5), "10000");
     EXPECT_NE(bodyOf(held).find("Tente de novo daqui a"), std::string::npos);
+    EXPECT_NE(bodyOf(held).find("professor"), std::string::npos);
     EXPECT_EQ(bodyOf(get("msg=r&username=ana&password=certa&id=1&resposta=0"))[0], '0');
     // The class mate behind the same address is not held up.
     EXPECT_EQ(bodyOf(get("msg=l&username=bia&password=dela")), "1");
@@ -113,4 +114,24 @@ TEST_F(HttpServerTest, TheDatabaseAndItsWalFilesAreTheOwnersOnly)
         ASSERT_EQ(stat(file.c_str(), &st), 0) << file;
         EXPECT_EQ(st.st_mode & 0777, 0600u) << file;
     }
+}
+
+TEST_F(HttpServerTest, DuringALockTheRightPasswordGetsTheGuessersReplyButTheStudentsOwnGameGetsIn)
+{
+    const std::string own = "install=" + std::string(64, 'a');
+    ASSERT_EQ(bodyOf(get("msg=l&username=ana&password=certa&" + own)), "1");
+    std::string guess;
+    for (int k = 0; k < 30; ++k)
+        guess = get("msg=l&username=ana&password=chute" + std::to_string(k), "GET", "127.0.0.2");
+    std::string right = get("msg=l&username=ana&password=certa", "GET", "127.0.0.2");
+    EXPECT_EQ(right.substr(0, 12), "HTTP/1.1 429");
+    EXPECT_EQ(withoutNumbers(right), withoutNumbers(guess));
+    // Neither a question nor a cached pair tells them apart.
+    EXPECT_EQ(withoutNumbers(get("msg=p&username=ana&password=certa", "GET", "127.0.0.2")),
+              withoutNumbers(get("msg=p&username=ana&password=chute", "GET", "127.0.0.2")));
+    EXPECT_EQ(get("msg=l&username=ana&password=certa&install=" + std::string(64, 'b')).substr(0, 12),
+              "HTTP/1.1 429");
+    EXPECT_EQ(bodyOf(get("msg=l&username=ana&password=certa&" + own)), "1");
+    EXPECT_EQ(bodyOf(get("msg=r&username=ana&password=certa&id=2&resposta=sim&" + own)), "1");
+    EXPECT_EQ(log_.str().find(std::string(64, 'a')), std::string::npos);
 }

@@ -22,7 +22,7 @@ TEST(QueryString, RefusesBrokenEscapesAndNulBytes)
     EXPECT_EQ(QueryString::decode("a+b%2B"), std::optional<std::string>("a b+"));
 }
 
-TEST(QueryString, RedactsPasswordsByTheKeyTheParserReads)
+TEST(QueryString, RedactsPasswordsAndInstallTokensByTheKeyTheParserReads)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"/play.php?msg=l&username=ana&password=s%20e&x=1", "/play.php?msg=l&username=ana&password=***&x=1"},
@@ -30,6 +30,7 @@ TEST(QueryString, RedactsPasswordsByTheKeyTheParserReads)
         {"/play.php?msg=l&%70assword=senha123", "/play.php?msg=l&%70assword=***"},
         {"/play.php?pass%77ord=senha123&username=ana", "/play.php?pass%77ord=***&username=ana"},
         {"/play.php?PASSWORD=x", "/play.php?PASSWORD=***"},
+        {"/play.php?msg=p&install=9f2c&id=3", "/play.php?msg=p&install=***&id=3"},
         {"/play.php?pass%zzword=x&a=1", "/play.php?pass%zzword=***&a=1"}, // undecodable: hidden too
         {"/play.php?password", "/play.php?password"},
         {"/play.php?a=1&&password=x&", "/play.php?a=1&&password=***&"},

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <regex>
 #include <filesystem>
 #include <string>
 
@@ -34,10 +35,14 @@ protected:
         open().importQuestions(r.questions);
     }
 
-    // A connection to the server on loopback, or -1.
-    static int connectTo(int port)
+    // A connection to the server on loopback, from a loopback address of the caller's choosing, or -1.
+    static int connectTo(int port, const char* from = "127.0.0.1")
     {
         int fd = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in source{};
+        source.sin_family = AF_INET;
+        inet_pton(AF_INET, from, &source.sin_addr);
+        bind(fd, reinterpret_cast<sockaddr*>(&source), sizeof source);
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_port = htons(uint16_t(port));
@@ -50,9 +55,9 @@ protected:
     }
 
     // Sends bytes as they are and returns everything the server sends back until it closes.
-    static std::string exchange(int port, const std::string& bytes)
+    static std::string exchange(int port, const std::string& bytes, const char* from = "127.0.0.1")
     {
-        int fd = connectTo(port);
+        int fd = connectTo(port, from);
         if (fd < 0) return "";
         send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
         std::string reply;
@@ -66,6 +71,12 @@ protected:
     {
         std::size_t end = reply.find("\r\n\r\n");
         return end == std::string::npos ? "" : reply.substr(end + 4);
+    }
+
+    // The reply with every number blanked: two refusals that differ only in the seconds still to wait.
+    static std::string withoutNumbers(const std::string& reply)
+    {
+        return std::regex_replace(reply.substr(0, 12) + "|" + bodyOf(reply), std::regex("[0-9]+"), "#");
     }
 
     std::string folder_;

@@ -38,24 +38,26 @@ protected:
         options.now = clock_.now();
         server_ = std::make_unique<HttpServer>(path_, options, log_);
     }
+    // cookie: the session's value, or a whole "name=value" pair.
     std::string http(const std::string& method, const std::string& target, const std::string& cookie = "",
-                     const std::string& form = "")
+                     const std::string& form = "", const char* from = "127.0.0.1")
     {
         std::string request = method + " " + target + " HTTP/1.1\r\nHost: quiz\r\nConnection: close\r\n";
-        if (!cookie.empty()) request += "Cookie: quizd_sessao=" + cookie + "\r\n";
+        if (!cookie.empty())
+            request += std::string("Cookie: ") + (cookie.find('=') == std::string::npos ? "quizd_sessao=" : "") + cookie + "\r\n";
         if (method == "POST")
             request += "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: " +
                        std::to_string(form.size()) + "\r\n";
-        return exchange(server_->port(), request + "\r\n" + form);
+        return exchange(server_->port(), request + "\r\n" + form, from);
+    }
+    static std::string cookieIn(const std::string& reply, const std::string& name)
+    {
+        std::smatch m;
+        return std::regex_search(reply, m, std::regex(name + "=([0-9a-f]+);")) ? m[1].str() : "";
     }
     static std::string status(const std::string& reply) { return reply.substr(9, 3); }
     // Signs prof in; returns the session cookie's value.
-    std::string signIn()
-    {
-        std::smatch m;
-        std::string reply = http("POST", "/entrar", "", "usuario=prof&senha=segredo");
-        return std::regex_search(reply, m, std::regex("quizd_sessao=([0-9a-f]+);")) ? m[1].str() : "";
-    }
+    std::string signIn() { return cookieIn(http("POST", "/entrar", "", "usuario=prof&senha=segredo"), "quizd_sessao"); }
     std::string formToken(const std::string& cookie)
     {
         std::smatch m;
@@ -117,6 +119,69 @@ TEST_F(TeacherSiteTest, PagesNeedASessionAndChangesNeedItsToken)
     }
     EXPECT_EQ(status(http("POST", "/sair", cookie, "token=" + token)), "303");
     EXPECT_EQ(status(http("GET", "/", cookie)), "401");
+}
+
+TEST_F(TeacherSiteTest, DuringALockTheRightPasswordGetsTheGuessersReplyButTheTeachersBrowserGetsIn)
+{
+    std::string browser = "quizd_navegador=" + cookieIn(http("POST", "/entrar", "", "usuario=prof&senha=segredo"),
+                                                        "quizd_navegador");
+    ASSERT_EQ(browser.size(), 16u + 64u);
+    std::string guess;
+    for (int k = 0; k < 30; ++k)
+        guess = http("POST", "/entrar", "", "usuario=prof&senha=chute" + std::to_string(k), "127.0.0.2");
+    std::string right = http("POST", "/entrar", "", "usuario=prof&senha=segredo", "127.0.0.2");
+    EXPECT_EQ(status(right), "429");
+    EXPECT_EQ(right.find("quizd_sessao="), std::string::npos);
+    EXPECT_EQ(withoutNumbers(right), withoutNumbers(guess));
+
+    std::string reply = http("POST", "/entrar", browser, "usuario=prof&senha=segredo");
+    EXPECT_EQ(status(reply), "303");
+    std::string session = cookieIn(reply, "quizd_sessao");
+    // The teacher sees the lock and lifts it with the page's token.
+    std::string page = http("GET", "/", session);
+    EXPECT_NE(page.find("Entradas bloqueadas"), std::string::npos);
+    EXPECT_NE(page.find("professor prof"), std::string::npos);
+    EXPECT_EQ(status(http("POST", "/liberar", session, "tipo=nome&chave=professor%3Aprof")), "403");
+    EXPECT_EQ(status(http("POST", "/liberar", session, "tipo=nome&chave=professor%3Aprof&token=" + formToken(session))),
+              "303");
+    EXPECT_EQ(http("GET", "/", session).find("Entradas bloqueadas"), std::string::npos);
+    EXPECT_EQ(status(http("POST", "/entrar", "", "usuario=prof&senha=segredo", "127.0.0.2")), "303");
+}
+
+TEST_F(TeacherSiteTest, AClassListIsSavedInTheBackgroundWhileThePageFollowsIt)
+{
+    std::string cookie = signIn();
+    std::string token = formToken(cookie);
+    std::string broken = http("POST", "/turma", cookie, "token=" + token + "&arquivo=bia%2Cum%0Acaio%0A");
+    EXPECT_EQ(status(broken), "422");
+    EXPECT_NE(broken.find("Nenhum aluno gravado"), std::string::npos);
+    std::string list = "usuario%2Csenha%0A";
+    for (int k = 0; k < 12; ++k) list += "aluno" + std::to_string(k) + "%2Csenha" + std::to_string(k) + "%0A";
+    std::string started = http("POST", "/turma", cookie, "token=" + token + "&arquivo=" + list);
+    EXPECT_EQ(status(started), "303");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(started, m, std::regex("Location: (/turma\\?id=[0-9]+)\r\n")));
+    std::string page = http("GET", m[1].str(), cookie);
+    for (int k = 0; k < 1200 && page.find("alunos gravados") == std::string::npos; ++k) {
+        EXPECT_NE(page.find("Preparando as senhas"), std::string::npos);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50)); // the page itself reloads every second
+        page = http("GET", m[1].str(), cookie);
+    }
+    EXPECT_NE(page.find("12 alunos gravados"), std::string::npos);
+    EXPECT_EQ(bodyOf(exchange(server_->port(), "GET /play.php?msg=l&username=aluno11&password=senha11 HTTP/1.0\n\n")),
+              "1");
+    EXPECT_EQ(status(http("GET", "/turma?id=99", cookie)), "404");
+}
+
+TEST_F(TeacherSiteTest, AFullBankSaysWhyAndKeepsWhatItHad)
+{
+    Database(path_, false).prepare("UPDATE questions SET id = 9999 WHERE id = 2").step();
+    std::string cookie = signIn();
+    std::string reply = http("POST", "/importar", cookie, "token=" + formToken(cookie) + "&arquivo=Nova+%7B%3Dsim%7D");
+    EXPECT_EQ(status(reply), "422");
+    EXPECT_NE(reply.find("no máximo 9.999 questões: os números do jogo têm quatro dígitos"), std::string::npos);
+    QuizStore store = open();
+    EXPECT_EQ(ClassReport(store).bankSize(), 2);
 }
 
 TEST_F(TeacherSiteTest, AnExpiredSessionSignsOut)

@@ -1,5 +1,8 @@
-# Watches the class page in headless Chromium for class_view.sh while the player given on the command
-# line (the rest of the arguments) plays: the page is never reloaded by the test, it refreshes itself.
+# Watches the class page in headless Chromium while the player given on the command line (the rest of
+# the arguments) plays as ana: the page is never reloaded by the test, it refreshes itself. KIND is
+# "scripted" (class_view.sh: the class seeded, mission_player.py's own timeline checked) or "game" (the
+# real game in demo mode: ana alone, from the first stage to the mission accomplished).
+# Usage: class_view.py PORT WORK SHOTS KIND PLAYER...
 import os
 import subprocess
 import sys
@@ -10,8 +13,9 @@ from selenium.webdriver.common.by import By
 
 from browser import check, click, shot, sign_in, start
 
-port, work, shots = sys.argv[1:4]
-player_command = sys.argv[4:]
+port, work, shots, kind = sys.argv[1:5]
+player_command = sys.argv[5:]
+scripted = kind == "scripted"
 base = "http://127.0.0.1:%s" % port
 browser = start(work, shots)
 
@@ -25,9 +29,7 @@ def row_of(name):
         return None
 
 
-try:
-    sign_in(base, "prof", "segredo")
-    check(browser.title.startswith("Turma"), "signing in did not reach the class page")
+def check_seeded_class():
     cells, _ = row_of("dani")
     check("ainda não jogou" in cells[1], "dani's row before playing: %r" % cells)
     cells, style = row_of("bia")
@@ -35,10 +37,25 @@ try:
     cells, _ = row_of("caio")
     check("concluiu em 14 min 32 s" in cells[5] and "sem sinal" in cells[6], "caio, finished: %r" % cells)
 
+
+def check_scripted_timeline(stages):
+    pen_drive = [r for r in stages if r.startswith("procurando o pen drive")]
+    check(pen_drive and pen_drive[0].split()[-2:] == ["1", "40"], "the capture, life 40: %r" % pen_drive)
+    with_answers = [r for r in stages if " certa" in r or " errada" in r]
+    check(len(with_answers) == 3, "answers in three stages: %r" % with_answers)
+    check(len(browser.find_elements(By.CSS_SELECTOR, "#tentativas tr")) == 4, "ana's three answers below")
+
+
+try:
+    sign_in(base, "prof", "segredo")
+    check(browser.title.startswith("Turma"), "signing in did not reach the class page")
+    if scripted:
+        check_seeded_class()
+
     player = subprocess.Popen(player_command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
     seen = []
     finished = False
-    deadline = time.monotonic() + 300
+    deadline = time.monotonic() + 600
     while not finished and time.monotonic() < deadline:
         if player.poll() is not None:
             deadline = min(deadline, time.monotonic() + 20)  # the page's next refresh or two
@@ -63,11 +80,8 @@ try:
     stages = [r for r in rows if r and not r.startswith(("Fase", "Partida"))]
     check(stages[0].startswith("enfrentando o primeiro robô") and "concluiu a missão" in stages[-1],
           "ana's stages %r" % rows)
-    pen_drive = [r for r in stages if r.startswith("procurando o pen drive")]
-    check(pen_drive and pen_drive[0].split()[-2:] == ["1", "40"], "the capture, life 40: %r" % pen_drive)
-    with_answers = [r for r in stages if " certa" in r or " errada" in r]
-    check(len(with_answers) == 3, "answers in three stages: %r" % with_answers)
-    check(len(browser.find_elements(By.CSS_SELECTOR, "#tentativas tr")) == 4, "ana's three answers below")
+    if scripted:
+        check_scripted_timeline(stages)
     shot("student-timeline")
 finally:
     browser.quit()

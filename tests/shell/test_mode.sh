@@ -1,4 +1,6 @@
-# Test mode comes from --test-mode or from L held while the game starts, and P turns it on in play.
+# Test mode comes from --test-mode; L held while the game starts and P in play turn it on only where
+# config.xml says cheating="true". Elsewhere they do nothing at all: no message, no log line.
+source "$SATLINK_SOURCE_DIR/tests/support/quizd.bash"
 source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
 
 start_game --test-mode
@@ -9,6 +11,35 @@ expect_log_line "test mode on"
 close_window "$win"
 expect_status 154 "the --test-mode run"
 
+# switch_weapon: holds A until a frame has taken it, so that a key held down before was seen too.
+switch_weapon() {
+  local before
+  before=$(grep -c "^Camera::switchArma$" "$GAME_DIR/log.txt" || true)
+  hold_key a
+  for _ in $(seq 300); do
+    [ "$(grep -c "^Camera::switchArma$" "$GAME_DIR/log.txt" || true)" -gt "$before" ] && break
+    sleep 0.1
+  done
+  release_key a
+  [ "$(grep -c "^Camera::switchArma$" "$GAME_DIR/log.txt" || true)" -gt "$before" ] || fail "A never switched the weapon"
+}
+
+# Play starts once a quiz server accepted the log-on.
+quizd_workdir
+trap 'kill -9 ${QUIZD_PID:-} 2>/dev/null || true; rm -rf "$dir"; cleanup' EXIT
+quizd_prepare "$dir"
+quizd_start "$dir"
+config() {
+  cat >"$GAME_DIR/config.xml" <<XML
+<config>
+  <parameters cheating="$1"/>
+  <user username="ana" password="s3 nh&amp;a" server="127.0.0.1:$QUIZD_PORT"/>
+</config>
+XML
+}
+
+# The default config: L held at start and P in play change nothing.
+config false
 hold_key l
 start_game
 win=$(game_window)
@@ -16,20 +47,36 @@ win=$(game_window)
 wait_log_line "gameLoop"
 release_key l
 pass_logon "$win"
+wait_log_line "Story: log-on accepted"
+focus_game "$win"
+hold_key p
+switch_weapon
+release_key p
+expect_no_log_line "test mode on"
+close_window "$win"
+expect_status 154 "the run with L and P in the default config"
+
+config true
+hold_key l
+start_game
+win=$(game_window)
+wait_log_line "gameLoop"
+release_key l
+pass_logon "$win"
 wait_caption_number "$win"
 expect_log_line "test mode on"
 close_window "$win"
-expect_status 154 "the run with L held"
+expect_status 154 "the run with L held where cheating is allowed"
 
 start_game
 win=$(game_window)
 pass_logon "$win"
-wait_caption_number "$win"
+wait_log_line "Story: log-on accepted"
 expect_no_log_line "test mode on"
 focus_game "$win"
 hold_key p
 wait_log_line "test mode on"
 release_key p
 close_window "$win"
-expect_status 154 "the run with P"
+expect_status 154 "the run with P where cheating is allowed"
 echo "ok"

@@ -1,13 +1,16 @@
 #include "support/MissionWorld.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <thread>
 
 #include "ai/NPC.h"
 #include "ai/deathSignal.h"
 #include "messaging/Agenda.h"
 #include "mission/Story.h"
+#include "net/QuizWorker.h"
 #include "platform/LogFile.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
@@ -61,6 +64,7 @@ void MissionWorld::open(bool testMode)
 
 void MissionWorld::close()
 {
+    GquizWorker.shutdown();
     delete _story;
     delete GmainCamera;
     delete GcurrentMap;
@@ -80,6 +84,15 @@ void MissionWorld::frames(int count)
 {
     for (int i = 0; i < count; ++i)
         frame();
+}
+
+bool MissionWorld::framesUntil(const std::function<bool()>& condition)
+{
+    for (int i = 0; i < 5000 && !condition(); ++i) {
+        frame();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return condition();
 }
 
 void MissionWorld::advance(irr::u32 ms)

@@ -2,6 +2,7 @@
 // the player's touches, pick-ups, kills, answers and closed messages are driven from the test.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "support/PinnedTimer.h"
@@ -17,6 +18,9 @@ public:
     // One frame of the mission and of the agenda, the clock 20 ms on.
     void frame();
     void frames(int count);
+    // Frames until the condition holds, as many as a quiz server's reply takes to come back from the
+    // requests' own thread; false when it never does.
+    bool framesUntil(const std::function<bool()>& condition);
     void advance(irr::u32 ms);
 
     void touch(const char* scenery);

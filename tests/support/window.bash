@@ -14,6 +14,8 @@ set -euo pipefail
 GAME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/satlink-window-XXXXXX")
 cp "$SATLINK_BUILD_DIR/satlink" "$GAME_DIR/"
 ln -s "$SATLINK_BUILD_DIR/media" "$GAME_DIR/media"
+# The game's install token goes to the user's state folder: the test's own.
+export XDG_STATE_HOME="$GAME_DIR/state"
 GAME_PID=
 SHOT_DIR="$SATLINK_BUILD_DIR/screenshots"
 

@@ -166,6 +166,44 @@ TEST_F(DialogsTest, ButtonsEndTheWaitAndCloseGivesTheGameItsReceiverBack)
     EXPECT_EQ(GDialogs.answer(), Dialogs::okButton);
 }
 
+// Each box has its label on its left; Return in the user box goes on to the password, in the password
+// box it is ok.
+TEST_F(DialogsTest, LogonBoxesAreLabelledAndReturnInThePasswordIsOk)
+{
+    const struct {
+        int text;
+        const wchar_t* label;
+        int box;
+    } labels[] = {{1, L"Usu\u00e1rio", 0}, {2, L"Senha", 1}};
+    for (const auto& l : labels) {
+        gui::IGUIElement* label = child(window(3), gui::EGUIET_STATIC_TEXT, l.text);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(std::wstring(label->getText()), l.label);
+        const core::recti box = child(window(3), gui::EGUIET_EDIT_BOX, l.box)->getRelativePosition();
+        EXPECT_LT(label->getRelativePosition().LowerRightCorner.X, box.UpperLeftCorner.X);
+        EXPECT_EQ(label->getRelativePosition().getCenter().Y, box.getCenter().Y);
+    }
+    GDialogs.setAnswer(0);
+    GDialogs.ShowDialogLogon();
+    for (int box : {0, 1}) {
+        gui::IGUIElement* edit = child(window(3), gui::EGUIET_EDIT_BOX, box);
+        GEnvironment->setFocus(edit);
+        SEvent key{};
+        key.EventType = EET_KEY_INPUT_EVENT;
+        key.KeyInput.Key = KEY_RETURN;
+        for (bool down : {true, false}) {
+            key.KeyInput.PressedDown = down;
+            GDevice->postEventFromUser(key);
+        }
+        if (box == 0) {
+            EXPECT_EQ(GEnvironment->getFocus(), child(window(3), gui::EGUIET_EDIT_BOX, 1));
+            EXPECT_EQ(GDialogs.answer(), 0);
+        }
+    }
+    EXPECT_EQ(GDialogs.answer(), Dialogs::okButton);
+    GDialogs.CloseDialog();
+}
+
 TEST_F(DialogsTest, LogonBoxesCarryTheUserBothWays)
 {
     std::strcpy(GUser.usuario, "jo\xe3o");
@@ -191,5 +229,5 @@ TEST_F(DialogsFontTest, MissingFontEndsTheGameWithItsPath)
             dup2(fileno(stderr), fileno(stdout));
             GDialogs.createDialogs();
         },
-        ::testing::ExitedWithCode(0), "font not found: .*/media/fontcalibri10.png");
+        ::testing::ExitedWithCode(1), "font not found: .*/media/fontcalibri10.png");
 }

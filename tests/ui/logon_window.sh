@@ -1,5 +1,8 @@
 # The log-on window of the real game: shown alone with the configured names; the typed names go
-# on with ok; cancelar ends with 0 before any frame; closing the window keeps the typed names.
+# on with ok; cancelar ends with 0 before any frame; closing the window keeps the typed names. Against a
+# real quizd, a wrong password brings it back at once with the server's refusal, the name kept, and the
+# right one starts the mission.
+source "$SATLINK_SOURCE_DIR/tests/support/quizd.bash"
 source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
 
 window_800x600_config
@@ -48,4 +51,36 @@ sleep 0.5
 close_window "$win"
 expect_status 154 "the game closed during the log-on"
 expect_log_line "logon as carla"
+
+quizd_workdir
+trap 'kill -9 ${QUIZD_PID:-} 2>/dev/null || true; rm -rf "$dir"; cleanup' EXIT
+quizd_prepare "$dir"
+quizd_start "$dir"
+cat >"$GAME_DIR/config.xml" <<XML
+<config>
+  <user username="ana" password="errada" server="127.0.0.1:$QUIZD_PORT"/>
+  <parameters music="false"/>
+  <screenresolution fullscreen="false" x="800" y="600"/>
+</config>
+XML
+: >"$GAME_DIR/log.txt"
+start_game
+win=$(game_window)
+logon_click "$win" "$OK_X"
+for _ in $(seq 20); do
+  grep -qx "Story: log-on refused" "$GAME_DIR/log.txt" && break
+  sleep 0.1
+done
+grep -qx "Story: log-on refused" "$GAME_DIR/log.txt" || fail "no refusal within two seconds of ok"
+expect_log_line "loginServer: log-on refused: HTTP/1.1 403 Forbidden / 0 Usuario ou senha invalidos"
+sleep 0.3
+screenshot logon-refused
+# Only the password is typed again: the name stayed in its box.
+type_in "$win" "$LOGON_PASSWORD_Y" "s3 nh&a"
+logon_click "$win" "$OK_X"
+wait_log_line "Story: log-on accepted"
+wait_log_line "Story::createMonster Ninja0 , 0 ,(-300,300"
+[ "$(grep -cx "logon as ana" "$GAME_DIR/log.txt")" = 2 ] || fail "the name was not kept"
+close_window "$win"
+expect_status 154 "the game after the log-on"
 echo "ok"

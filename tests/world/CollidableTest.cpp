@@ -148,7 +148,7 @@ TEST_F(CollidableTest, MissingNodeEndsTheGame)
     GLog.setpath(log.c_str());
     Prop nothing(nullptr, &touches);
     EXPECT_EXIT(nothing.turnOnCollision(10, true, static_cast<irr::scene::IMeshSceneNode*>(nullptr)),
-                ::testing::ExitedWithCode(0), "");
+                ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(readFile(log), "Collidable::turnOnCollision\nnull node in Collidable::turnOn\n");
 }
 

@@ -79,9 +79,9 @@ TEST_F(MapTest, GeneratedLevelIsTexturedAndHoldsThePlayerStartBetweenFloorAndWal
 
 TEST_F(MapTest, MissingOrBrokenLevelFileEndsTheGameNamingIt)
 {
-    EXPECT_EXIT(map.load3DSMap(folder.c_str()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(map.load3DSMap(folder.c_str()), ::testing::ExitedWithCode(1), "");
     std::ofstream(folder + "map.3DS") << "MM not a level";
-    EXPECT_EXIT(map.load3DSMap(folder.c_str()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(map.load3DSMap(folder.c_str()), ::testing::ExitedWithCode(1), "");
     const std::string line = "cannot load the level: " + folder + "map.3DS\n";
     EXPECT_EQ(readFile(folder + "log.txt"), line + line);
 }
@@ -96,14 +96,14 @@ TEST_F(MapTest, DamagedLevelEndsTheGameAsAMissingOneDoes)
                                        zeroLengthChunk}) {
         std::ofstream(folder + "map.3DS", std::ios::binary) << damaged;
         GLog.clear((folder + "log.txt").c_str());
-        EXPECT_EXIT(map.load3DSMap(folder.c_str()), ::testing::ExitedWithCode(0), "");
+        EXPECT_EXIT(map.load3DSMap(folder.c_str()), ::testing::ExitedWithCode(1), "");
         EXPECT_EQ(readFile(folder + "log.txt"), "cannot load the level: " + folder + "map.3DS\n");
     }
 }
 
 TEST_F(MapTest, MissingQuake3ArchiveEndsTheGameNamingIt)
 {
-    EXPECT_EXIT(map.loadQ3Map(folder.c_str()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(map.loadQ3Map(folder.c_str()), ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(readFile(folder + "log.txt"), "cannot load the level: " + folder + "map.pk3\n");
 }
 
@@ -118,7 +118,7 @@ TEST_F(MapTest, Quake3ArchiveWithoutTheLevelEndsTheGame)
     zip << "readme.txt";
     zip.write(end, sizeof(end));
     zip.close();
-    EXPECT_EXIT(map.loadQ3Map(folder.c_str()), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(map.loadQ3Map(folder.c_str()), ::testing::ExitedWithCode(1), "");
     EXPECT_EQ(readFile(folder + "log.txt"), "cannot load the level: 20kdm2.bsp in " + folder + "map.pk3\n");
 }
 

@@ -82,7 +82,7 @@ protected:
                 std::freopen(console.c_str(), "w", stdout);
                 make();
             },
-            ::testing::ExitedWithCode(0), "");
+            ::testing::ExitedWithCode(1), "");
         return readFile(console);
     }
 

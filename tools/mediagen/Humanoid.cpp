@@ -34,20 +34,12 @@ const JointSpec Skeleton[Humanoid::JointCount] = {
     {"ankle.R", Humanoid::KneeR, {0.95f, 0.9f, 0}},
 };
 
-vector3df faceNormal(const vector3df& a, const vector3df& b, const vector3df& c)
-{
-    vector3df n = (b - a).crossProduct(c - a);
-    return n.getLengthSQ() > 1e-12f ? n.normalize() : n;
-}
-
 }  // namespace
 
 Humanoid::Humanoid(bool withSword)
 {
-    for (int j = 0; j < JointCount; ++j) {
-        _rest[j] = Skeleton[j].position;
-        _parent[j] = j == Root ? -1 : Skeleton[j].parent;
-    }
+    for (const JointSpec& joint : Skeleton)
+        _body.addJoint(joint.name, joint.parent, joint.position);
     buildBody(withSword);
 }
 
@@ -70,31 +62,16 @@ void Humanoid::paintCell(Image& skin, Region region, const std::function<Image::
                                  (static_cast<float>(y - cell.UpperLeftCorner.Y) - 1.5f) / height));
 }
 
-// Builds a solid with texture coordinates 0..1 and squeezes them into the region's cell (2 pixels in,
-// so filtering never reaches the neighbour cell).
+// The solid's texture coordinates go into the region's cell, 2 pixels in, so filtering never reaches the
+// neighbour cell.
 void Humanoid::addSolid(JointId joint, Region region, const std::function<void(MeshBuilder&)>& build)
 {
-    MeshPart part;
-    MeshBuilder builder(part);
-    build(builder);
     const irr::core::recti cell = regionRect(region);
-    const float u0 = (static_cast<float>(cell.UpperLeftCorner.X) + 2.0f) / 256.0f;
-    const float v0 = (static_cast<float>(cell.UpperLeftCorner.Y) + 2.0f) / 256.0f;
-    const float du = (static_cast<float>(cell.getWidth()) - 4.0f) / 256.0f;
-    const float dv = (static_cast<float>(cell.getHeight()) - 4.0f) / 256.0f;
-    const unsigned first = static_cast<unsigned>(_vertices.size());
-    for (const MeshVertex& v : part.vertices) {
-        _vertices.push_back({{v.x, v.y, v.z}, {0, 1, 0}, u0 + du * v.u, v0 + dv * v.v});
-        _vertexJoint.push_back(joint);
-    }
-    for (std::size_t i = 0; i < part.indices.size(); i += 3) {
-        const unsigned a = first + part.indices[i], b = first + part.indices[i + 1], c = first + part.indices[i + 2];
-        const vector3df n = faceNormal(_vertices[a].position, _vertices[b].position, _vertices[c].position);
-        if (n.getLengthSQ() > 0.5f)
-            for (unsigned index : {a, b, c})
-                _vertices[index].normal = n;
-        _indices.insert(_indices.end(), {a, b, c});
-    }
+    const irr::core::vector2df corner((static_cast<float>(cell.UpperLeftCorner.X) + 2.0f) / 256.0f,
+                                      (static_cast<float>(cell.UpperLeftCorner.Y) + 2.0f) / 256.0f);
+    const irr::core::vector2df size((static_cast<float>(cell.getWidth()) - 4.0f) / 256.0f,
+                                    (static_cast<float>(cell.getHeight()) - 4.0f) / 256.0f);
+    _body.addSolid(joint, corner, size, build);
 }
 
 void Humanoid::buildBody(bool withSword)
@@ -155,48 +132,21 @@ void Humanoid::buildSword()
     });
 }
 
-// As the engine's skinned mesh does it: each joint's matrix is its parent's times its own rotation
-// placed at its offset from the parent.
-std::array<matrix4, Humanoid::JointCount> Humanoid::globalTransforms(const Pose& pose) const
+JointedBody::Pose Humanoid::bodyPose(const Pose& pose)
 {
-    std::array<matrix4, JointCount> global;
-    for (int j = 0; j < JointCount; ++j) {
-        matrix4 local;
-        local.setRotationDegrees(pose.rotation[j]);
-        const vector3df offset = j == Root ? pose.rootShift : _rest[j] - _rest[_parent[j]];
-        local.setTranslation(offset);
-        global[j] = j == Root ? local : global[_parent[j]] * local;
-    }
-    return global;
+    return {std::vector<vector3df>(pose.rotation.begin(), pose.rotation.end()), pose.rootShift};
 }
 
 std::vector<vector3df> Humanoid::posed(const Pose& pose) const
 {
-    const std::array<matrix4, JointCount> global = globalTransforms(pose);
-    std::vector<vector3df> positions;
-    positions.reserve(_vertices.size());
-    for (std::size_t i = 0; i < _vertices.size(); ++i) {
-        vector3df p = _vertices[i].position - _rest[_vertexJoint[i]];
-        global[_vertexJoint[i]].transformVect(p);
-        positions.push_back(p);
-    }
-    return positions;
+    return _body.posed(bodyPose(pose));
 }
 
 AnimatedMesh Humanoid::skinned(const std::string& texture, const std::vector<std::pair<int, Pose>>& keys) const
 {
-    AnimatedMesh mesh;
-    mesh.texture = texture;
-    mesh.vertices = _vertices;
-    mesh.indices = _indices;
-    for (int j = 0; j < JointCount; ++j) {
-        Joint joint{Skeleton[j].name, _parent[j], j == Root ? _rest[j] : _rest[j] - _rest[_parent[j]], {}, {}};
-        for (std::size_t v = 0; v < _vertices.size(); ++v)
-            if (_vertexJoint[v] == j)
-                joint.weights.push_back({static_cast<unsigned>(v), 1.0f});
-        for (const auto& [frame, pose] : keys)
-            joint.keys.push_back({frame, j == Root ? pose.rootShift : joint.position, pose.rotation[j]});
-        mesh.joints.push_back(std::move(joint));
-    }
-    return mesh;
+    std::vector<std::pair<int, JointedBody::Pose>> bodyKeys;
+    bodyKeys.reserve(keys.size());
+    for (const auto& [frame, pose] : keys)
+        bodyKeys.emplace_back(frame, bodyPose(pose));
+    return _body.skinned(texture, bodyKeys);
 }

@@ -12,6 +12,7 @@
 
 #include "AnimatedMesh.h"
 #include "Image.h"
+#include "JointedBody.h"
 
 class MeshBuilder;
 
@@ -44,19 +45,15 @@ public:
     // Every vertex where the pose puts it.
     std::vector<irr::core::vector3df> posed(const Pose& pose) const;
 
-    const std::vector<AnimatedVertex>& vertices() const { return _vertices; }
-    const std::vector<unsigned>& indices() const { return _indices; }
+    const std::vector<AnimatedVertex>& vertices() const { return _body.vertices(); }
+    const std::vector<unsigned>& indices() const { return _body.indices(); }
 
 private:
     void addSolid(JointId joint, Region region, const std::function<void(MeshBuilder&)>& build);
     void buildBody(bool withSword);
     void buildLimbs(float side);
     void buildSword();
-    std::array<irr::core::matrix4, JointCount> globalTransforms(const Pose& pose) const;
+    static JointedBody::Pose bodyPose(const Pose& pose);
 
-    std::array<irr::core::vector3df, JointCount> _rest;  // rest positions in model space
-    std::array<int, JointCount> _parent;
-    std::vector<AnimatedVertex> _vertices;
-    std::vector<unsigned> _indices;
-    std::vector<JointId> _vertexJoint;
+    JointedBody _body;
 };

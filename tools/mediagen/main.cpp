@@ -11,6 +11,7 @@
 #include "generators/ninja.h"
 #include "generators/props.h"
 #include "generators/sounds.h"
+#include "generators/spider.h"
 #include "generators/super.h"
 #include "generators/textures.h"
 #include "generators/weapons.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv)
         writeTextures(out, images);
         writeEffects(out, images);
         writeNinja(out, images);
+        writeSpider(out, images);
         writeProps(out, images);
         writeWeapons(out, images);
         writeSuper(out, images);

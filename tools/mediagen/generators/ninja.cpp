@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 
 #include "Noise.h"
 #include "formats/WriterB3D.h"
+#include "track.h"
 
 using irr::core::vector3df;
 using Color = Image::Color;
@@ -20,22 +20,6 @@ const float Tau = 2.0f * irr::core::PI;
 vector3df ahead(float degrees, float outward = 0.0f, float twist = 0.0f)
 {
     return {-degrees, twist, outward};
-}
-
-// A value that moves smoothly through (time, value) points as t runs from the first time to the last.
-float track(float t, std::initializer_list<std::pair<float, float>> points)
-{
-    const std::pair<float, float>* previous = points.begin();
-    for (const auto& point : points) {
-        if (t <= point.first) {
-            if (&point == previous)
-                return point.second;
-            const float s = Image::smoothstep(previous->first, point.first, t);
-            return previous->second + (point.second - previous->second) * s;
-        }
-        previous = &point;
-    }
-    return previous->second;
 }
 
 // The sword held before the body, point up; the free arm bent at the side.

@@ -1,4 +1,4 @@
-// The world's textures: sky, picture, answer signs, spider skin.
+// The world's textures: sky, picture, answer signs.
 #include "generators/textures.h"
 
 #include <algorithm>
@@ -154,33 +154,6 @@ Image answerSign(bool right)
     return image;
 }
 
-// The spider is drawn on the engine's sphere: u goes round from +X, its front (-Z) at u = 0.75,
-// v from top to bottom. Dark bristly fur, a red mark on the back, a cluster of eyes in front.
-Image beastSkin()
-{
-    Image image(512, 256);
-    const Noise noise(21);
-    image.paint([&](int x, int y) {
-        const float fu = static_cast<float>(x) / 512.0f, fv = static_cast<float>(y) / 256.0f;
-        const float bristle = noise.fractal(fu * 96.0f, fv * 12.0f, 3, 96);
-        const float patch = noise.fractal(fu * 8.0f, fv * 4.0f, 3, 8);
-        const Color fur = Image::mix(Color(255, 22, 14, 8), Color(255, 92, 58, 30), bristle * 0.8f + patch * 0.4f - 0.2f);
-        return Image::mix(fur, Color(255, 120, 90, 50), Image::smoothstep(0.72f, 0.9f, bristle) * 0.6f);
-    });
-    image.fillPolygon({{128, 70}, {150, 118}, {128, 166}, {106, 118}}, Color(230, 170, 20, 10));
-    image.fillPolygon({{128, 92}, {140, 118}, {128, 144}, {116, 118}}, Color(230, 230, 60, 20));
-    const float eyes[][3] = {{372, 104, 9}, {396, 104, 9}, {358, 92, 5}, {410, 92, 5},
-                             {364, 118, 4}, {404, 118, 4}, {376, 86, 4}, {392, 86, 4}};
-    for (const auto& e : eyes) {
-        image.fillCircle(e[0], e[1], e[2] + 1.5f, Color(255, 0, 0, 0));
-        image.fillCircle(e[0], e[1], e[2], Color(255, 200, 20, 20));
-        image.fillCircle(e[0] - e[2] * 0.3f, e[1] - e[2] * 0.3f, e[2] * 0.3f, Color(255, 255, 220, 220));
-    }
-    image.line(372, 140, 380, 160, 4.0f, Color(255, 220, 210, 190));
-    image.line(396, 140, 388, 160, 4.0f, Color(255, 220, 210, 190));
-    return image;
-}
-
 }  // namespace
 
 void writeTextures(const OutputFolder& out, const ImageFiles& images)
@@ -189,5 +162,4 @@ void writeTextures(const OutputFolder& out, const ImageFiles& images)
     images.save(quadro(), out.path("quadro.JPG"));
     images.save(answerSign(true), out.path("oksign.png"));
     images.save(answerSign(false), out.path("badsign.png"));
-    images.save(beastSkin(), out.path("freebeast/beast3.jpg"));
 }

@@ -1,4 +1,4 @@
-// The world's textures: the sky, the picture on the wall, the answer signs and the spider's skin.
+// The world's textures: the sky, the picture on the wall and the answer signs.
 #pragma once
 
 #include "ImageFiles.h"
