@@ -74,7 +74,7 @@ bool NPC::endAnimation()
 
 bool NPC::isInVisionRange(const irr::core::vector3df& v)
 {
-    return getNode()->getPosition().getDistanceFrom(v) < visionRange;
+    return getNode()->getPosition().getDistanceFrom(v) < _visionRange;
 }
 
 bool NPC::isInAttackRange(const irr::core::vector3df& v)
@@ -84,7 +84,7 @@ bool NPC::isInAttackRange(const irr::core::vector3df& v)
         _arma->getNode()->updateAbsolutePosition();
         return _arma->getNode()->getAbsolutePosition().getDistanceFrom(v) < _arma->getRange();
     }
-    return getPosition().getDistanceFrom(v) < visionRange / 2;
+    return getPosition().getDistanceFrom(v) < _visionRange / 2;
 }
 
 Collidable* NPC::vision()
@@ -147,11 +147,6 @@ void NPC::rotate180()
     irr::core::vector3df r = getNode()->getRotation();
     r.Y += 180;
     getNode()->setRotation(r);
-}
-
-void NPC::addAnimator(irr::scene::ISceneNodeAnimator* animator)
-{
-    _aninode->addAnimator(animator);
 }
 
 void NPC::rcvMessage(int mensagem)

@@ -41,7 +41,7 @@ public:
     void setParado(const AnimationInfo& m) { _standing = m; }
     void setMorrendo(const AnimationInfo& m) { _dying = m; }
     void setAttack(const AnimationInfo& m) { _attacking = m; }
-    void setVisionRange(irr::f32 v) { visionRange = v; }
+    void setVisionRange(irr::f32 v) { _visionRange = v; }
     void setCorRotation(const irr::core::vector3df& cr) { _correctRotation = cr; }
     irr::core::vector3df getCorRotation() override { return _correctRotation; }
     irr::f32 getSpeed() override { return _currentSpeed; }
@@ -55,10 +55,7 @@ public:
     // True when the body is out of the active camera's view.
     bool canSeeU();
     void rotate180();
-    void addAnimator(irr::scene::ISceneNodeAnimator* animator);
 
-    // The monster's name, given by whoever places it; its death signal carries it.
-    void setName(const irr::core::stringc& name) { _name = name; }
     Brain* getBrain() const { return _brain; }
     const AnimationInfo& getCurrentAnimation() const { return _currentAnimation; }
     Arma* getArma() const { return _arma; }
@@ -74,7 +71,7 @@ protected:
 
     irr::core::vector3df _correctRotation;
     Arma* _arma = nullptr;
-    irr::f32 visionRange = 0;
+    irr::f32 _visionRange = 0;
     AnimationInfo _currentAnimation{};
     AnimationInfo _running{};
     AnimationInfo _standing{};

@@ -56,7 +56,7 @@ void Ninja::holdSword()
         // The sword keeps its own size inside the scaled body, and so its reach.
         blade->setScale(blade->getScale() / NodeScale);
         // The model carries a blade of its own; a second one would stick out of his side.
-        _sword->setVisible(false);
+        _sword->show(false);
     }
 }
 

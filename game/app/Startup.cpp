@@ -118,7 +118,7 @@ void StartupEngine(irr::video::E_DRIVER_TYPE driver)
     Gconfig.res_y = static_cast<int>(GDriver->getScreenSize().Height);
     Gcolisao.clear();
     GmainCamera = new Camera(Camera::walkingKeys());
-    GmainCamera->readMessagesFrom([] { return ScreenMessage{_Mensagem, _TenirMessage}; });
+    GmainCamera->readMessagesFrom([] { return ScreenMessage{GMessageBox.text(), GMessageBox.holdsGame()}; });
     pausableClock.emplace(GDevice->getTimer());
     GTimer = &*pausableClock;
     GGraph = new Graph();

@@ -54,7 +54,7 @@ void switchWeaponOnAOrWheel(EventReceiver* evRec)
 void closeMessageOnKeys(EventReceiver* evRec)
 {
     if (evRec->keyDown(KEY_ESCAPE) || evRec->keyDown(KEY_SPACE) || evRec->keyDown(KEY_RETURN))
-        closeMessageBox();
+        GMessageBox.close();
 }
 
 // Only where config.xml allows it: a student's key must not switch the quiz off unseen.

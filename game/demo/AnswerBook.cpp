@@ -66,7 +66,7 @@ AnswerBook AnswerBook::fromText(const std::string& utf8)
     return book;
 }
 
-const quizd::Question* AnswerBook::find(const std::string& text) const
+const quizd::Question* AnswerBook::questionWithText(const std::string& text) const
 {
     for (const quizd::Question& q : _questions)
         if (sameText(q.text, text))
@@ -87,9 +87,9 @@ std::vector<int> AnswerBook::ticksOf(const quizd::Question& q, const ShownQuesti
     return ticks;
 }
 
-std::optional<Reply> AnswerBook::right(const ShownQuestion& shown) const
+std::optional<Reply> AnswerBook::rightReply(const ShownQuestion& shown) const
 {
-    const quizd::Question* q = find(shown.text);
+    const quizd::Question* q = questionWithText(shown.text);
     if (!q)
         return std::nullopt;
     if (!q->alternatives.empty())
@@ -101,11 +101,11 @@ std::optional<Reply> AnswerBook::right(const ShownQuestion& shown) const
     return std::nullopt;
 }
 
-Reply AnswerBook::wrong(const ShownQuestion& shown) const
+Reply AnswerBook::wrongReply(const ShownQuestion& shown) const
 {
     if (shown.alternatives.empty())
         return Reply{unknownText, {}};
-    const std::optional<Reply> good = right(shown);
+    const std::optional<Reply> good = rightReply(shown);
     for (int box = 0; box < static_cast<int>(shown.alternatives.size()); ++box)
         if (!good || std::find(good->ticks.begin(), good->ticks.end(), box) == good->ticks.end())
             return Reply{L"", {box}};

@@ -31,12 +31,12 @@ public:
 
     size_t size() const { return _questions.size(); }
     // The right reply, or nothing when the bank does not hold the question.
-    std::optional<Reply> right(const ShownQuestion& shown) const;
+    std::optional<Reply> rightReply(const ShownQuestion& shown) const;
     // A reply that the server is sure to judge wrong (unless the bank lacks the question).
-    Reply wrong(const ShownQuestion& shown) const;
+    Reply wrongReply(const ShownQuestion& shown) const;
 
 private:
-    const quizd::Question* find(const std::string& text) const;
+    const quizd::Question* questionWithText(const std::string& text) const;
     static std::vector<int> ticksOf(const quizd::Question& q, const ShownQuestion& shown);
 
     std::vector<quizd::Question> _questions;

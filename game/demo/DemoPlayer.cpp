@@ -166,8 +166,8 @@ void DemoPlayer::answer(const ShownQuestion& shown)
 {
     const int given = _answersGiven[_state]++;
     const bool wrongOnPurpose = given < MissionGoals::wrongAnswers(_state);
-    const std::optional<Reply> right = _answers.right(shown);
-    const Reply reply = wrongOnPurpose || !right ? _answers.wrong(shown) : *right;
+    const std::optional<Reply> right = _answers.rightReply(shown);
+    const Reply reply = wrongOnPurpose || !right ? _answers.wrongReply(shown) : *right;
     char line[120];
     std::snprintf(line, sizeof line, "demo: answer %d in state %d, %s", given + 1, _state,
                   wrongOnPurpose ? "wrong on purpose"
@@ -180,15 +180,15 @@ void DemoPlayer::answer(const ShownQuestion& shown)
 // Hints let the player go on; a message box holds the game until it is closed.
 bool DemoPlayer::handleMessage(irr::u32 now)
 {
-    if (!_Mensagem) {
+    if (!GMessageBox.text()) {
         _messageSeen = 0;
         return false;
     }
-    const bool holding = _TenirMessage;
+    const bool holding = GMessageBox.holdsGame();
     if (_messageSeen == 0) {
         _messageSeen = now;
         if (holding)
-            logMessage(_Mensagem);
+            logMessage(GMessageBox.text());
     }
     if (now - _messageSeen > (holding ? messageReadingTime : hintReadingTime))
         _controls.tap(holding ? irr::KEY_RETURN : irr::KEY_SPACE);

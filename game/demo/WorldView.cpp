@@ -36,14 +36,6 @@ bool WorldView::placeOf(const char* name, irr::core::vector3df& place)
     return true;
 }
 
-bool WorldView::find(const char* name, irr::core::vector3df& centre)
-{
-    irr::scene::ISceneNode* node = nodeNamed(name);
-    if (node)
-        centre = centreOf(node);
-    return node != nullptr;
-}
-
 bool WorldView::reachPoint(const char* name, const irr::core::vector3df& eye, irr::core::vector3df& point)
 {
     irr::scene::ISceneNode* node = nodeNamed(name);

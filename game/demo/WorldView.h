@@ -9,9 +9,6 @@ class NPC;
 
 class WorldView {
 public:
-    // The centre of the named thing still in the level (a scenery object, a collectable, a monster);
-    // false when there is none.
-    static bool find(const char* name, irr::core::vector3df& centre);
     // The monsters still alive, nearest to `from` first.
     static std::vector<NPC*> livingMonsters(const irr::core::vector3df& from);
     static irr::core::vector3df centreOf(irr::scene::ISceneNode* node);

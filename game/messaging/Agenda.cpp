@@ -28,7 +28,7 @@ void Agenda::insertOrdered(const AgendaEvent& event)
     auto at = _list.begin();
     while (at != _list.end() && at->when <= event.when)
         ++at;
-    _list.insert(at, event);
+    _list.emplace(at, event);
 }
 
 void Agenda::exec()

@@ -11,6 +11,8 @@ public:
     virtual ~Interactive();
 
     const irr::core::stringc& getName() const { return _name; }
+    // Given by whoever places the object; its signals and log lines carry it.
+    void setName(const irr::core::stringc& name) { _name = name; }
 
 protected:
     irr::core::stringc _name;

@@ -13,7 +13,7 @@ const irr::u32 NextHint = 13000;
 
 }  // namespace
 
-irr::u32 HintTimer::begin(int state)
+irr::u32 HintTimer::readClock(int state)
 {
     const irr::u32 now = GTimer->getRealTime();
     if (!_started) {
@@ -26,9 +26,9 @@ irr::u32 HintTimer::begin(int state)
 
 void HintTimer::afterHint(irr::u32 now)
 {
-    if (!_ClosedMessage)
+    if (!GMessageBox.isClosed())
         return;
-    flag_show_hint = false;
+    _hintShown = false;
     _time4Hint = now + NextHint;
 }
 
@@ -36,8 +36,7 @@ void HintTimer::afterHint(irr::u32 now)
 void HintTimer::stateChanged(int state, irr::u32 now)
 {
     _time4Hint = now + NextHint;
-    if (!_TenirMessage)
-        _Mensagem = nullptr;
+    GMessageBox.dropHint();
     const std::string rule(50, '=');
     GLog.writelf(rule.c_str());
     GLog.writelf(("Story::state = " + std::to_string(state)).c_str());

@@ -6,15 +6,15 @@
 
 class HintTimer {
 public:
-    // Runs before the state's own step; `showHint` puts the current state's hint on screen.
-    template <typename ShowHint>
-    void frame(int state, bool hintsEnabled, ShowHint showHint)
+    // Runs before the state's own step; `putUpHint` puts the current state's hint on screen.
+    template <typename PutUpHint>
+    void frame(int state, bool hintsEnabled, PutUpHint putUpHint)
     {
-        const irr::u32 now = begin(state);
+        const irr::u32 now = readClock(state);
         if (hintsEnabled && state == _oldstate && now > _time4Hint) {
-            if (!flag_show_hint) {
-                flag_show_hint = true;
-                showHint();
+            if (!_hintShown) {
+                _hintShown = true;
+                putUpHint();
             }
             afterHint(now);
         } else if (state != _oldstate) {
@@ -24,12 +24,12 @@ public:
     }
 
 private:
-    irr::u32 begin(int state);
+    irr::u32 readClock(int state);
     void afterHint(irr::u32 now);
     void stateChanged(int state, irr::u32 now);
 
     bool _started = false;
     irr::u32 _time4Hint = 0;
     int _oldstate = 0;
-    bool flag_show_hint = false;
+    bool _hintShown = false;
 };

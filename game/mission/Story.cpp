@@ -106,6 +106,11 @@ void Story::sound(const stringc& s)
     playOneShot(Gexepath + "\\media\\Sound\\" + s, GmainCamera->getNode()->getPosition());
 }
 
+void Story::message(const wchar_t* text)
+{
+    GDialogs.showMessageBox(L" AVISO ", text);
+}
+
 void Story::createMonster(int type, int number, int x, int y, const stringc& name)
 {
     GLog.writelf(("Story::createMonster " + std::string(name.c_str()) + " , " + std::to_string(number) +
@@ -278,8 +283,6 @@ bool Story::retryPending()
 void Story::showHint()
 {
     GLog.writelf("Story::showHint");
-    if (const wchar_t* text = hintText(_state)) {
-        _Mensagem = text;
-        _ClosedMessage = false;
-    }
+    if (const wchar_t* text = hintText(_state))
+        GMessageBox.showHint(text);
 }

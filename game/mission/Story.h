@@ -31,7 +31,7 @@ public:
     Story& operator=(const Story&) = delete;
 
     void start();
-    void exec() override { state0(); }
+    void exec() override;
 
     void setState(int state) { _state = state; }
     int getState() const { return _state; }

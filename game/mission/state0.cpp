@@ -53,6 +53,11 @@ GenericObj* scenery(const char* name)
 
 }  // namespace
 
+void Story::exec()
+{
+    state0();
+}
+
 void Story::state0()
 {
     _connecting.show(_logon.slow(GTimer->getRealTime()) || _reply.slow(GTimer->getRealTime()));
@@ -75,11 +80,6 @@ bool Story::objectSignalled(const char* name)
     irr::s32 code = 0;
     irr::core::stringc parm;
     return GBlackboard.queryAndDelete(name, code, parm) != nullptr;
-}
-
-void Story::message(const wchar_t* text)
-{
-    GDialogs.showMessageBox(L" AVISO ", text);
 }
 
 bool Story::messageClosed() const

@@ -67,7 +67,7 @@ void Arma::attachTo(irr::scene::ISceneNode* holder)
         holder->addChild(_node);
 }
 
-void Arma::setVisible(bool visible)
+void Arma::show(bool visible)
 {
     if (_node)
         _node->setVisible(visible);

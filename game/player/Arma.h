@@ -40,7 +40,7 @@ public:
     // The holder carries the weapon: its model becomes a child of `holder` and moves with it.
     void attachTo(irr::scene::ISceneNode* holder);
     // Shows or hides the model; a weapon without one has nothing to show.
-    void setVisible(bool visible);
+    void show(bool visible);
     irr::scene::IAnimatedMeshSceneNode* getNode() const { return _node; }
 
     char tipo = 0;

@@ -141,9 +141,9 @@ void Camera::trocarArma(Arma* a)
 {
     GLog.writelf("Camera::trocarArma");
     if (_armaPrincipal)
-        _armaPrincipal->setVisible(false);
+        _armaPrincipal->show(false);
     _armaPrincipal = a;
-    a->setVisible(true);
+    a->show(true);
 }
 
 void Camera::setColision(irr::scene::ITriangleSelector* selector)

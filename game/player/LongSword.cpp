@@ -7,5 +7,5 @@ LongSword::LongSword()
     _damage = 50;
     setRange(70);
     makeNode({"\\Media\\gun\\Pilum.3ds", {0, 0, 0}, {0, 0, 0}, 1.1f, nullptr, "sword"});
-    setVisible(true);
+    show(true);
 }

@@ -17,7 +17,7 @@ NoWeapon::NoWeapon()
     setRange(100);
     // An open hand at the lower right of the view.
     makeNode({"\\Media\\gun\\hand.obj", {7, -8.5f, 13}, {-15, -10, 12}, 1.1f, "\\Media\\hand.jpg", "hand"});
-    setVisible(false);
+    show(false);
 }
 
 // The hand uses no ammunition and makes no sound, so the common firing step is not run. It reaches

@@ -14,6 +14,6 @@ Sniper::Sniper()
     // The rifle at the lower right of the view, its barrel towards the middle.
     makeNode({"\\Media\\sniper.ms3d", {5, -6.5f, 9}, {-2, -4, 0}, 0.8f, "\\Media\\sniper.jpg", "sniper"});
     setBullet(GDriver->getTexture(nativePath((Gexepath + "\\Media\\snowflake.bmp").c_str()).c_str()), 0.8f);
-    setVisible(true);
+    show(true);
     setSound((Gexepath + "\\Media\\Sound\\sound30.mp3").c_str());
 }

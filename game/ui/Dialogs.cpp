@@ -305,10 +305,10 @@ void Dialogs::showMessageBox(const wchar_t*, const wchar_t* msg)
 {
     GLog.writelf("showMessageBox");
     _answer = 0;
-    openMessageBox(msg);
+    GMessageBox.open(msg);
 }
 
 bool Dialogs::closedMessageBox() const
 {
-    return _ClosedMessage;
+    return GMessageBox.isClosed();
 }

@@ -4,35 +4,46 @@
 #include "platform/StateReset.h"
 #include "ui/inputHandover.h"
 
-const wchar_t* _Mensagem = nullptr;
-bool _ClosedMessage = true;
-bool _TenirMessage = false;
+MessageBox GMessageBox;
 
 namespace {
 
-const bool resetRegistered = registerReset([] {
-    _Mensagem = nullptr;
-    _ClosedMessage = true;
-    _TenirMessage = false;
-});
+const bool resetRegistered = registerReset([] { GMessageBox.reset(); });
 
 }
 
-void openMessageBox(const wchar_t* msg)
+void MessageBox::open(const wchar_t* text)
 {
     releaseArrowKeys();
     showCursor(true);
-    _Mensagem = msg;
-    _ClosedMessage = false;
-    _TenirMessage = true;
+    _text = text;
+    _closed = false;
+    _holding = true;
     setCameraInput(false);
 }
 
-void closeMessageBox()
+void MessageBox::close()
 {
-    _Mensagem = nullptr;
-    _ClosedMessage = true;
-    _TenirMessage = false;
+    reset();
     setCameraInput(true);
     showCursor(false);
+}
+
+void MessageBox::showHint(const wchar_t* text)
+{
+    _text = text;
+    _closed = false;
+}
+
+void MessageBox::dropHint()
+{
+    if (!_holding)
+        _text = nullptr;
+}
+
+void MessageBox::reset()
+{
+    _text = nullptr;
+    _closed = true;
+    _holding = false;
 }

@@ -11,7 +11,7 @@ using irr::core::vector3df;
 
 CBillboard::CBillboard(const irr::core::stringc& texture, const irr::core::stringc& soundName,
                        irr::core::vector2df size)
-    : sound(soundName)
+    : _sound(soundName)
 {
     const irr::video::SColor white(255, 255, 255, 255);
     bill = GSmgr->addBillboardSceneNode(GSmgr->getActiveCamera(), irr::core::dimension2df(size.X, size.Y),
@@ -31,7 +31,7 @@ void CBillboard::show()
 {
     bill->setVisible(true);
     irr::scene::ISceneNode* eye = bill->getParent();
-    playOneShot(Gexepath + "\\media\\Sound\\" + sound, eye ? eye->getPosition() : vector3df(0, 0, 0));
+    playOneShot(Gexepath + "\\media\\Sound\\" + _sound, eye ? eye->getPosition() : vector3df(0, 0, 0));
     GAgenda.schedule(GTimer->getRealTime() + 750, this, 0);
 }
 

@@ -23,5 +23,5 @@ public:
 
 private:
     irr::scene::IBillboardSceneNode* bill;  // owned by the scene graph
-    irr::core::stringc sound;
+    irr::core::stringc _sound;
 };

@@ -96,9 +96,9 @@ TEST_F(tecladoTest, MessageBoxHoldsTheScreenUntilEscapeSpaceOrReturn)
     createDialogs800x600();
     for (irr::EKEY_CODE key : {irr::KEY_ESCAPE, irr::KEY_SPACE, irr::KEY_RETURN}) {
         GDialogs.showMessageBox(L" AVISO ", L"Ol\u00e1");
-        EXPECT_EQ(std::wstring(_Mensagem), L"Ol\u00e1");
+        EXPECT_EQ(std::wstring(GMessageBox.text()), L"Ol\u00e1");
         EXPECT_FALSE(GDialogs.closedMessageBox());
-        EXPECT_TRUE(_TenirMessage);
+        EXPECT_TRUE(GMessageBox.holdsGame());
         process_input(&GEventReceiver);
         EXPECT_FALSE(GDialogs.closedMessageBox());
 
@@ -108,9 +108,9 @@ TEST_F(tecladoTest, MessageBoxHoldsTheScreenUntilEscapeSpaceOrReturn)
         press.KeyInput.PressedDown = true;
         GEventReceiver.OnEvent(press);
         process_input(&GEventReceiver);
-        EXPECT_EQ(_Mensagem, nullptr);
+        EXPECT_EQ(GMessageBox.text(), nullptr);
         EXPECT_TRUE(GDialogs.closedMessageBox());
-        EXPECT_FALSE(_TenirMessage);
+        EXPECT_FALSE(GMessageBox.holdsGame());
         GEventReceiver.clear_input();
     }
 }

@@ -59,7 +59,7 @@ TEST(AnswerBookTest, RightAnswersOfEveryKind)
          {1}},
     };
     for (const auto& c : cases) {
-        const std::optional<Reply> reply = book.right(c.question);
+        const std::optional<Reply> reply = book.rightReply(c.question);
         ASSERT_TRUE(reply) << c.question.text;
         EXPECT_EQ(reply->text, c.text) << c.question.text;
         EXPECT_EQ(reply->ticks, c.ticks) << c.question.text;
@@ -72,15 +72,15 @@ TEST(AnswerBookTest, WrongAnswersMissTheRightOnes)
     const ShownQuestion hub =
         shown('2', "Qual equipamento repete o sinal para todas as portas, sem olhar endere\xe7os?",
               {"Hub", "Switch", "Roteador", "Firewall"});
-    EXPECT_EQ(book.wrong(hub).ticks, std::vector<int>{1});
-    EXPECT_EQ(book.wrong(shown('4', "Quantos bits tem um byte?")).text, L"nao sei");
+    EXPECT_EQ(book.wrongReply(hub).ticks, std::vector<int>{1});
+    EXPECT_EQ(book.wrongReply(shown('4', "Quantos bits tem um byte?")).text, L"nao sei");
 }
 
 TEST(AnswerBookTest, UnknownQuestionsHaveNoRightAnswer)
 {
     const AnswerBook book = sampleBank();
-    EXPECT_FALSE(book.right(shown('1', "free text")));
-    EXPECT_FALSE(book.right(shown('4', "Quantos bits tem um byte")));
-    EXPECT_FALSE(book.right(shown('4', "")));
-    EXPECT_FALSE(AnswerBook::fromText("not a bank").right(shown('4', "not a bank")));
+    EXPECT_FALSE(book.rightReply(shown('1', "free text")));
+    EXPECT_FALSE(book.rightReply(shown('4', "Quantos bits tem um byte")));
+    EXPECT_FALSE(book.rightReply(shown('4', "")));
+    EXPECT_FALSE(AnswerBook::fromText("not a bank").rightReply(shown('4', "not a bank")));
 }

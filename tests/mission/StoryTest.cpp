@@ -104,7 +104,7 @@ std::wstring shownTexts(irr::gui::IGUIElement* parent = nullptr)
 
 const wchar_t* shownText()
 {
-    return _Mensagem ? _Mensagem : L"";
+    return GMessageBox.text() ? GMessageBox.text() : L"";
 }
 
 // The requests of one message letter, in the order the server got them.
@@ -293,7 +293,7 @@ TEST_F(StoryTest, HintShowsNineSecondsInComesBackThirteenAfterClosingAndGoesWith
     step();
     world.advance(8950);
     step();
-    EXPECT_EQ(_Mensagem, nullptr);
+    EXPECT_EQ(GMessageBox.text(), nullptr);
     world.advance(100);
     step();
     EXPECT_NE(std::wstring(shownText()).find(L"Destrua os robos"), std::wstring::npos);
@@ -301,14 +301,14 @@ TEST_F(StoryTest, HintShowsNineSecondsInComesBackThirteenAfterClosingAndGoesWith
     step();
     world.advance(12900);
     step();
-    EXPECT_EQ(_Mensagem, nullptr);
+    EXPECT_EQ(GMessageBox.text(), nullptr);
     world.advance(200);
     step();
     EXPECT_NE(std::wstring(shownText()).find(L"Destrua os robos"), std::wstring::npos);
     world.killMonster(0);
     steps(2);
     EXPECT_EQ(state(), firstTouch);
-    EXPECT_EQ(_Mensagem, nullptr) << "a state change takes the hint away";
+    EXPECT_EQ(GMessageBox.text(), nullptr) << "a state change takes the hint away";
     EXPECT_EQ(count("Story::state = " + std::to_string(firstTouch)), 1u);
 
     world.story().setState(firstQuestion);
@@ -316,7 +316,7 @@ TEST_F(StoryTest, HintShowsNineSecondsInComesBackThirteenAfterClosingAndGoesWith
     world.advance(60000);
     steps(2);
     EXPECT_TRUE(world.questionOnShow());
-    EXPECT_EQ(_Mensagem, nullptr) << "no hint over a question";
+    EXPECT_EQ(GMessageBox.text(), nullptr) << "no hint over a question";
 }
 
 TEST_F(StoryTest, ATimedQuestionLeftThirtySecondsIsReplacedWithoutCountingAsAnAnswer)

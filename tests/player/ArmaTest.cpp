@@ -103,7 +103,7 @@ TEST_F(ArmaTest, WeaponWithoutModelStillFiresFromItsHolder)
     EXPECT_EQ(sniper.getNode(), nullptr);
     EXPECT_NE(log().find("no weapon model "), std::string::npos);
     EXPECT_NE(log().find("sniper.ms3d"), std::string::npos);
-    sniper.setVisible(true);
+    sniper.show(true);
     sniper.attachTo(holder());
     Target* target = targetAhead(100);
     settle();

@@ -130,7 +130,7 @@ void MissionWorld::answer(const std::string& text)
 
 void MissionWorld::closeMessage()
 {
-    closeMessageBox();
+    GMessageBox.close();
 }
 
 bool MissionWorld::questionOnShow() const

@@ -29,7 +29,7 @@ void showMessage(const char* mode)
     if (std::strcmp(mode, "box") == 0)
         GDialogs.showMessageBox(L"", L"Voce foi capturado! Fim da linha.");
     if (std::strcmp(mode, "hint") == 0)
-        _Mensagem = L"Procure o computador.";
+        GMessageBox.showHint(L"Procure o computador.");
 }
 
 }
@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     GDialogs.createDialogs();
     GDevice->setEventReceiver(&GEventReceiver);
     GmainCamera = new Camera();
-    GmainCamera->readMessagesFrom([] { return ScreenMessage{_Mensagem, _TenirMessage}; });
+    GmainCamera->readMessagesFrom([] { return ScreenMessage{GMessageBox.text(), GMessageBox.holdsGame()}; });
     GmainCamera->pegarArma(new Sniper());
     showMessage(argv[1]);
     GSmgr->getActiveCamera()->setInputReceiverEnabled(false);

@@ -134,8 +134,8 @@ TEST_F(MissionTest, AnAnswerTheServerCouldNotStoreCostsNothingAndTheQuestionIsAs
     ASSERT_TRUE(world.framesUntil([] { return _Mensagem != nullptr; }));
     EXPECT_NE(log.str().find(" 500 "), std::string::npos);
     EXPECT_FALSE(world.questionOnShow());
-    ASSERT_NE(_Mensagem, nullptr);
-    EXPECT_NE(std::wstring(_Mensagem).find(L"servidor de questoes"), std::wstring::npos);
+    ASSERT_NE(GMessageBox.text(), nullptr);
+    EXPECT_NE(std::wstring(GMessageBox.text()).find(L"servidor de questoes"), std::wstring::npos);
     EXPECT_EQ(GmainCamera->getLife(), 100);
     EXPECT_EQ(state(), 4);
 
@@ -152,9 +152,9 @@ TEST_F(MissionTest, AServerThatIsGoneIsSaidOnScreenAndAskedAgainAfterAFewSeconds
 {
     server.reset();
     askAtTheComputer();
-    ASSERT_TRUE(world.framesUntil([] { return _Mensagem != nullptr; }));
+    ASSERT_TRUE(world.framesUntil([] { return GMessageBox.text() != nullptr; }));
     EXPECT_FALSE(world.questionOnShow());
-    EXPECT_NE(std::wstring(_Mensagem).find(L"servidor de questoes"), std::wstring::npos);
+    EXPECT_NE(std::wstring(GMessageBox.text()).find(L"servidor de questoes"), std::wstring::npos);
     world.closeMessage();
     world.frames(10);
     EXPECT_EQ(state(), mission::firstAnswer);
