@@ -131,7 +131,7 @@ TEST_F(MissionTest, AnAnswerTheServerCouldNotStoreCostsNothingAndTheQuestionIsAs
     std::filesystem::copy_file(path_, path_ + ".copia");
     std::filesystem::rename(path_ + ".copia", path_);
     world.answer("errado");
-    ASSERT_TRUE(world.framesUntil([] { return _Mensagem != nullptr; }));
+    ASSERT_TRUE(world.framesUntil([] { return GMessageBox.text() != nullptr; }));
     EXPECT_NE(log.str().find(" 500 "), std::string::npos);
     EXPECT_FALSE(world.questionOnShow());
     ASSERT_NE(GMessageBox.text(), nullptr);
