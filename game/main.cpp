@@ -59,7 +59,7 @@ int main(int argc, char** argv)
 {
     // Every end of the game, the window closed or O pressed with a request out included, passes here
     // before the globals the requests read are gone.
-    std::atexit([] { GquizWorker.shutdown(); });
+    std::atexit([] { GquizWorker.stop(); });
     CommandLine options(argc, argv);
     if (!options.error().empty()) {
         std::fprintf(stderr, "%s\n", options.error().c_str());

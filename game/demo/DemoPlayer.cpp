@@ -180,15 +180,18 @@ void DemoPlayer::answer(const ShownQuestion& shown)
 // Hints let the player go on; a message box holds the game until it is closed.
 bool DemoPlayer::handleMessage(irr::u32 now)
 {
-    if (!GMessageBox.text()) {
-        _messageSeen = 0;
+    const wchar_t* text = GMessageBox.text();
+    if (!text) {
+        _messageRead.clear();
         return false;
     }
     const bool holding = GMessageBox.holdsGame();
-    if (_messageSeen == 0) {
+    // A message may take a hint's place before the hint is closed: it is read from its own start.
+    if (_messageRead != text) {
+        _messageRead = text;
         _messageSeen = now;
         if (holding)
-            logMessage(GMessageBox.text());
+            logMessage(text);
     }
     if (now - _messageSeen > (holding ? messageReadingTime : hintReadingTime))
         _controls.tap(holding ? irr::KEY_RETURN : irr::KEY_SPACE);

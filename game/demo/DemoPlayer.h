@@ -5,6 +5,7 @@
 #include <functional>
 #include <irrlicht.h>
 #include <map>
+#include <string>
 
 #include "demo/AnswerBook.h"
 #include "demo/Controls.h"
@@ -49,6 +50,7 @@ private:
     bool _answering = false;
     std::map<int, int> _answersGiven;  // per mission state
     irr::u32 _messageSeen = 0;
+    std::wstring _messageRead;
     irr::u32 _answeredAt = 0;
     irr::u32 _nextUse = 0;
     irr::u32 _started = 0;

@@ -16,7 +16,7 @@ QuizWorker GquizWorker;
 namespace {
 
 // A test's requests end with it.
-const bool resetRegistered = registerReset([] { GquizWorker.shutdown(); });
+const bool resetRegistered = registerReset([] { GquizWorker.stop(); });
 
 }
 
@@ -49,7 +49,7 @@ private:
 
 QuizWorker::~QuizWorker()
 {
-    shutdown();
+    stop();
 }
 
 std::future<std::string> QuizWorker::post(Request request)
@@ -90,7 +90,7 @@ void QuizWorker::writeLog()
         GLog.write(text.c_str());
 }
 
-void QuizWorker::shutdown(std::chrono::milliseconds longest)
+void QuizWorker::stop(std::chrono::milliseconds longest)
 {
     if (!_state)
         return;

@@ -31,7 +31,7 @@ public:
     // Forgets the queued requests and ends the one under way at once, its connection shut; waits for the
     // thread no longer than `longest`, so a host look-up the system cannot end does not hold the game.
     // Queued and ended requests' futures report a failure. Posting afterwards starts a new thread.
-    void shutdown(std::chrono::milliseconds longest = SocketClient::defaultTimeout);
+    void stop(std::chrono::milliseconds longest = SocketClient::defaultTimeout);
 
 private:
     struct State;

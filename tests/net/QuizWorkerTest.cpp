@@ -105,7 +105,7 @@ TEST_F(QuizWorkerTest, ShutdownWithARequestOutEndsItsConnectionAtOnce)
     for (std::string line = peer->ReceiveLine(); line != "\n"; line = peer->ReceiveLine())
         ASSERT_FALSE(line.empty());
 
-    worker.shutdown();
+    worker.stop();
 
     EXPECT_EQ(peer->ReceiveLine(), "");
     EXPECT_EQ(logon.get(), "");

@@ -64,7 +64,7 @@ void MissionWorld::open(bool testMode)
 
 void MissionWorld::close()
 {
-    GquizWorker.shutdown();
+    GquizWorker.stop();
     delete _story;
     delete GmainCamera;
     delete GcurrentMap;
