@@ -78,13 +78,13 @@ TEST_F(HttpServerTest, HeadChangesNothing)
         EXPECT_EQ(reply.substr(0, 12), "HTTP/1.1 405") << query;
         EXPECT_NE(reply.find("Allow: GET"), std::string::npos);
     }
-    Database db(path_, false);
+    std::unique_ptr<Database> db = Database::open(path_, false);
     for (const char* table : {"attempts", "presentations"}) {
-        Statement s = db.prepare((std::string("SELECT count(*) FROM ") + table).c_str());
+        Statement s = db->prepare((std::string("SELECT count(*) FROM ") + table).c_str());
         s.step();
         EXPECT_EQ(s.integer(0), 0) << table;
     }
-    Statement level = db.prepare("SELECT max(level) FROM users");
+    Statement level = db->prepare("SELECT max(level) FROM users");
     level.step();
     EXPECT_EQ(level.integer(0), 0);
 }

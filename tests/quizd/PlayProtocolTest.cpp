@@ -201,7 +201,7 @@ TEST_F(PlayProtocolTest, PasswordsNeverReachTheLog)
 
 TEST_F(PlayProtocolTest, ADatabaseFailureStillGivesTheGameAReplyItCanShow)
 {
-    Database(path_, false).exec("DROP TABLE presentations");
+    Database::open(path_, false)->exec("DROP TABLE presentations");
     std::string reply = game("msg=p&id=1&" + auth);
     EXPECT_EQ(reply.substr(0, 12), "HTTP/1.1 500");
     EXPECT_EQ(bodyOf(reply).substr(0, 5), "10000");
