@@ -54,6 +54,8 @@ public:
     // create: make the SQLite file when missing; otherwise a missing file is an error.
     static std::unique_ptr<Database> open(const std::string& where, bool create);
     static bool isPostgres(const std::string& where);
+    // where as it may be printed: a URL's password left out.
+    static std::string shown(const std::string& where);
 
     virtual ~Database() = default;
     Database(const Database&) = delete;

@@ -85,10 +85,6 @@ const char* kSchema = R"(
 
 }
 
-const char* const PostgresSchema::kTables[] = {"users",    "teachers",          "questions",      "presentations",
-                                               "attempts", "meta",              "question_versions",
-                                               "version_orders", "events",     nullptr};
-
 void PostgresSchema::prepare(Database& db, bool create)
 {
     if (create) {

@@ -12,8 +12,6 @@ public:
     static void prepare(Database& db, bool create);
     // After rows were copied in with their ids: new rows number on from the highest.
     static void continueNumbering(Database& db);
-    // The tables in the order their rows can be copied in (each after those it refers to).
-    static const char* const kTables[];
 };
 
 }
