@@ -5,9 +5,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+
 namespace quizd {
 
 namespace {
+
+std::atomic<std::uint64_t> committed{0};
+
+// Called once SQLite is done with a statement: a write outside an open transaction is committed by
+// then, and so is everything an ended transaction wrote.
+void noteCommit(sqlite3* db, sqlite3_stmt* stmt)
+{
+    if (sqlite3_get_autocommit(db) && (!stmt || !sqlite3_stmt_readonly(stmt)))
+        committed.fetch_add(1, std::memory_order_release);
+}
 
 // Students' names, answers and password hashes: only the teacher's account may read them. SQLite gives
 // the -wal and -shm files the mode of the database file, so making that one right is enough.
@@ -64,7 +76,10 @@ bool Statement::step()
 {
     int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
-    if (rc == SQLITE_DONE) return false;
+    if (rc == SQLITE_DONE) {
+        noteCommit(db_, stmt_);
+        return false;
+    }
     throw DatabaseError(std::string("SQL: ") + sqlite3_errmsg(db_));
 }
 
@@ -134,6 +149,12 @@ void Database::exec(const char* sql)
         sqlite3_free(error);
         throw DatabaseError("SQL: " + why);
     }
+    noteCommit(db_, nullptr);
+}
+
+std::uint64_t Database::commits()
+{
+    return committed.load(std::memory_order_acquire);
 }
 
 }

@@ -2,6 +2,7 @@
 #pragma once
 #include <sqlite3.h>
 
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -54,6 +55,9 @@ public:
     // True once the file this connection writes to was deleted, renamed or replaced: what it writes
     // from then on is lost with the old file.
     bool fileMoved();
+    // Moves once each write of any connection in this process is committed (visible to other
+    // connections): what was read before it may be out of date. Other processes' writes do not move it.
+    static std::uint64_t commits();
 
 private:
     sqlite3* db_ = nullptr;

@@ -116,6 +116,7 @@ unsigned descriptorRoom()
 
 HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& options, std::ostream& log)
     : databasePath_(databasePath), log_(log), credentials_(CredentialCache::defaultLifetime, options.now),
+      questions_(QuestionCache::defaultLifetime, options.now),
       imports_([this](const ClassImports::Users& users) { return writeClassList(users); }),
       site_(gate_, imports_, std::chrono::seconds(options.sessionSeconds), options.now),
       guard_(std::chrono::seconds(options.deadlineSeconds), std::min(options.maxConnections, descriptorRoom() * 3 / 4),
@@ -266,7 +267,7 @@ MHD_Result HttpServer::play(MHD_Connection* connection, const std::string& metho
     } else {
         bool done = withStore(
             [&](QuizStore& store) {
-                PlayService service(store, credentials_, gate_, client);
+                PlayService service(store, credentials_, gate_, questions_, client);
                 reply = service.handle(*query);
                 outcome = service.outcome();
                 return !service.failed();
