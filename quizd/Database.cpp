@@ -124,12 +124,16 @@ Database::~Database()
 
 bool Database::fileMoved()
 {
+    if (moved_ || !usedSinceLook_) return moved_;
+    usedSinceLook_ = false;
     int moved = 0;
-    return sqlite3_file_control(db_, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved != 0;
+    moved_ = sqlite3_file_control(db_, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved != 0;
+    return moved_;
 }
 
 Statement Database::prepare(const char* sql)
 {
+    usedSinceLook_ = true;
     auto found = statements_.find(sql);
     if (found == statements_.end()) {
         auto cached = std::make_unique<Statement::Cached>();
@@ -143,6 +147,7 @@ Statement Database::prepare(const char* sql)
 
 void Database::exec(const char* sql)
 {
+    usedSinceLook_ = true;
     char* error = nullptr;
     if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) != SQLITE_OK) {
         std::string why = error ? error : sqlite3_errmsg(db_);

@@ -53,7 +53,8 @@ public:
     long long lastInsertId() const { return sqlite3_last_insert_rowid(db_); }
     int changes() const { return sqlite3_changes(db_); }
     // True once the file this connection writes to was deleted, renamed or replaced: what it writes
-    // from then on is lost with the old file.
+    // from then on is lost with the old file. Looks at the file only when a statement ran since the last
+    // look (a connection that ran none read and wrote nothing there); once true, stays true.
     bool fileMoved();
     // Moves once each write of any connection in this process is committed (visible to other
     // connections): what was read before it may be out of date. Other processes' writes do not move it.
@@ -61,6 +62,8 @@ public:
 
 private:
     sqlite3* db_ = nullptr;
+    bool usedSinceLook_ = true;
+    bool moved_ = false;
     std::unordered_map<std::string, std::unique_ptr<Statement::Cached>> statements_;
 };
 
