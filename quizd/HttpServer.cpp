@@ -8,6 +8,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -140,6 +141,11 @@ HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& opt
     if (!daemon_)
         throw std::runtime_error("nao consegui escutar em " + options.address + ":" + std::to_string(options.port) +
                                  " (porta em uso, ou abaixo de 1024 sem permissao)");
+    // A connection is handed over once its request has started to arrive, so it is read at once rather
+    // than watched first; one that sends nothing within the idle time-out costs the server nothing.
+    const MHD_DaemonInfo* listening = MHD_get_daemon_info(daemon_, MHD_DAEMON_INFO_LISTEN_FD);
+    int idle = int(options.timeoutSeconds);
+    if (listening) setsockopt(listening->listen_fd, IPPROTO_TCP, TCP_DEFER_ACCEPT, &idle, sizeof idle);
 }
 
 HttpServer::~HttpServer()
