@@ -11,6 +11,7 @@
 #include "mission/MissionReport.h"
 #include "mission/MissionTable.h"
 #include "net/PendingReply.h"
+#include "net/Question.h"
 #include "shell/Executable.h"
 #include "ui/ConnectingLine.h"
 
@@ -91,6 +92,9 @@ private:
 
     // What the steps wait for and do.
     bool monsterDied(const char* name);
+    // The monster of slot 0 died: it leaves, and so does what it put on the board; the mission goes on.
+    // `logLine`, when given, marks its end in the log.
+    void slayInFirstSlot(const MissionRow& row, const char* monster, const char* logLine);
     bool objectSignalled(const char* name);
     void message(const wchar_t* text);
     bool messageClosed() const;
@@ -136,6 +140,8 @@ private:
     // Attempts at one question stage: the third passes.
     int _lastVerdict = -1;
     int _repeats = 0;
+    // The question asked last: the answer goes with its id.
+    Question _question;
     // A notice of the server, shown like a question but never answered.
     bool _notice = false;
     // When the question is to be asked again after the server failed; 0 when no retry is due.

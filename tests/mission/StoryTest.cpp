@@ -165,7 +165,7 @@ TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
     steps(2);
     ASSERT_EQ(state(), firstAnswer);
     ASSERT_TRUE(world.questionOnShow());
-    EXPECT_EQ(GquestionText, "free text");
+    EXPECT_EQ(GDialogs.question().text, "free text");
     world.answer("anything: test mode counts it right");
     steps(2);
     for (const char* opened : {"PortaCentroD", "ParedeA", "ParedeF"})
@@ -428,7 +428,7 @@ TEST(StoryAgainstAServer, TheLogOnIsCheckedAndRepliesTheMissionMovedPastAreDropp
 
     world.story().setState(3);
     ASSERT_TRUE(world.framesUntil([&] { return world.questionOnShow(); }));
-    EXPECT_EQ(GquestionID, "Q001");
+    EXPECT_EQ(GDialogs.question().id, "Q001");
     world.answer("6");
     world.frame();
     EXPECT_FALSE(world.questionOnShow()) << "the window goes while the verdict comes";
@@ -445,7 +445,7 @@ TEST(StoryAgainstAServer, TheLogOnIsCheckedAndRepliesTheMissionMovedPastAreDropp
     world.frames(2);
     release.set_value();
     ASSERT_TRUE(world.framesUntil([&] { return world.questionOnShow(); }));
-    EXPECT_EQ(GquestionID, "Q003");
+    EXPECT_EQ(GDialogs.question().id, "Q003");
     EXPECT_EQ(world.story().getState(), 51);
 
     // Each stage entered was reported with its teacher's name and the seconds since the log-on (the clock
