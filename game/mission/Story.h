@@ -9,7 +9,7 @@
 #include "mission/HintTimer.h"
 #include "mission/LogonCheck.h"
 #include "mission/MissionReport.h"
-#include "mission/MissionTable.h"
+#include "mission/MissionSteps.h"
 #include "net/PendingReply.h"
 #include "net/Question.h"
 #include "shell/Executable.h"
@@ -51,12 +51,12 @@ public:
     void showHint();
 
 private:
-    friend const std::vector<MissionRow>& missionTable();
+    friend MissionStep missionStep(int state);
 
     void state0();
     void stepState();
 
-    // The steps of the mission table: each waits for its event, acts once and moves on to the row's next.
+    // The mission's steps (mission/MissionSteps.h): each waits for its event, acts once and moves on.
     void goOn(const MissionRow& row) { _state = row.next; }
     void fightFirstNinja(const MissionRow& row);
     void awaitComputer(const MissionRow& row);

@@ -151,8 +151,10 @@ void Story::dropAntennaTool()
 
 void Story::stepState()
 {
-    if (const MissionRow* row = missionRow(_state))
-        (this->*row->step)(*row);
+    const MissionRow* row = missionRow(_state);
+    const MissionStep step = missionStep(_state);
+    if (row && step)
+        (this->*step)(*row);
 }
 
 // The message of a state is closed: the board is cleared of what came meanwhile and the mission goes on.
