@@ -11,7 +11,7 @@
 struct MissionRow {
     mission::State state;
     const char* teacherName;  // where the student stands, in Portuguese (UTF-8), for the teacher's page
-    mission::State next;               // where the step leads
+    mission::State next;               // where the state leads once its step is done
     mission::State back = {};          // where a wrong answer or a question left too long leads
     const wchar_t* message = nullptr;  // what the state tells the player in the message box
     const wchar_t* hint = nullptr;     // what a player who seems stuck is told
