@@ -39,7 +39,7 @@ private:
     Reply dispatch(const std::string& msg, const QueryString& query);
     std::optional<long> logOn(const QueryString& query, bool fresh);
     Reply question(long userId, const QueryString& query);
-    Reply nextQuestion(long userId);
+    Reply nextQuestion(long userId); // the one the server picks; asked again, answered from memory
     Reply answer(long userId, const QueryString& query);
     Reply level(long userId, const QueryString& query);
     Reply event(long userId, const QueryString& query);
