@@ -4,7 +4,14 @@
 #include "PostgresDatabase.h"
 #include "SqliteDatabase.h"
 
+#include <atomic>
+
 namespace quizd {
+namespace {
+
+std::atomic<std::uint64_t> committed{0};
+
+}
 
 Statement::Statement(Query& cached) : query_(&cached)
 {
@@ -53,8 +60,19 @@ std::unique_ptr<Database> Database::open(const std::string& where, bool create)
     return std::make_unique<SqliteDatabase>(where, create);
 }
 
+std::uint64_t Database::commits()
+{
+    return committed.load(std::memory_order_acquire);
+}
+
+void Database::noteCommitted()
+{
+    committed.fetch_add(1, std::memory_order_release);
+}
+
 Statement Database::prepare(const char* sql)
 {
+    used_ = true;
     auto found = statements_.find(sql);
     if (found == statements_.end()) found = statements_.emplace(sql, compile(sql)).first; // may throw: nothing cached
     Query& cached = *found->second;

@@ -2,6 +2,7 @@
 // The SQL the store speaks is written once for both: numbered parameters (?1), ON CONFLICT, no booleans
 // in results; only the schema and the clock arithmetic differ, and callers ask dialect() for those.
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -66,10 +67,16 @@ public:
     // Parsing SQL costs more than running these small queries, so each text is prepared once.
     Statement prepare(const char* sql);
     // True once the file this connection writes to was deleted, renamed or replaced: what it writes
-    // from then on is lost with the old file.
+    // from then on is lost with the old file. Looks at the file only when a statement ran since the last
+    // look (a connection that ran none read and wrote nothing there); once true, stays true.
     virtual bool fileMoved() { return false; }
+    // Moves once each write of any SQLite connection in this process is committed (visible to other
+    // connections): what was read before it may be out of date. Other processes' writes do not move it,
+    // nor do PostgreSQL's, where other servers write too.
+    static std::uint64_t commits();
 
     virtual void beginRead() = 0;  // several reads under one snapshot
+    virtual void endRead() = 0;
     virtual void beginWrite() = 0; // one writer at a time, as SQLite's own lock has it
     virtual void commit() = 0;
     virtual void rollback() = 0;
@@ -78,6 +85,8 @@ protected:
     Database() = default;
     virtual std::unique_ptr<Query> compile(const char* sql) = 0;
     void clearStatements() { statements_.clear(); }
+    static void noteCommitted();
+    bool used_ = true; // a statement ran since fileMoved() last looked
 
 private:
     std::unordered_map<std::string, std::unique_ptr<Query>> statements_;
@@ -90,7 +99,7 @@ public:
     ~ReadTransaction()
     {
         try {
-            db_.commit();
+            db_.endRead();
         } catch (const DatabaseError&) {
             // nothing was written, so there is nothing to lose
         }

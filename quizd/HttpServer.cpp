@@ -10,6 +10,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -133,6 +134,9 @@ std::unique_ptr<SessionStore> sharedSessions(const std::string& where)
 HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& options, std::ostream& log)
     : databasePath_(databasePath), log_(log), credentials_(CredentialCache::defaultLifetime, options.now),
       gate_(LoginThrottle::kPerName, LoginThrottle::kPerAddress, sharedThrottle(databasePath)),
+      // Other servers on a PostgreSQL database write what this one cannot see: no fetch is kept there.
+      questions_(Database::isPostgres(databasePath) ? std::chrono::milliseconds(0) : QuestionCache::defaultLifetime,
+                 options.now),
       imports_([this](const ClassImports::Users& users) { return writeClassList(users); }),
       site_(gate_, imports_, std::chrono::seconds(options.sessionSeconds), options.now, sharedSessions(databasePath)),
       guard_(std::chrono::seconds(options.deadlineSeconds), std::min(options.maxConnections, descriptorRoom() * 3 / 4),
@@ -156,6 +160,11 @@ HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& opt
     if (!daemon_)
         throw std::runtime_error("nao consegui escutar em " + options.address + ":" + std::to_string(options.port) +
                                  " (porta em uso, ou abaixo de 1024 sem permissao)");
+    // A connection is handed over once its request has started to arrive, so it is read at once rather
+    // than watched first; one that sends nothing within the idle time-out costs the server nothing.
+    const MHD_DaemonInfo* listening = MHD_get_daemon_info(daemon_, MHD_DAEMON_INFO_LISTEN_FD);
+    int idle = int(options.timeoutSeconds);
+    if (listening) setsockopt(listening->listen_fd, IPPROTO_TCP, TCP_DEFER_ACCEPT, &idle, sizeof idle);
 }
 
 HttpServer::~HttpServer()
@@ -283,7 +292,7 @@ MHD_Result HttpServer::play(MHD_Connection* connection, const std::string& metho
     } else {
         bool done = withStore(
             [&](QuizStore& store) {
-                PlayService service(store, credentials_, gate_, client);
+                PlayService service(store, credentials_, gate_, questions_, client);
                 reply = service.handle(*query);
                 outcome = service.outcome();
                 return !service.failed();
@@ -355,10 +364,15 @@ void HttpServer::giveBack(std::unique_ptr<QuizStore> store)
     stores_.push_back(std::move(store));
 }
 
+// The whole line in one piece: on an unbuffered stream (the standard error) each piece is a system call.
 void HttpServer::logLine(const std::string& line)
 {
+    std::string text;
+    text.reserve(line.size() + 24);
     std::lock_guard<std::mutex> lock(logMutex_);
-    log_ << timestamp() << " " << line << "\n" << std::flush;
+    text.append(timestamp()).append(1, ' ').append(line).append(1, '\n');
+    log_.write(text.data(), std::streamsize(text.size()));
+    log_.flush();
 }
 
 }

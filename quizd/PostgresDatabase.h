@@ -16,6 +16,7 @@ public:
     Dialect dialect() const override { return Dialect::PostgreSQL; }
     void exec(const char* sql) override;
     void beginRead() override;
+    void endRead() override { commit(); }
     void beginWrite() override;
     void commit() override;
     void rollback() override;

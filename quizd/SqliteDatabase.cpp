@@ -20,9 +20,16 @@ void makeOwnerOnly(const std::string& path)
     for (const char* suffix : {"-wal", "-shm"}) chmod((path + suffix).c_str(), 0600);
 }
 
+// Called once SQLite is done with a statement: a write outside an open transaction is committed by
+// then, and so is everything an ended transaction wrote.
+bool committedBy(sqlite3* db, sqlite3_stmt* stmt)
+{
+    return sqlite3_get_autocommit(db) && (!stmt || !sqlite3_stmt_readonly(stmt));
+}
+
 class SqliteQuery : public Query {
 public:
-    SqliteQuery(sqlite3* db, const char* sql) : db_(db)
+    SqliteQuery(sqlite3* db, const char* sql, void (*committed)()) : db_(db), committed_(committed)
     {
         if (sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt_, nullptr) != SQLITE_OK)
             throw DatabaseError(std::string("SQL: ") + sqlite3_errmsg(db));
@@ -38,7 +45,10 @@ public:
     {
         int rc = sqlite3_step(stmt_);
         if (rc == SQLITE_ROW) return true;
-        if (rc == SQLITE_DONE) return false;
+        if (rc == SQLITE_DONE) {
+            if (committedBy(db_, stmt_)) committed_();
+            return false;
+        }
         throw DatabaseError(std::string("SQL: ") + sqlite3_errmsg(db_));
     }
     long long integer(int column) const override { return sqlite3_column_int64(stmt_, column); }
@@ -56,6 +66,7 @@ public:
 
 private:
     sqlite3* db_;
+    void (*committed_)();
     sqlite3_stmt* stmt_ = nullptr;
 };
 
@@ -91,23 +102,28 @@ SqliteDatabase::~SqliteDatabase()
 
 bool SqliteDatabase::fileMoved()
 {
+    if (moved_ || !used_) return moved_;
+    used_ = false;
     int moved = 0;
-    return sqlite3_file_control(db_, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved != 0;
+    moved_ = sqlite3_file_control(db_, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved != 0;
+    return moved_;
 }
 
 std::unique_ptr<Query> SqliteDatabase::compile(const char* sql)
 {
-    return std::make_unique<SqliteQuery>(db_, sql);
+    return std::make_unique<SqliteQuery>(db_, sql, &Database::noteCommitted);
 }
 
 void SqliteDatabase::exec(const char* sql)
 {
+    used_ = true;
     char* error = nullptr;
     if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) != SQLITE_OK) {
         std::string why = error ? error : sqlite3_errmsg(db_);
         sqlite3_free(error);
         throw DatabaseError("SQL: " + why);
     }
+    if (committedBy(db_, nullptr)) noteCommitted();
 }
 
 }

@@ -15,8 +15,9 @@ public:
     void exec(const char* sql) override;
     bool fileMoved() override;
     void beginRead() override { prepare("BEGIN").step(); }
+    void endRead() override { prepare("COMMIT").step(); } // a read-only statement: counts no commit
     void beginWrite() override { exec("BEGIN IMMEDIATE"); }
-    void commit() override { prepare("COMMIT").step(); }
+    void commit() override { exec("COMMIT"); }
     void rollback() override { exec("ROLLBACK"); }
 
 protected:
@@ -24,6 +25,7 @@ protected:
 
 private:
     sqlite3* db_ = nullptr;
+    bool moved_ = false;
 };
 
 }
