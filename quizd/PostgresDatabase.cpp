@@ -89,7 +89,12 @@ void PostgresDatabase::beginRead()
 void PostgresDatabase::beginWrite()
 {
     exec("BEGIN");
-    exec(kWriteLock);
+    try {
+        exec(kWriteLock);
+    } catch (const DatabaseError&) {
+        rollback();
+        throw;
+    }
 }
 
 void PostgresDatabase::commit()

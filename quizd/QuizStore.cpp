@@ -292,23 +292,28 @@ ImportCount QuizStore::importQuestions(const std::vector<Question>& questions)
         std::string alternatives = join(q.alternatives);
         Statement old = db_->prepare("SELECT id, alternatives, shuffle FROM questions WHERE text = ?1");
         old.bind(1, q.text);
+        long long id = 0;
         if (old.step()) {
+            id = old.integer(0);
             // A student's stored order only makes sense for the alternatives it was made for.
             if (old.text(1) != alternatives || old.integer(2) != q.shuffle)
-                db_->prepare("DELETE FROM presentations WHERE question_id = ?1").bind(1, old.integer(0)).step();
+                db_->prepare("DELETE FROM presentations WHERE question_id = ?1").bind(1, id).step();
             ++count.updated;
         } else {
             Statement last = db_->prepare("SELECT coalesce(max(id), 0) FROM questions");
             last.step();
             if (last.integer(0) >= kMaxQuestionId) throw BankFull();
+            id = last.integer(0) + 1; // the bank's next number, as SQLite gives it on its own
+            db_->prepare("INSERT INTO questions(id, kind, text, alternatives, answers, shuffle) "
+                         "VALUES(?1, '', ?2, '', '', 0)")
+                .bind(1, id)
+                .bind(2, q.text)
+                .step();
             ++count.added;
         }
-        // The id is the bank's next number, as SQLite gives it on its own.
-        db_->prepare("INSERT INTO questions(id, kind, text, alternatives, answers, shuffle) "
-                    "VALUES((SELECT coalesce(max(id), 0) + 1 FROM questions),?1,?2,?3,?4,?5) ON CONFLICT(text) DO UPDATE SET kind = excluded.kind, alternatives = excluded.alternatives, "
-                    "answers = excluded.answers, shuffle = excluded.shuffle")
-            .bind(1, std::string(1, char(q.kind)))
-            .bind(2, q.text)
+        db_->prepare("UPDATE questions SET kind = ?2, alternatives = ?3, answers = ?4, shuffle = ?5 WHERE id = ?1")
+            .bind(1, id)
+            .bind(2, std::string(1, char(q.kind)))
             .bind(3, alternatives)
             .bind(4, encodeAnswers(q))
             .bind(5, q.shuffle ? 1 : 0)
