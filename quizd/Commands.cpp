@@ -3,6 +3,7 @@
 
 #include "ClassList.h"
 #include "CsvQuestionImport.h"
+#include "Databases.h"
 #include "GameConfig.h"
 #include "GiftParser.h"
 #include "HttpServer.h"
@@ -139,7 +140,7 @@ int Commands::run(const std::vector<std::string>& given)
 int Commands::init(const std::string& db)
 {
     QuizStore store(db, true);
-    out_ << "banco pronto: " << Database::shown(db) << "\n";
+    out_ << "banco pronto: " << Databases::shown(db) << "\n";
     return 0;
 }
 
@@ -287,7 +288,7 @@ int Commands::serve(const std::string& db, const std::vector<std::string>& optio
             throw std::runtime_error("nao consegui escrever o arquivo de porta " + portFile +
                                      " (a pasta existe? ha permissao de escrita?)");
     }
-    out_ << "quizd: servindo " << Database::shown(db) << " em http://" << server.address << ":" << http.port()
+    out_ << "quizd: servindo " << Databases::shown(db) << " em http://" << server.address << ":" << http.port()
          << "/play.php (pagina do professor em /)\n"
          << std::flush;
     waitForStopSignal(signals);
@@ -301,7 +302,7 @@ int Commands::migrate(const std::string& from, const std::string& to)
     QuizStore destination(to, true);
     for (const Migration::TableCount& c : Migration::copy(source, destination))
         out_ << c.table << ": " << c.rows << " linhas\n";
-    out_ << "copia conferida (as mesmas contagens nos dois bancos): " << Database::shown(to) << "\n";
+    out_ << "copia conferida (as mesmas contagens nos dois bancos): " << Databases::shown(to) << "\n";
     return 0;
 }
 

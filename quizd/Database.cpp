@@ -1,8 +1,5 @@
-// The statement cache both kinds of connection share, and the choice between them.
+// The statement cache both kinds of connection share.
 #include "Database.h"
-
-#include "PostgresDatabase.h"
-#include "SqliteDatabase.h"
 
 #include <atomic>
 
@@ -37,27 +34,6 @@ Statement& Statement::bind(int index, const std::string& value)
 {
     query_->bind(index, value);
     return *this;
-}
-
-bool Database::isPostgres(const std::string& where)
-{
-    return where.rfind("postgresql://", 0) == 0 || where.rfind("postgres://", 0) == 0;
-}
-
-std::string Database::shown(const std::string& where)
-{
-    if (!isPostgres(where)) return where;
-    std::size_t start = where.find("://") + 3;
-    std::size_t at = where.find('@', start);
-    std::size_t colon = where.find(':', start);
-    if (at == std::string::npos || colon == std::string::npos || colon > at) return where;
-    return where.substr(0, colon) + where.substr(at);
-}
-
-std::unique_ptr<Database> Database::open(const std::string& where, bool create)
-{
-    if (isPostgres(where)) return std::make_unique<PostgresDatabase>(where);
-    return std::make_unique<SqliteDatabase>(where, create);
 }
 
 std::uint64_t Database::commits()

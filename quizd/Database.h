@@ -51,13 +51,6 @@ enum class Dialect { SQLite, PostgreSQL };
 
 class Database {
 public:
-    // "postgresql://..." or "postgres://..." names a PostgreSQL database, anything else a SQLite file.
-    // create: make the SQLite file when missing; otherwise a missing file is an error.
-    static std::unique_ptr<Database> open(const std::string& where, bool create);
-    static bool isPostgres(const std::string& where);
-    // where as it may be printed: a URL's password left out.
-    static std::string shown(const std::string& where);
-
     virtual ~Database() = default;
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;

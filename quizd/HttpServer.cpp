@@ -4,6 +4,7 @@
 
 #include "DatabaseSessions.h"
 #include "DatabaseThrottleRecords.h"
+#include "Databases.h"
 #include "PlayService.h"
 
 #include <microhttpd.h>
@@ -119,13 +120,13 @@ unsigned descriptorRoom()
 // it; a SQLite file has one server, which keeps them in memory.
 std::unique_ptr<ThrottleRecords> sharedThrottle(const std::string& where)
 {
-    if (!Database::isPostgres(where)) return nullptr;
+    if (!Databases::isPostgres(where)) return nullptr;
     return std::make_unique<DatabaseThrottleRecords>(where);
 }
 
 std::unique_ptr<SessionStore> sharedSessions(const std::string& where)
 {
-    if (!Database::isPostgres(where)) return nullptr;
+    if (!Databases::isPostgres(where)) return nullptr;
     return std::make_unique<DatabaseSessions>(where);
 }
 
@@ -135,7 +136,7 @@ HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& opt
     : databasePath_(databasePath), log_(log), credentials_(CredentialCache::defaultLifetime, options.now),
       gate_(LoginThrottle::kPerName, LoginThrottle::kPerAddress, sharedThrottle(databasePath)),
       // Other servers on a PostgreSQL database write what this one cannot see: no fetch is kept there.
-      questions_(Database::isPostgres(databasePath) ? std::chrono::milliseconds(0) : QuestionCache::defaultLifetime,
+      questions_(Databases::isPostgres(databasePath) ? std::chrono::milliseconds(0) : QuestionCache::defaultLifetime,
                  options.now),
       imports_([this](const ClassImports::Users& users) { return writeClassList(users); }),
       site_(gate_, imports_, std::chrono::seconds(options.sessionSeconds), options.now, sharedSessions(databasePath)),

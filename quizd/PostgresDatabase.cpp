@@ -36,15 +36,6 @@ PostgresDatabase::~PostgresDatabase()
     PQfinish(conn_);
 }
 
-std::string PostgresDatabase::failure(PGconn* conn, const PGresult* result)
-{
-    std::string why = result ? PQresultErrorMessage(result) : PQerrorMessage(conn);
-    if (why.empty()) why = PQerrorMessage(conn);
-    while (!why.empty() && (why.back() == '\n' || why.back() == ' ')) why.pop_back();
-    if (PQstatus(conn) == CONNECTION_BAD) return "conexao com o PostgreSQL perdida: " + why;
-    return "SQL: " + why;
-}
-
 std::string PostgresDatabase::numbered(const char* sql)
 {
     std::string out;
@@ -75,7 +66,7 @@ void PostgresDatabase::exec(const char* sql)
     bool ok = status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK;
     // COMMIT of a transaction that failed earlier succeeds as a ROLLBACK: nothing was written.
     bool rolledBack = ok && std::strcmp(sql, "COMMIT") == 0 && std::strcmp(PQcmdStatus(r), "ROLLBACK") == 0;
-    std::string why = ok ? "" : failure(conn_, r);
+    std::string why = ok ? "" : PostgresQuery::failure(conn_, r);
     PQclear(r);
     if (!ok) throw DatabaseError(why);
     if (rolledBack) throw DatabaseError("SQL: a transacao foi desfeita");

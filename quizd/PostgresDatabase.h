@@ -22,8 +22,6 @@ public:
     void rollback() override;
     bool broken() const { return PQstatus(conn_) == CONNECTION_BAD; }
 
-    // The reason a result failed, and whether the connection went with it.
-    static std::string failure(PGconn* conn, const PGresult* result);
     // "?1" as libpq writes it: "$1". Quoted text is left alone.
     static std::string numbered(const char* sql);
 

@@ -2,8 +2,6 @@
 // reads as 1 or 0.
 #include "PostgresQuery.h"
 
-#include "PostgresDatabase.h"
-
 #include <cstdlib>
 #include <cstring>
 
@@ -23,6 +21,15 @@ PostgresQuery::PostgresQuery(PGconn* conn, std::string name, std::string sql)
 PostgresQuery::~PostgresQuery()
 {
     PQclear(result_);
+}
+
+std::string PostgresQuery::failure(PGconn* conn, const PGresult* result)
+{
+    std::string why = result ? PQresultErrorMessage(result) : PQerrorMessage(conn);
+    if (why.empty()) why = PQerrorMessage(conn);
+    while (!why.empty() && (why.back() == '\n' || why.back() == ' ')) why.pop_back();
+    if (PQstatus(conn) == CONNECTION_BAD) return "conexao com o PostgreSQL perdida: " + why;
+    return "SQL: " + why;
 }
 
 void PostgresQuery::set(int index, std::string value, Oid type)
@@ -50,7 +57,7 @@ void PostgresQuery::prepareOnServer()
 {
     PGresult* r = PQprepare(conn_, name_.c_str(), sql_.c_str(), int(types_.size()), types_.data());
     bool ok = PQresultStatus(r) == PGRES_COMMAND_OK;
-    std::string why = ok ? "" : PostgresDatabase::failure(conn_, r);
+    std::string why = ok ? "" : failure(conn_, r);
     PQclear(r);
     if (!ok) throw DatabaseError(why);
     prepared_ = true;
@@ -64,7 +71,7 @@ void PostgresQuery::run()
     result_ = PQexecPrepared(conn_, name_.c_str(), int(values.size()), values.data(), nullptr, nullptr, 0);
     ExecStatusType status = PQresultStatus(result_);
     if (status != PGRES_TUPLES_OK && status != PGRES_COMMAND_OK) {
-        std::string why = PostgresDatabase::failure(conn_, result_);
+        std::string why = failure(conn_, result_);
         PQclear(result_);
         result_ = nullptr;
         throw DatabaseError(why);

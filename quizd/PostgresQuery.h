@@ -22,6 +22,9 @@ public:
     std::string text(int column) const override;
     void reset() override;
 
+    // The reason a result failed, and whether the connection went with it.
+    static std::string failure(PGconn* conn, const PGresult* result);
+
 private:
     void set(int index, std::string value, Oid type);
     void prepareOnServer();

@@ -1,6 +1,7 @@
 // SQL behind the quiz: every write is one transaction, so a killed server leaves whole rows only.
 #include "QuizStore.h"
 
+#include "Databases.h"
 #include "EventStore.h"
 #include "PasswordHash.h"
 #include "PostgresSchema.h"
@@ -109,7 +110,7 @@ std::vector<int> shuffledOrder(const Question& q)
 
 }
 
-QuizStore::QuizStore(const std::string& where, bool create) : db_(Database::open(where, create))
+QuizStore::QuizStore(const std::string& where, bool create) : db_(Databases::open(where, create))
 {
     if (db_->dialect() == Dialect::PostgreSQL) PostgresSchema::prepare(*db_, create);
     else if (create) createSchema();

@@ -1,4 +1,7 @@
+// A connection taken from the pool is the caller's alone until it is given back.
 #include "SharedConnection.h"
+
+#include "Databases.h"
 
 namespace quizd {
 
@@ -12,7 +15,7 @@ std::unique_ptr<Database> SharedConnection::take()
             return db;
         }
     }
-    return Database::open(url_, false);
+    return Databases::open(url_, false);
 }
 
 }

@@ -79,7 +79,7 @@ TEST_F(HttpServerTest, HeadChangesNothing)
         EXPECT_EQ(reply.substr(0, 12), "HTTP/1.1 405") << query;
         EXPECT_NE(reply.find("Allow: GET"), std::string::npos);
     }
-    std::unique_ptr<Database> db = Database::open(path_, false);
+    std::unique_ptr<Database> db = Databases::open(path_, false);
     for (const char* table : {"attempts", "presentations"}) {
         Statement s = db->prepare((std::string("SELECT count(*) FROM ") + table).c_str());
         s.step();

@@ -135,7 +135,7 @@ TEST_F(PlayProtocolTest, AFetchAskedAgainSeesTheBankChangedByTheServerAtOnceAndB
                          "; UPDATE meta SET value = value + 1 WHERE key = 'bank_version'";
     if (onPostgres()) {
         // Other servers write to the same database unseen: no fetch is kept at all.
-        Database::open(path_, false)->exec(retire.c_str());
+        Databases::open(path_, false)->exec(retire.c_str());
         EXPECT_NE(body("msg=p&" + auth).substr(1, 4), second);
         return;
     }
@@ -243,7 +243,7 @@ TEST_F(PlayProtocolTest, PasswordsNeverReachTheLog)
 
 TEST_F(PlayProtocolTest, ADatabaseFailureStillGivesTheGameAReplyItCanShow)
 {
-    Database::open(path_, false)->exec("DROP TABLE presentations");
+    Databases::open(path_, false)->exec("DROP TABLE presentations");
     std::string reply = game("msg=p&id=1&" + auth);
     EXPECT_EQ(reply.substr(0, 12), "HTTP/1.1 500");
     EXPECT_EQ(bodyOf(reply).substr(0, 5), "10000");
@@ -328,7 +328,7 @@ TEST_F(PlayProtocolTest, ADatabaseRestartedMidRunRefusesMeanwhileThenServesAgain
     EXPECT_GT(refused, 0); // every pooled connection was cut, and its next answer is refused
     EXPECT_EQ(acknowledged.size(), before + 20) << "served again after the restart";
     std::multiset<std::string> stored;
-    std::unique_ptr<Database> db = Database::open(path_, false);
+    std::unique_ptr<Database> db = Databases::open(path_, false);
     Statement s = db->prepare("SELECT answer FROM attempts");
     while (s.step()) stored.insert(s.text(0));
     for (const std::string& tag : acknowledged) EXPECT_EQ(stored.count(tag), 1u) << tag;

@@ -2,6 +2,7 @@
 // QUIZD_TEST_POSTGRES names a PostgreSQL database (tests/support/with_postgres), the database is that
 // one, emptied, instead of a SQLite file.
 #pragma once
+#include "Databases.h"
 #include "GiftParser.h"
 #include "QuizStore.h"
 
@@ -26,11 +27,11 @@ protected:
         path_ = folder_ + "/quiz.db";
         if (const char* url = std::getenv("QUIZD_TEST_POSTGRES")) {
             path_ = url;
-            quizd::Database::open(path_, false)->exec("DROP SCHEMA public CASCADE; CREATE SCHEMA public");
+            quizd::Databases::open(path_, false)->exec("DROP SCHEMA public CASCADE; CREATE SCHEMA public");
         }
         quizd::QuizStore(path_, true);
     }
-    bool onPostgres() const { return quizd::Database::isPostgres(path_); }
+    bool onPostgres() const { return quizd::Databases::isPostgres(path_); }
     void TearDown() override { std::filesystem::remove_all(folder_); }
 
     quizd::QuizStore open() { return quizd::QuizStore(path_); }

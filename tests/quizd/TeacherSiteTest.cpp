@@ -185,7 +185,7 @@ TEST_F(TeacherSiteTest, AClassListIsSavedInTheBackgroundWhileThePageFollowsIt)
 
 TEST_F(TeacherSiteTest, AFullBankSaysWhyAndKeepsWhatItHad)
 {
-    Database::open(path_, false)->prepare("UPDATE questions SET id = 9999 WHERE id = 2").step();
+    Databases::open(path_, false)->prepare("UPDATE questions SET id = 9999 WHERE id = 2").step();
     std::string cookie = signIn();
     std::string reply = http("POST", "/importar", cookie, "token=" + formToken(cookie) + "&arquivo=Nova+%7B%3Dsim%7D");
     EXPECT_EQ(status(reply), "422");
