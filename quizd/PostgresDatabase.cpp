@@ -17,14 +17,14 @@ void quiet(void*, const char*) {} // "already exists, skipping" and the like
 
 PostgresDatabase::PostgresDatabase(const std::string& url)
 {
-    // A server that does not answer must not hold a request for minutes.
-    const char* keys[] = {"dbname", "connect_timeout", "client_encoding", "application_name", nullptr};
-    const char* values[] = {url.c_str(), "5", "UTF8", "quizd", nullptr};
+    // A server that does not answer must not hold a request for minutes; the URL may say otherwise, as
+    // it may name the application. The texts are UTF-8 whatever the URL says.
+    const char* keys[] = {"connect_timeout", "application_name", "dbname", "client_encoding", nullptr};
+    const char* values[] = {"5", "quizd", url.c_str(), "UTF8", nullptr};
     conn_ = PQconnectdbParams(keys, values, 1);
     if (PQstatus(conn_) != CONNECTION_OK) {
-        std::string why = PQerrorMessage(conn_);
+        std::string why = PostgresQuery::trimmed(PQerrorMessage(conn_));
         PQfinish(conn_);
-        while (!why.empty() && (why.back() == '\n' || why.back() == ' ')) why.pop_back();
         throw DatabaseError("nao consegui conectar ao PostgreSQL: " + why);
     }
     PQsetNoticeProcessor(conn_, quiet, nullptr);

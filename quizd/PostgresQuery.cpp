@@ -23,11 +23,16 @@ PostgresQuery::~PostgresQuery()
     PQclear(result_);
 }
 
+std::string PostgresQuery::trimmed(std::string message)
+{
+    while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
+    return message;
+}
+
 std::string PostgresQuery::failure(PGconn* conn, const PGresult* result)
 {
-    std::string why = result ? PQresultErrorMessage(result) : PQerrorMessage(conn);
-    if (why.empty()) why = PQerrorMessage(conn);
-    while (!why.empty() && (why.back() == '\n' || why.back() == ' ')) why.pop_back();
+    std::string why = trimmed(result ? PQresultErrorMessage(result) : "");
+    if (why.empty()) why = trimmed(PQerrorMessage(conn));
     if (PQstatus(conn) == CONNECTION_BAD) return "conexao com o PostgreSQL perdida: " + why;
     return "SQL: " + why;
 }

@@ -24,6 +24,7 @@ public:
 
     // The reason a result failed, and whether the connection went with it.
     static std::string failure(PGconn* conn, const PGresult* result);
+    static std::string trimmed(std::string message); // libpq's messages end in a line feed
 
 private:
     void set(int index, std::string value, Oid type);
