@@ -2,7 +2,7 @@
 # thing that is not as a teacher should see it.
 import sys
 
-from selenium.common.exceptions import TimeoutException
+from selenium.common.exceptions import TimeoutException, WebDriverException
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
 
@@ -117,7 +117,7 @@ try:
         return "Entrar como professor" in text() and not b.find_elements(By.ID, "questoes")
 
     try:
-        WebDriverWait(browser, 30, poll_frequency=0.5).until(expired)
+        WebDriverWait(browser, 30, poll_frequency=0.5, ignored_exceptions=(WebDriverException,)).until(expired)
     except TimeoutException:
         check(False, "an expired session still showed the page")
     shot("session-expired")
