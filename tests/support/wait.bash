@@ -25,7 +25,9 @@ wait_for_line() {
 
 # count_lines FILE LINE: how many lines of the file are exactly LINE.
 count_lines() {
-  grep -cxF -- "$2" "$1" 2>/dev/null || true
+  local n
+  n=$(grep -cxF -- "$2" "$1" 2>/dev/null) || true
+  echo "${n:-0}"
 }
 
 # wait_for_count FILE LINE N TIMEOUT: waits until the file holds the line at least N times.
