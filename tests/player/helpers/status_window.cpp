@@ -10,7 +10,7 @@
 #include "shell/mediaFile.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageBox.h"
-#include "support/WindowEngine.h"
+#include "support/EngineHandles.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "shell/EventReceiver.h"
 #include "shell/mediaFile.h"
 #include "ui/Dialogs.h"
-#include "support/WindowEngine.h"
+#include "support/EngineHandles.h"
 
 namespace {
 
