@@ -1,0 +1,43 @@
+// The level's scene node: the level mesh cut room by room, drawing only the rooms that can be seen from
+// the camera's, and leaving undrawn for the frame whatever stands wholly inside the others.
+#pragma once
+
+#include <vector>
+
+#include <irrlicht.h>
+
+#include "world/RoomPlan.h"
+#include "world/levelSplit.h"
+
+class LevelNode : public irr::scene::ISceneNode {
+public:
+    // With an empty plan the mesh stays whole and is always drawn. The node goes first among the
+    // scene's top nodes, so that it decides before any of them is drawn.
+    LevelNode(irr::scene::IMesh* mesh, const RoomPlan& plan, float scale, irr::scene::ISceneManager* smgr);
+
+    // Off, everything is drawn as it would be without rooms.
+    void setCulling(bool on) { _culling = on; }
+
+    void OnRegisterSceneNode() override;
+    // Runs once every node has had its turn: what was left undrawn is shown again.
+    void render() override;
+    const irr::core::aabbox3df& getBoundingBox() const override { return _box; }
+    irr::u32 getMaterialCount() const override;
+    irr::video::SMaterial& getMaterial(irr::u32 i) override;
+
+private:
+    bool shut(const RoomDoorway& doorway) const;
+    void hideWithin(const std::vector<bool>& seen);
+
+    RoomPlan _plan;
+    struct Piece {
+        irr::scene::IMeshSceneNode* node;
+        std::vector<std::size_t> rooms;
+    };
+    static bool inSight(const Piece& piece, const std::vector<bool>& seen);
+
+    std::vector<Piece> _pieces;
+    std::vector<irr::scene::ISceneNode*> _hidden;
+    irr::core::aabbox3df _box;
+    bool _culling = true;
+};
