@@ -8,19 +8,23 @@ using irr::scene::ISceneNode;
 
 namespace {
 
-// Nodes that stand for no thing in a room: what they give (light, sky, the view) reaches everywhere.
-bool standsInRoom(const ISceneNode& node)
+enum class Reach { everywhere, sky, room };
+
+// What a node stands for: light and the view reach every room, the sky is seen from the rooms open to
+// it, anything else stands where its box lies.
+Reach reachOf(const ISceneNode& node)
 {
     switch (node.getType()) {
     case irr::scene::ESNT_CAMERA:
     case irr::scene::ESNT_CAMERA_FPS:
     case irr::scene::ESNT_CAMERA_MAYA:
     case irr::scene::ESNT_LIGHT:
+        return Reach::everywhere;
     case irr::scene::ESNT_SKY_BOX:
     case irr::scene::ESNT_SKY_DOME:
-        return false;
+        return Reach::sky;
     default:
-        return true;
+        return Reach::room;
     }
 }
 
@@ -86,17 +90,33 @@ bool LevelNode::shut(const RoomDoorway& doorway) const
 
 void LevelNode::hideWithin(const std::vector<bool>& seen)
 {
-    for (ISceneNode* node : SceneManager->getRootSceneNode()->getChildren()) {
-        if (node == this || !node->isVisible() || !standsInRoom(*node))
-            continue;
-        const irr::core::aabbox3df box = node->getTransformedBoundingBox();
-        for (std::size_t i = 0; i < _plan.rooms.size(); ++i)
-            if (!seen[i] && box.isFullInside(_plan.rooms[i].box)) {
-                node->setVisible(false);
-                _hidden.push_back(node);
-                break;
-            }
+    if (_plan.rooms.empty())
+        return;
+    bool skySeen = false;
+    for (std::size_t i = 0; i < _plan.rooms.size(); ++i)
+        skySeen = skySeen || (seen[i] && _plan.rooms[i].open);
+    for (ISceneNode* node : SceneManager->getRootSceneNode()->getChildren())
+        if (node != this && node->isVisible() && outOfSight(*node, seen, skySeen)) {
+            node->setVisible(false);
+            _hidden.push_back(node);
+        }
+}
+
+bool LevelNode::outOfSight(const ISceneNode& node, const std::vector<bool>& seen, bool skySeen) const
+{
+    switch (reachOf(node)) {
+    case Reach::everywhere:
+        return false;
+    case Reach::sky:
+        return !skySeen;
+    case Reach::room:
+        break;
     }
+    const irr::core::aabbox3df box = node.getTransformedBoundingBox();
+    for (std::size_t i = 0; i < _plan.rooms.size(); ++i)
+        if (!seen[i] && box.isFullInside(_plan.rooms[i].box))
+            return true;
+    return false;
 }
 
 irr::u32 LevelNode::getMaterialCount() const

@@ -1,5 +1,6 @@
 // The level's scene node: the level mesh cut room by room, drawing only the rooms that can be seen from
-// the camera's, and leaving undrawn for the frame whatever stands wholly inside the others.
+// the camera's, and leaving undrawn for the frame whatever stands wholly inside the others, and the sky
+// while no room open to it is in sight.
 #pragma once
 
 #include <vector>
@@ -28,6 +29,7 @@ public:
 private:
     bool shut(const RoomDoorway& doorway) const;
     void hideWithin(const std::vector<bool>& seen);
+    bool outOfSight(const irr::scene::ISceneNode& node, const std::vector<bool>& seen, bool skySeen) const;
 
     RoomPlan _plan;
     struct Piece {

@@ -1,4 +1,4 @@
-// Reading the rooms file: "room;name;x0;z0;x1;z1;ceiling" and
+// Reading the rooms file: "room;name;x0;z0;x1;z1;ceiling;roof|sky" and
 // "doorway;name;x;z;width;height;x|z;room;room" lines, '#' lines and blank lines skipped.
 #include "world/RoomPlan.h"
 
@@ -45,13 +45,15 @@ std::size_t roomNamed(const RoomPlan& plan, const std::string& name)
 
 void addRoom(RoomPlan& plan, const std::vector<std::string>& f)
 {
-    if (f.size() != 7)
-        throw std::runtime_error("a room takes 7 fields");
+    if (f.size() != 8)
+        throw std::runtime_error("a room takes 8 fields");
+    if (f[7] != "roof" && f[7] != "sky")
+        throw std::runtime_error("above a room is a roof or the sky, not \"" + f[7] + "\"");
     const aabbox3df box(vector3df(number(f[2]), -RoomDepth, number(f[3])),
                         vector3df(number(f[4]), number(f[6]), number(f[5])));
     if (!(box.MinEdge.X < box.MaxEdge.X && box.MinEdge.Z < box.MaxEdge.Z && box.MaxEdge.Y > 0))
         throw std::runtime_error("room \"" + f[1] + "\" has no floor");
-    plan.rooms.push_back({f[1], box});
+    plan.rooms.push_back({f[1], box, f[7] == "sky"});
 }
 
 void addDoorway(RoomPlan& plan, const std::vector<std::string>& f)

@@ -12,6 +12,8 @@ struct Room {
     std::string name;
     // Between the walls' centre lines, from far below the floor up to the ceiling.
     irr::core::aabbox3df box;
+    // No roof: the sky is seen from it.
+    bool open;
 };
 
 struct RoomDoorway {

@@ -10,6 +10,7 @@
 #include "level/LevelPlan.h"
 #include "mediagen/LevelFiles.h"
 #include "support/EngineTest.h"
+#include "world/LateSky.h"
 #include "world/LevelNode.h"
 #include "world/RoomPlan.h"
 
@@ -328,7 +329,7 @@ TEST_F(LevelMapTest, EveryPlaceThePlayerReachesSeesAWaypointAtEyeAndMonsterHeigh
 namespace {
 
 // The level as the game draws it, room by room, in an OpenGL window: the doors, the scenery and the
-// collectables of the list and the tables standing in it, unlit.
+// collectables of the list and the tables standing in it, unlit, under the sky.
 class DrawnLevel {
 public:
     DrawnLevel(OpenGLShot& shot, const std::vector<ListEntry>& list, const LevelPlan& plan) : _smgr(shot.scene())
@@ -347,6 +348,11 @@ public:
             _smgr->addMeshSceneNode(table->getMesh(0), nullptr, -1, {at.x, at.y, at.z}, {}, vector3df(0.5f));
         for (irr::scene::ISceneNode* node : _smgr->getRootSceneNode()->getChildren())
             node->setMaterialFlag(irr::video::EMF_LIGHTING, false);
+        _sky = new LateSky(_smgr->addSkyDomeSceneNode(
+                               _smgr->getVideoDriver()->getTexture((LevelMedia + "skydome2.jpg").c_str()), 16, 8,
+                               1.0f, 1.5f, 1000.0f),
+                           _smgr);
+        _sky->drop();
         _camera = _smgr->addCameraSceneNode();
     }
 
@@ -358,13 +364,15 @@ public:
         node->setPosition(node->getPosition() - vector3df(0, 1000, 0));
     }
 
-    // The picture from the eye looking at the target, with culling on or off, and the triangles drawn.
+    // The picture from the eye looking at the target, and the triangles drawn: with culling, only the
+    // rooms in sight and the sky last; without, everything with the sky first, as the engine draws it.
     irr::video::IImage* view(OpenGLShot& shot, const vector3df& eye, const vector3df& target, bool culling,
                              irr::u32& triangles)
     {
         _camera->setPosition(eye);
         _camera->setTarget(target);
         _level->setCulling(culling);
+        _sky->setLate(culling);
         irr::video::IImage* picture = shot.capture(irr::video::SColor(255, 96, 120, 150));
         triangles = _smgr->getVideoDriver()->getPrimitiveCountDrawn();
         return picture;
@@ -393,6 +401,7 @@ private:
 
     irr::scene::ISceneManager* _smgr;
     LevelNode* _level = nullptr;
+    LateSky* _sky = nullptr;
     irr::scene::ICameraSceneNode* _camera = nullptr;
 };
 
@@ -414,7 +423,8 @@ int differingPixels(irr::video::IImage* a, irr::video::IImage* b)
 }  // namespace
 
 // From places the player reaches, before the first door opens and once every door is open, looking
-// four ways: the picture with only the rooms in sight drawn is the picture with everything drawn.
+// four ways: the picture with only the rooms in sight drawn, the sky last, is the picture with everything
+// drawn.
 // Needs a display: screenshots.sh runs it under Xvfb.
 TEST_F(LevelMapTest, FromEveryPlaceThePlayerReachesCullingLeavesThePictureAsItIs)
 {

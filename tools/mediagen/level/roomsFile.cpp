@@ -23,10 +23,10 @@ const Area& side(const LevelPlan& plan, const Doorway& d, float towards)
 
 std::string roomsFileText(const LevelPlan& plan)
 {
-    std::string text = "# room;name;x0;z0;x1;z1;ceiling - doorway;name;x;z;width;height;wall along;room;room\n";
+    std::string text = "# room;name;x0;z0;x1;z1;ceiling;roof|sky - doorway;name;x;z;width;height;wall along;room;room\n";
     for (const Area& a : plan.areas)
         text += "room;" + a.name + ";" + number(a.x0) + ";" + number(a.z0) + ";" + number(a.x1) + ";" +
-                number(a.z1) + ";" + number(plan.wallHeight) + "\n";
+                number(a.z1) + ";" + number(plan.wallHeight) + (a.roofed ? ";roof\n" : ";sky\n");
     for (const Doorway& d : plan.doorways)
         text += "doorway;" + d.name + ";" + number(d.x) + ";" + number(d.z) + ";" + number(d.width) + ";" +
                 number(d.height) + ";" + (d.alongX ? "x" : "z") + ";" + side(plan, d, -1).name + ";" +
