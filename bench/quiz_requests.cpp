@@ -52,8 +52,9 @@ int main()
     std::snprintf(GUser.endereco, sizeof GUser.endereco, "127.0.0.1:%d", server.port());
 
     const int times = 300;
-    double question = millisecondsEach(times, [] { askQuestion(-1); });
-    double answer = millisecondsEach(times, [] { sayAnswer("1\t3"); });
+    Question asked;
+    double question = millisecondsEach(times, [&asked] { asked = askQuestion(-1); });
+    double answer = millisecondsEach(times, [&asked] { sayAnswer(asked, "1\t3"); });
     stop = true;
     thread.join();
     std::printf("askQuestion (1 KB question): %.3f ms\n", question);

@@ -80,13 +80,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string reply(reinterpret_cast<const char*>(data), size);
     withReply(reply, [] {
-        askQuestion(-1, replyWait);
-        if (GquestionID.size() != 4)
+        if (askQuestion(-1, replyWait).id.size() != 4)
             __builtin_trap();
     });
-    GquestionID = "0001";
     withReply(reply, [] {
-        if (sayAnswer("resposta", replyWait).empty())
+        if (sayAnswer(Question{'1', "0001", "", {}}, "resposta", replyWait).empty())
             __builtin_trap();
     });
     return 0;

@@ -8,6 +8,7 @@
 
 #include "ai/NPC.h"
 #include "demo/WorldView.h"
+#include "plan/MissionState.h"
 #include "platform/LogFile.h"
 #include "player/Arma.h"
 #include "player/Camera.h"

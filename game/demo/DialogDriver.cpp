@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "demo/InputPoster.h"
-#include "net/Question.h"
 #include "ui/Dialogs.h"
 
 namespace {
@@ -37,7 +36,7 @@ std::optional<ShownQuestion> readWindow(irr::gui::IGUIElement* window)
     if (!choice && editBoxes != 1)
         return std::nullopt;
     shown.type = choice ? '2' : '1';
-    shown.text = GquestionText;
+    shown.text = GDialogs.question().text;
     return shown;
 }
 

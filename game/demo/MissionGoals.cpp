@@ -1,7 +1,7 @@
-// The mission, state by state, as the automatic player plays it: the mission table's own column.
+// The mission, state by state, as the automatic player plays it: the plan's own column.
 #include "demo/MissionGoals.h"
 
-#include "mission/MissionTable.h"
+#include "plan/MissionPlan.h"
 
 Goal MissionGoals::forState(int state)
 {

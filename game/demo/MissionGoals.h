@@ -2,7 +2,7 @@
 // which questions it answers wrong on purpose so that the wrong-answer path is played too.
 #pragma once
 
-#include "mission/MissionTable.h"
+#include "plan/Goal.h"
 
 class MissionGoals {
 public:

@@ -3,14 +3,14 @@
 #include <algorithm>
 
 #include "codepage.h"
-#include "mission/MissionTable.h"
 #include "net/QuizWorker.h"
 #include "net/Server.h"
+#include "plan/MissionPlan.h"
 #include "shell/Config.h"
 
 namespace {
 
-// The table's names are UTF-8; the wire carries Windows-1252, as the answers do.
+// The plan's names are UTF-8; the wire carries Windows-1252, as the answers do.
 std::string onTheWire(const char* utf8)
 {
     std::string bytes;

@@ -145,10 +145,9 @@ void Story::download_and_show_problem()
     _retryAt = 0;
     sound("sound18.wav");
     if (GcheatTests) {
-        const Question question = testQuestion();
-        question.publish();
+        _question = testQuestion();
         _notice = false;
-        GDialogs.showProblem(question);
+        GDialogs.showProblem(_question);
         return;
     }
     _reply.post(GquizWorker, [] { return getQuestion(-1); }, GTimer->getRealTime());
@@ -190,22 +189,20 @@ void Story::takeQuestion()
     if (!_reply.ready(GquizWorker))
         return;
     _awaiting = Awaiting::nothing;
-    Question question;
     try {
-        question = readQuestion(_reply.take());
+        _question = readQuestion(_reply.take());
     } catch (const std::exception&) {
         serverUnreachable();
         return;
     }
-    question.publish();
-    _notice = question.id == "0000";
-    GDialogs.showProblem(question);
+    _notice = _question.id == "0000";
+    GDialogs.showProblem(_question);
 }
 
 // The window goes at once; the verdict comes while the player plays on.
 void Story::sendTheAnswer()
 {
-    const std::string id = GquestionID;
+    const std::string id = _question.id;
     const std::string answer = GDialogs.getAnswer();
     GDialogs.CloseDialog();
     _reply.post(GquizWorker, [id, answer] { return sendAnswer(id, answer); }, GTimer->getRealTime());

@@ -9,8 +9,9 @@
 #include "mission/HintTimer.h"
 #include "mission/LogonCheck.h"
 #include "mission/MissionReport.h"
-#include "mission/MissionTable.h"
+#include "mission/MissionSteps.h"
 #include "net/PendingReply.h"
+#include "net/Question.h"
 #include "shell/Executable.h"
 #include "ui/ConnectingLine.h"
 
@@ -50,12 +51,12 @@ public:
     void showHint();
 
 private:
-    friend const std::vector<MissionRow>& missionTable();
+    friend MissionStep missionStep(int state);
 
     void state0();
     void stepState();
 
-    // The steps of the mission table: each waits for its event, acts once and moves on to the row's next.
+    // The mission's steps (mission/MissionSteps.h): each waits for its event, acts once and moves on.
     void goOn(const MissionRow& row) { _state = row.next; }
     void fightFirstNinja(const MissionRow& row);
     void awaitComputer(const MissionRow& row);
@@ -91,6 +92,9 @@ private:
 
     // What the steps wait for and do.
     bool monsterDied(const char* name);
+    // The monster of slot 0 died: it leaves, and so does what it put on the board; the mission goes on.
+    // `logLine`, when given, marks its end in the log.
+    void slayInFirstSlot(const MissionRow& row, const char* monster, const char* logLine);
     bool objectSignalled(const char* name);
     void message(const wchar_t* text);
     bool messageClosed() const;
@@ -136,6 +140,8 @@ private:
     // Attempts at one question stage: the third passes.
     int _lastVerdict = -1;
     int _repeats = 0;
+    // The question asked last: the answer goes with its id.
+    Question _question;
     // A notice of the server, shown like a question but never answered.
     bool _notice = false;
     // When the question is to be asked again after the server failed; 0 when no retry is due.

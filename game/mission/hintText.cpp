@@ -1,6 +1,6 @@
 #include "mission/hintText.h"
 
-#include "mission/MissionTable.h"
+#include "plan/MissionPlan.h"
 
 const wchar_t* hintText(int state)
 {

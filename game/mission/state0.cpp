@@ -75,6 +75,17 @@ bool Story::monsterDied(const char* name)
     return GBlackboard.queryAndDelete(name, code, parm) && code == DeathCode;
 }
 
+void Story::slayInFirstSlot(const MissionRow& row, const char* monster, const char* logLine)
+{
+    if (!monsterDied(monster))
+        return;
+    if (logLine)
+        log(logLine);
+    killSlot(0);
+    clearBoard();
+    goOn(row);
+}
+
 bool Story::objectSignalled(const char* name)
 {
     irr::s32 code = 0;
@@ -140,8 +151,10 @@ void Story::dropAntennaTool()
 
 void Story::stepState()
 {
-    if (const MissionRow* row = missionRow(_state))
-        (this->*row->step)(*row);
+    const MissionRow* row = missionRow(_state);
+    const MissionStep step = missionStep(_state);
+    if (row && step)
+        (this->*step)(*row);
 }
 
 // The message of a state is closed: the board is cleared of what came meanwhile and the mission goes on.
@@ -200,12 +213,7 @@ void Story::openEastYard(const MissionRow& row)
 
 void Story::slayYardNinja(const MissionRow& row)
 {
-    if (monsterDied("NinjaEestado1")) {
-        log("going kill ninjaestado1 ");
-        killSlot(0);
-        clearBoard();
-        goOn(row);
-    }
+    slayInFirstSlot(row, "NinjaEestado1", "going kill ninjaestado1 ");
 }
 
 void Story::computerAsks(const MissionRow& row)
@@ -244,12 +252,7 @@ void Story::collectPendrive(const MissionRow& row)
 
 void Story::slaySpider(const MissionRow& row)
 {
-    if (monsterDied("MonstroEestado4")) {
-        log("going kill MonstroEesatdo4 ");
-        killSlot(0);
-        clearBoard();
-        goOn(row);
-    }
+    slayInFirstSlot(row, "MonstroEestado4", "going kill MonstroEesatdo4 ");
 }
 
 void Story::installPendrive(const MissionRow& row)
@@ -297,11 +300,7 @@ void Story::sendNinja(const MissionRow& row)
 
 void Story::slayNinja(const MissionRow& row)
 {
-    if (monsterDied("NinjaEestado6")) {
-        killSlot(0);
-        clearBoard();
-        goOn(row);
-    }
+    slayInFirstSlot(row, "NinjaEestado6", nullptr);
 }
 
 void Story::openRoomG(const MissionRow& row)

@@ -2,19 +2,8 @@
 #include "net/Question.h"
 
 #include "net/tokenize.h"
-#include "platform/StateReset.h"
-
-char GquestionType = 0;
-std::string GquestionID;
-std::string GquestionText;
 
 namespace {
-
-const bool resetRegistered = registerReset([] {
-    GquestionType = 0;
-    GquestionID.clear();
-    GquestionText.clear();
-});
 
 const size_t maxQuestionText = 1024;
 
@@ -37,11 +26,4 @@ std::optional<Question> Question::parse(const std::string& body)
     if ((question.type == '2' || question.type == '3') && question.fields.empty())
         return std::nullopt;
     return question;
-}
-
-void Question::publish() const
-{
-    GquestionType = type;
-    GquestionID = id;
-    GquestionText = text;
 }

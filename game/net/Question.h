@@ -14,11 +14,4 @@ struct Question {
 
     // The reply body split at its tabs; empty when the body holds no question the windows can show.
     static std::optional<Question> parse(const std::string& body);
-    // Makes this the question on show: GquestionType, GquestionID and GquestionText.
-    void publish() const;
 };
-
-// The question on show.
-extern char GquestionType;
-extern std::string GquestionID;
-extern std::string GquestionText;

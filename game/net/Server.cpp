@@ -302,9 +302,7 @@ Question readQuestion(const std::string& body)
 
 Question askQuestion(int id, std::chrono::milliseconds timeout)
 {
-    Question question = readQuestion(getQuestion(id, timeout));
-    question.publish();
-    return question;
+    return readQuestion(getQuestion(id, timeout));
 }
 
 std::string sendAnswer(const std::string& id, const std::string& resposta, std::chrono::milliseconds timeout)
@@ -329,9 +327,10 @@ std::string sendAnswer(const std::string& id, const std::string& resposta, std::
     }
 }
 
-std::vector<std::string> sayAnswer(const std::string& resposta, std::chrono::milliseconds timeout)
+std::vector<std::string> sayAnswer(const Question& question, const std::string& resposta,
+                                   std::chrono::milliseconds timeout)
 {
-    return verdictFields(sendAnswer(GquestionID, resposta, timeout));
+    return verdictFields(sendAnswer(question.id, resposta, timeout));
 }
 
 std::vector<std::string> verdictFields(const std::string& verdict)

@@ -26,15 +26,14 @@ LogonOutcome readLogon(const std::string& reply);
 std::string getQuestion(int id, std::chrono::milliseconds timeout = SocketClient::defaultTimeout);
 // The question of a reply body; raises GameError on a malformed one, which it logs.
 Question readQuestion(const std::string& body);
-// The question of the reply, made the one on show (GquestionType, GquestionID, GquestionText).
-// Raises GameError on failure or on a malformed reply.
+// The question the server gives. Raises GameError on failure or on a malformed reply.
 Question askQuestion(int id, std::chrono::milliseconds timeout = SocketClient::defaultTimeout);
 // The first line of the reply body; "outch" on any failure, a status other than 200 included.
 std::string sendAnswer(const std::string& id, const std::string& resposta,
                        std::chrono::milliseconds timeout = SocketClient::defaultTimeout);
-// The verdict's tab-separated fields; field 0 is "1" for a right answer, "0" for a wrong one, and "outch"
-// when no verdict came (a failure, a server error, a reply whose field 0 is neither).
-std::vector<std::string> sayAnswer(const std::string& resposta,
+// The verdict on `resposta` to `question`, its tab-separated fields; field 0 is "1" for a right answer, "0"
+// for a wrong one, and "outch" when no verdict came (a failure, a server error, a reply whose field 0 is neither).
+std::vector<std::string> sayAnswer(const Question& question, const std::string& resposta,
                                    std::chrono::milliseconds timeout = SocketClient::defaultTimeout);
 // The fields of a verdict line as sayAnswer gives them: never none.
 std::vector<std::string> verdictFields(const std::string& verdict);

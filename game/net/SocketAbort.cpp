@@ -29,21 +29,27 @@ void SocketAbort::abort()
 
 void SocketAbort::opened(int s)
 {
-    SocketAbort* abort = threadAbort;
-    if (!abort)
-        return;
-    std::lock_guard<std::mutex> lock(abort->_mutex);
-    abort->_open.push_back(s);
-    // Shut before it connects: the connection then reads nothing and the request fails at once.
-    if (abort->_aborted)
-        shutdown(s, SHUT_RDWR);
+    if (threadAbort)
+        threadAbort->track(s);
 }
 
 void SocketAbort::closing(int s)
 {
-    SocketAbort* abort = threadAbort;
-    if (!abort)
-        return;
-    std::lock_guard<std::mutex> lock(abort->_mutex);
-    abort->_open.erase(std::remove(abort->_open.begin(), abort->_open.end(), s), abort->_open.end());
+    if (threadAbort)
+        threadAbort->untrack(s);
+}
+
+void SocketAbort::track(int s)
+{
+    std::lock_guard<std::mutex> lock(_mutex);
+    _open.push_back(s);
+    // Shut before it connects: the connection then reads nothing and the request fails at once.
+    if (_aborted)
+        shutdown(s, SHUT_RDWR);
+}
+
+void SocketAbort::untrack(int s)
+{
+    std::lock_guard<std::mutex> lock(_mutex);
+    _open.erase(std::remove(_open.begin(), _open.end(), s), _open.end());
 }

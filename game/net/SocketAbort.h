@@ -28,6 +28,9 @@ public:
     static void closing(int s);
 
 private:
+    void track(int s);
+    void untrack(int s);
+
     std::mutex _mutex;
     std::vector<int> _open;
     bool _aborted = false;

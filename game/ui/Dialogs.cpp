@@ -50,7 +50,7 @@ void copyBox(gui::IGUIEditBox* box, char* field, size_t size)
 }
 
 Dialogs::Dialogs()
-    : _answer(99), _questionType(0), _dialogTalk(nullptr), _dialogCode(nullptr), _dialogAlternative(nullptr),
+    : _answer(99), _dialogTalk(nullptr), _dialogCode(nullptr), _dialogAlternative(nullptr),
       _dialogLogon(nullptr), _editBox(nullptr), _userEditBox(nullptr), _passEditBox(nullptr),
       _staticTalk(nullptr), _staticText(nullptr), _staticTextLogon(nullptr), _staticText2(nullptr), _option{}
 {
@@ -223,16 +223,16 @@ void Dialogs::showProblem(const Question& question)
 {
     GLog.writelf("Dialog::showPrblm");
     GEventReceiver.clear_input();
-    setQuestionType(question.type);
+    _question = question;
     setQuestion(question.text);
     const std::vector<std::string>& fields = question.fields;
-    if (isChoice(_questionType)) {
+    if (isChoice(_question.type)) {
         size_t i = 0;
         for (; i < fields.size() && i < alternatives; ++i)
             setAlternative(static_cast<int>(i), fields[i]);
         for (; i < alternatives; ++i)
             setAlternative(static_cast<int>(i), "");
-    } else if (isFreeText(_questionType)) {
+    } else if (isFreeText(_question.type)) {
         setText(fields.empty() ? "" : fields[0]);
     }
     ShowDialog();
@@ -244,7 +244,7 @@ void Dialogs::ShowDialog()
     _answer = 0;
     GEventReceiver.clear_input();
     setCameraInput(false);
-    if (isChoice(_questionType))
+    if (isChoice(_question.type))
         _dialogAlternative->setVisible(true);
     else
         _dialogCode->setVisible(true);
@@ -254,9 +254,9 @@ void Dialogs::ShowDialog()
 
 std::string Dialogs::getAnswer()
 {
-    if (isFreeText(_questionType))
+    if (isFreeText(_question.type))
         return core::stringc(_editBox->getText()).c_str();
-    if (!isChoice(_questionType)) {
+    if (!isChoice(_question.type)) {
         fatal("panic in getAnswer", FatalWait::forKey);
     }
     std::string answer;

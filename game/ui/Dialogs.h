@@ -27,6 +27,8 @@ public:
     void closeLogon();
     // Fills the window of the question's kind and shows it.
     void showProblem(const Question& question);
+    // The question the window shows, or showed last.
+    const Question& question() const { return _question; }
     void ShowDialog();
     bool isDialogOpened() const { return _answer == 0; }
     std::string getAnswer();
@@ -35,7 +37,6 @@ public:
     void setQuestion(const std::string& text);
     void setText(const std::string& text);
     void setAlternative(int index, const std::string& text);
-    void setQuestionType(char type) { _questionType = type; }
 
     // The message box (ui/MessageBox.h) as the game asks for it.
     void showMessageBox(const wchar_t* caption, const wchar_t* msg);
@@ -61,7 +62,7 @@ private:
     void setWindowColour(irr::video::SColor colour);
 
     int _answer;
-    char _questionType;
+    Question _question;
     irr::gui::IGUIWindow* _dialogTalk;
     irr::gui::IGUIWindow* _dialogCode;
     irr::gui::IGUIWindow* _dialogAlternative;

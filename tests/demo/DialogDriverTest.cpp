@@ -41,7 +41,6 @@ protected:
 TEST_F(DialogDriverTest, ReadsTheChoiceOnScreenAndTicksTheBoxesAsked)
 {
     EXPECT_FALSE(DialogDriver::shownQuestion(GEnvironment));
-    GquestionText = "Qual?";
     GDialogs.showProblem(Question{'3', "0007", "Qual?", {"Hub", "Switch", "Roteador", "Modem"}});
     const std::optional<ShownQuestion> shown = DialogDriver::shownQuestion(GEnvironment);
     ASSERT_TRUE(shown);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "demo/MissionGoals.h"
+#include "plan/MissionPlan.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ TEST(MissionGoalsTest, EveryTargetStandsInTheLevelOrIsMadeByTheMission)
     std::set<std::string> names = sceneryNames();
     ASSERT_TRUE(names.count("Computador"));
     names.insert("tool4Antenna");  // left by a monster in state 81
-    for (const MissionRow& row : missionTable())
+    for (const MissionRow& row : missionPlan())
         for (const char* target : MissionGoals::forState(row.state).targets)
             EXPECT_TRUE(names.count(target)) << target << " in state " << row.state;
 }
@@ -67,7 +68,7 @@ TEST(MissionGoalsTest, WhatEachKindOfStateAsks)
 TEST(MissionGoalsTest, WrongOnPurposeOnlyWhereAQuestionIsAnswered)
 {
     int wrong = 0;
-    for (const MissionRow& row : missionTable()) {
+    for (const MissionRow& row : missionPlan()) {
         // A state that answers a question has a way back for a wrong answer.
         if (!row.back) {
             EXPECT_EQ(MissionGoals::wrongAnswers(row.state), 0) << row.state;

@@ -1,5 +1,5 @@
 // The mission on the null device in test mode: every state from the first ninja to the victory, the hints,
-// the timed questions and the capture, checked against the mission table and the level's plan.
+// the timed questions and the capture, checked against the mission plan and the level's plan.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,7 +12,7 @@
 #include "ai/Ninja.h"
 #include "ai/Spider.h"
 #include "level/LevelPlan.h"
-#include "mission/MissionTable.h"
+#include "mission/MissionSteps.h"
 #include "mission/Story.h"
 #include "mission/scenery.h"
 #include "net/Question.h"
@@ -165,7 +165,7 @@ TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
     steps(2);
     ASSERT_EQ(state(), firstAnswer);
     ASSERT_TRUE(world.questionOnShow());
-    EXPECT_EQ(GquestionText, "free text");
+    EXPECT_EQ(GDialogs.question().text, "free text");
     world.answer("anything: test mode counts it right");
     steps(2);
     for (const char* opened : {"PortaCentroD", "ParedeA", "ParedeF"})
@@ -257,9 +257,9 @@ TEST_F(StoryTest, TheWholeMissionInTestModeFromTheFirstNinjaToTheVictory)
     steps(3);
     EXPECT_STREQ(shownText(), L"Conseguimos impedir o avanco alienigena!\nParabens!");
 
-    // Every row in the table's order but the wrong answer's and the capture's.
+    // Every row in the plan's order but the wrong answer's and the capture's.
     std::vector<int> story;
-    for (const MissionRow& row : missionTable())
+    for (const MissionRow& row : missionPlan())
         if (row.state != computerWrong && row.state != captured)
             story.push_back(row.state);
     EXPECT_EQ(visited, story);
@@ -371,21 +371,11 @@ TEST_F(StoryTest, ChronoAndMissingNames)
     EXPECT_EQ(count("Story: no scenery object PortaSalaG in the scenery list"), 1u);
 }
 
-TEST(MissionTable, EveryWayLeadsToARowAndEachRowHasItsOwnNameForTheTeacher)
+TEST(MissionSteps, EveryStateOfThePlanHasAStepAndNoOtherNumberHasOne)
 {
-    std::set<int> states;
-    std::set<std::string> names;
-    for (const MissionRow& row : missionTable()) {
-        EXPECT_TRUE(states.insert(row.state).second) << row.state;
-        EXPECT_TRUE(names.insert(row.teacherName).second) << row.teacherName;
-        EXPECT_NE(row.step, nullptr) << row.state;
-    }
-    for (const MissionRow& row : missionTable()) {
-        EXPECT_TRUE(states.count(row.next)) << row.state;
-        EXPECT_TRUE(row.back == 0 || states.count(row.back)) << row.state;
-    }
-    EXPECT_FALSE(names.count(""));
-    EXPECT_EQ(missionRow(5), nullptr);
+    for (const MissionRow& row : missionPlan())
+        EXPECT_NE(missionStep(row.state), nullptr) << row.state;
+    EXPECT_EQ(missionStep(5), nullptr);
 }
 
 TEST(SceneryListLoad, AListThatCannotBeOpenedEndsTheGameWithItsName)
@@ -428,7 +418,7 @@ TEST(StoryAgainstAServer, TheLogOnIsCheckedAndRepliesTheMissionMovedPastAreDropp
 
     world.story().setState(3);
     ASSERT_TRUE(world.framesUntil([&] { return world.questionOnShow(); }));
-    EXPECT_EQ(GquestionID, "Q001");
+    EXPECT_EQ(GDialogs.question().id, "Q001");
     world.answer("6");
     world.frame();
     EXPECT_FALSE(world.questionOnShow()) << "the window goes while the verdict comes";
@@ -445,7 +435,7 @@ TEST(StoryAgainstAServer, TheLogOnIsCheckedAndRepliesTheMissionMovedPastAreDropp
     world.frames(2);
     release.set_value();
     ASSERT_TRUE(world.framesUntil([&] { return world.questionOnShow(); }));
-    EXPECT_EQ(GquestionID, "Q003");
+    EXPECT_EQ(GDialogs.question().id, "Q003");
     EXPECT_EQ(world.story().getState(), 51);
 
     // Each stage entered was reported with its teacher's name and the seconds since the log-on (the clock

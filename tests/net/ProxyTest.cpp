@@ -28,9 +28,10 @@ TEST(ProxyTest, EveryRequestPassesThroughTheTunnel)
     std::strcpy(GUser.senha, "x");
 
     EXPECT_NE(loginServer().find("1\tcerto"), std::string::npos);
-    EXPECT_EQ(askQuestion(-1).fields.size(), 2u);
-    EXPECT_EQ(GquestionID, "QZ01");
-    EXPECT_EQ(sayAnswer("1").at(0), "1");
+    const Question question = askQuestion(-1);
+    EXPECT_EQ(question.fields.size(), 2u);
+    EXPECT_EQ(question.id, "QZ01");
+    EXPECT_EQ(sayAnswer(question, "1").at(0), "1");
 
     std::vector<std::string> requests = server.requests();
     ASSERT_EQ(requests.size(), 3u);

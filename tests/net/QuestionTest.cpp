@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "net/Question.h"
-#include "platform/StateReset.h"
 
 TEST(QuestionTest, HeaderAndFieldsOfEveryKind)
 {
@@ -34,14 +33,4 @@ TEST(QuestionTest, NoQuestionInRepliesTheWindowsCannotShow)
     for (const char* body :
          {"", "\t\t", "2ABC", "5ABCDQual?", "0ABCD", "<html>Not Found</html>", "2ABCDQual?", "3ABCDQuais?\t\t"})
         EXPECT_FALSE(Question::parse(body)) << body;
-}
-
-TEST(QuestionTest, PublishMakesItTheQuestionOnShow)
-{
-    resetRegisteredState();
-    Question{'3', "0042", "Quais?", {"a", "b"}}.publish();
-    EXPECT_EQ(GquestionType, '3');
-    EXPECT_EQ(GquestionID, "0042");
-    EXPECT_EQ(GquestionText, "Quais?");
-    resetRegisteredState();
 }

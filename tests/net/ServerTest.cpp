@@ -34,6 +34,9 @@ protected:
     }
     void TearDown() override { resetRegisteredState(); }
 
+    // The question the answers of a case go to.
+    const Question asked{'1', "Q007", "", {}};
+
     void pointAt(const RecordingServer& server)
     {
         std::snprintf(GUser.endereco, sizeof GUser.endereco, "127.0.0.1:%d", server.port());
@@ -43,8 +46,7 @@ protected:
     {
         RecordingServer server(okHeaders + "1\n");
         pointAt(server);
-        GquestionID = "Q007";
-        sayAnswer(resposta);
+        sayAnswer(asked, resposta);
         return server.requests().at(0);
     }
 };
@@ -136,10 +138,9 @@ TEST_F(ServerTest, ChoiceQuestionIsSplitIntoHeaderAndAlternatives)
     RecordingServer server("HTTP/1.0 200 OK\r\nX-Quiz: 1\r\n\r\n2WXYZQual planeta?\tMarte\tVenus\tTerra\n");
     pointAt(server);
     Question question = askQuestion(-1);
-    EXPECT_EQ(GquestionType, '2');
-    EXPECT_EQ(GquestionID, "WXYZ");
-    EXPECT_EQ(GquestionText, "Qual planeta?");
-    EXPECT_EQ(question.text, GquestionText);
+    EXPECT_EQ(question.type, '2');
+    EXPECT_EQ(question.id, "WXYZ");
+    EXPECT_EQ(question.text, "Qual planeta?");
     ASSERT_EQ(question.fields.size(), 3u);
     EXPECT_EQ(question.fields[0], "Marte");
     EXPECT_EQ(question.fields[2], "Terra\n");
@@ -151,17 +152,14 @@ TEST_F(ServerTest, LongQuestionTextIsCutAndAnEmptyTextIsAllowed)
         return okHeaders + (request.find("id=1&") != std::string::npos ? "4ABCD" + std::string(2000, 'x') : "1ABCD");
     });
     pointAt(server);
-    askQuestion(1);
-    EXPECT_EQ(GquestionText.size(), 1024u);
-    askQuestion(2);
-    EXPECT_EQ(GquestionType, '1');
-    EXPECT_EQ(GquestionText, "");
+    EXPECT_EQ(askQuestion(1).text.size(), 1024u);
+    const Question empty = askQuestion(2);
+    EXPECT_EQ(empty.type, '1');
+    EXPECT_EQ(empty.text, "");
 }
 
-TEST_F(ServerTest, MalformedQuestionFailsAndKeepsTheLastQuestion)
+TEST_F(ServerTest, MalformedQuestionFails)
 {
-    GquestionType = '1';
-    GquestionID = "OLD1";
     for (const std::string& body : {std::string(""), std::string("2ABC"), std::string("\t\t"),
                                     std::string("<html><body>Not Found</body></html>\n")}) {
         RecordingServer server(okHeaders + body);
@@ -171,8 +169,6 @@ TEST_F(ServerTest, MalformedQuestionFailsAndKeepsTheLastQuestion)
     RecordingServer headersOnly("HTTP/1.0 200 OK\r\n");
     pointAt(headersOnly);
     EXPECT_THROW(askQuestion(-1), GameError);
-    EXPECT_EQ(GquestionType, '1');
-    EXPECT_EQ(GquestionID, "OLD1");
 }
 
 TEST_F(ServerTest, EndlessReplyIsAFailure)
@@ -223,7 +219,7 @@ TEST_F(ServerTest, OnlyAServedZeroOrOneIsAVerdict)
         RecordingServer server(std::string(c.status) + "\r\nContent-Type: text/plain\r\n\r\n" + body +
                                (wholeLine ? "mais uma linha\n" : ""));
         pointAt(server);
-        EXPECT_EQ(sayAnswer("x").at(0), c.field0) << c.status << " / " << body;
+        EXPECT_EQ(sayAnswer(asked, "x").at(0), c.field0) << c.status << " / " << body;
     }
 }
 
@@ -235,7 +231,7 @@ TEST_F(ServerTest, AnswerToAClosedPortIsOutch)
         closedPort = probe.port();
     }
     std::snprintf(GUser.endereco, sizeof GUser.endereco, "127.0.0.1:%d", closedPort);
-    EXPECT_EQ(sayAnswer("x"), std::vector<std::string>{"outch"});
+    EXPECT_EQ(sayAnswer(asked, "x"), std::vector<std::string>{"outch"});
     EXPECT_EQ(loginServer(), "");
     EXPECT_THROW(getQuestion(-1), GameError);
 }
@@ -259,8 +255,7 @@ TEST_F(ServerTest, EveryRequestThatLogsOnCarriesTheInstallTokenLast)
     loginServer();
     getQuestion(-1);
     getQuestion(7);
-    GquestionID = "Q007";
-    sayAnswer("a b");
+    sayAnswer(asked, "a b");
     changeLevel(2);
     const std::string auth = "username=ana&password=segredo";
     EXPECT_EQ(server.requests(),
@@ -330,15 +325,14 @@ TEST_F(ServerTest, BodyShorterThanItsContentLengthIsAFailedFetch)
         {okHeaders, true},
     };
     for (const auto& c : cases) {
-        GquestionID = "OLD1";
         RecordingServer server(c.headers + cut);
         pointAt(server);
         if (c.fetched) {
-            EXPECT_NO_THROW(askQuestion(-1)) << c.headers;
-            EXPECT_EQ(GquestionID, "Q 7!") << c.headers;
+            std::string id;
+            EXPECT_NO_THROW(id = askQuestion(-1).id) << c.headers;
+            EXPECT_EQ(id, "Q 7!") << c.headers;
         } else {
             EXPECT_THROW(askQuestion(-1), GameError) << c.headers;
-            EXPECT_EQ(GquestionID, "OLD1") << c.headers;
         }
     }
 }

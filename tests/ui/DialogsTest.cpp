@@ -131,9 +131,6 @@ TEST_F(DialogsTest, TickedBoxesAreReadAsTabSeparatedDigits)
 
 TEST_F(DialogsTest, FreeTextStartsFromFieldOneAndKeepsLatinBytes)
 {
-    // the window shows the question it is handed, whatever question was on show before
-    GquestionType = '2';
-    GquestionText = "antiga";
     GDialogs.showProblem(Question{'4', "ABCD", "Escreva:", {}});
     EXPECT_TRUE(window(1)->isVisible());
     EXPECT_FALSE(window(2)->isVisible());

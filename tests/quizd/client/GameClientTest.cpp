@@ -67,42 +67,41 @@ TEST_F(GameClientTest, LogOnLevelChangeAndAFreeChoiceOfQuestion)
     EXPECT_EQ(reply.substr(reply.size() - 5), "\r\n\r\n1");
     EXPECT_EQ(changeLevel(2).substr(changeLevel(2).size() - 5), "\r\n\r\n1");
     ::Question question = askQuestion(-1);
-    EXPECT_TRUE(GquestionType >= '1' && GquestionType <= '3');
-    EXPECT_EQ(question.type, GquestionType);
-    EXPECT_EQ(GquestionID.size(), 4u);
-    EXPECT_FALSE(GquestionText.empty());
+    EXPECT_TRUE(question.type >= '1' && question.type <= '3');
+    EXPECT_EQ(question.id.size(), 4u);
+    EXPECT_FALSE(question.text.empty());
 }
 
 TEST_F(GameClientTest, RightAndWrongChoices)
 {
     ::Question one = askQuestion(1);
-    EXPECT_EQ(GquestionType, '2');
-    EXPECT_EQ(GquestionID, "0001");
-    EXPECT_EQ(GquestionText, "Qual protocolo entrega p\xE1ginas web?");
+    EXPECT_EQ(one.type, '2');
+    EXPECT_EQ(one.id, "0001");
+    EXPECT_EQ(one.text, "Qual protocolo entrega p\xE1ginas web?");
     ASSERT_EQ(one.fields.size(), 3u);
-    EXPECT_EQ(sayAnswer(tick(one, {"HTTP"})).at(0), "1");
-    EXPECT_NE(sayAnswer(tick(one, {"SMTP"})).at(0), "1");
+    EXPECT_EQ(sayAnswer(one, tick(one, {"HTTP"})).at(0), "1");
+    EXPECT_NE(sayAnswer(one, tick(one, {"SMTP"})).at(0), "1");
 
     ::Question several = askQuestion(2);
-    EXPECT_EQ(GquestionType, '3');
+    EXPECT_EQ(several.type, '3');
     std::string both = tick(several, {"Aplica\xE7\xE3o", "Transporte"});
     EXPECT_NE(both.find('\t'), std::string::npos);
-    EXPECT_EQ(sayAnswer(both).at(0), "1");
-    EXPECT_NE(sayAnswer(tick(several, {"Transporte"})).at(0), "1");
+    EXPECT_EQ(sayAnswer(several, both).at(0), "1");
+    EXPECT_NE(sayAnswer(several, tick(several, {"Transporte"})).at(0), "1");
 }
 
 TEST_F(GameClientTest, FreeTextWithAccentsHyphensAndTabs)
 {
     ::Question question = askQuestion(3);
-    EXPECT_EQ(GquestionType, '1');
+    EXPECT_EQ(question.type, '1');
     EXPECT_TRUE(question.fields.empty());
-    EXPECT_EQ(GquestionText, "Como se diz sat\xE9lite em ingl\xEAs?");
-    EXPECT_EQ(sayAnswer("  SATELLITE \n").at(0), "1");
-    EXPECT_NE(sayAnswer("sat\xE9lite").at(0), "1");
+    EXPECT_EQ(question.text, "Como se diz sat\xE9lite em ingl\xEAs?");
+    EXPECT_EQ(sayAnswer(question, "  SATELLITE \n").at(0), "1");
+    EXPECT_NE(sayAnswer(question, "sat\xE9lite").at(0), "1");
 
-    askQuestion(4);
-    EXPECT_EQ(sayAnswer("wi-fi\t6").at(0), "1"); // a tab is a blank like any other
-    EXPECT_NE(sayAnswer("wifi 6").at(0), "1");
+    ::Question hyphen = askQuestion(4);
+    EXPECT_EQ(sayAnswer(hyphen, "wi-fi\t6").at(0), "1"); // a tab is a blank like any other
+    EXPECT_NE(sayAnswer(hyphen, "wifi 6").at(0), "1");
     EXPECT_EQ(open().countAttempts(), 4);
 }
 
@@ -110,23 +109,23 @@ TEST_F(GameClientTest, WrongPasswordAndUnknownQuestionStayPlayable)
 {
     std::strcpy(GUser.senha, "errada");
     EXPECT_NE(loginServer().find("403"), std::string::npos);
-    askQuestion(-1);
-    EXPECT_EQ(GquestionType, '1');
-    EXPECT_EQ(GquestionID, "0000");
-    EXPECT_NE(GquestionText.find("senha"), std::string::npos);
-    EXPECT_NE(sayAnswer("qualquer").at(0), "1");
+    ::Question notice = askQuestion(-1);
+    EXPECT_EQ(notice.type, '1');
+    EXPECT_EQ(notice.id, "0000");
+    EXPECT_NE(notice.text.find("senha"), std::string::npos);
+    EXPECT_NE(sayAnswer(notice, "qualquer").at(0), "1");
 
     std::strcpy(GUser.senha, "p w&#");
-    askQuestion(777);
-    EXPECT_EQ(GquestionID, "0000");
-    EXPECT_NE(sayAnswer("0").at(0), "1");
+    ::Question unknown = askQuestion(777);
+    EXPECT_EQ(unknown.id, "0000");
+    EXPECT_NE(sayAnswer(unknown, "0").at(0), "1");
     EXPECT_EQ(open().countAttempts(), 0);
 }
 
 TEST_F(GameClientTest, TheLongestAnswerTheGameCanSendIsJudged)
 {
-    askQuestion(3);
+    ::Question question = askQuestion(3);
     // Every byte of it percent-encoded: a request line of about 12 kB, the size of the game's buffer.
-    EXPECT_EQ(sayAnswer(std::string(4000, '.')).at(0), "0");
+    EXPECT_EQ(sayAnswer(question, std::string(4000, '.')).at(0), "0");
     EXPECT_EQ(open().countAttempts(), 1);
 }

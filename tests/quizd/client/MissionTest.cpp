@@ -4,10 +4,10 @@
 
 #include "HttpServer.h"
 #include "mission/Story.h"
-#include "net/Question.h"
 #include "player/Camera.h"
 #include "shell/Config.h"
 #include "support/MissionWorld.h"
+#include "ui/Dialogs.h"
 #include "ui/MessageBox.h"
 
 #include <cstdio>
@@ -44,7 +44,7 @@ protected:
     }
 
     int state() const { return world.story().getState(); }
-    std::string rightAnswer() const { return GquestionText.find("satelite") != std::string::npos ? "satellite" : "Brasilia"; }
+    std::string rightAnswer() const { return GDialogs.question().text.find("satelite") != std::string::npos ? "satellite" : "Brasilia"; }
     // The first question stage: the computer touched, a question asked.
     void askAtTheComputer()
     {
@@ -105,8 +105,8 @@ TEST_F(MissionTest, ANoticeOfTheServerCostsNothingAndTheQuestionIsAskedAgainLate
     std::strcpy(GUser.senha, "errada");
     askAtTheComputer();
     ASSERT_TRUE(questionShown());
-    EXPECT_EQ(GquestionID, "0000");
-    EXPECT_NE(GquestionText.find("senha"), std::string::npos);
+    EXPECT_EQ(GDialogs.question().id, "0000");
+    EXPECT_NE(GDialogs.question().text.find("senha"), std::string::npos);
     world.answer("whatever");
     world.frames(10);
     EXPECT_EQ(state(), mission::firstAnswer);
@@ -118,7 +118,7 @@ TEST_F(MissionTest, ANoticeOfTheServerCostsNothingAndTheQuestionIsAskedAgainLate
     world.advance(Story::retryDelay);
     world.frame();
     EXPECT_TRUE(questionShown());
-    EXPECT_NE(GquestionID, "0000");
+    EXPECT_NE(GDialogs.question().id, "0000");
 }
 
 // A quizd that cannot store the answer replies 500 with a body starting "0": no verdict, so no life lost.
@@ -143,8 +143,8 @@ TEST_F(MissionTest, AnAnswerTheServerCouldNotStoreCostsNothingAndTheQuestionIsAs
     world.closeMessage();
     world.advance(Story::retryDelay);
     ASSERT_TRUE(questionShown());
-    EXPECT_EQ(GquestionID, "0000");
-    EXPECT_NE(GquestionText.find("problemas"), std::string::npos);
+    EXPECT_EQ(GDialogs.question().id, "0000");
+    EXPECT_NE(GDialogs.question().text.find("problemas"), std::string::npos);
     EXPECT_EQ(GmainCamera->getLife(), 100);
 }
 

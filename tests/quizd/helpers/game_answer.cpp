@@ -21,8 +21,8 @@ int main(int argc, char** argv)
     std::snprintf(GUser.senha, sizeof GUser.senha, "%s", argv[3]);
     try {
         loginServer();
-        askQuestion(std::stoi(argv[4]));
-        std::vector<std::string> verdict = sayAnswer(argv[5]);
+        const Question question = askQuestion(std::stoi(argv[4]));
+        std::vector<std::string> verdict = sayAnswer(question, argv[5]);
         std::printf("%s\n", verdict.empty() ? "" : verdict[0].c_str());
         return 0;
     } catch (const std::exception& e) {

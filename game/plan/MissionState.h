@@ -1,0 +1,57 @@
+// The mission's states by name.
+#pragma once
+
+namespace mission {
+
+// The values are those the log's banner shows ("Story::state = 30"); each is written here only.
+enum State : int {
+    firstNinja = 1,
+    firstTouch = 2,
+    firstQuestion = 3,
+    firstAnswer = 4,
+    openEastYard = 10,
+    yardNinja = 11,
+    networkTouch = 20,
+    networkAnswer = 21,
+    networkLost = 22,
+    findPendrive = 30,
+    installOrder = 31,
+    spiderFight = 40,
+    installSoftware = 41,
+    softwareInstalled = 42,
+    awaitCode = 43,
+    firstTimedQuestion = 50,
+    firstTimedAnswer = 51,
+    secondTimedQuestion = 52,
+    secondTimedAnswer = 53,
+    sendNinja = 60,
+    ninjaFight = 61,
+    roomGQuestion = 70,
+    roomGAnswer = 71,
+    openRoomG = 80,
+    roomGFight = 81,
+    toolFound = 90,
+    toolNotice = 91,
+    takeTool = 92,
+    tuneAntenna = 100,
+    signalBack = 101,
+    download = 102,
+    softwareDamaged = 103,
+    checkComputer = 104,
+    computerAnswer = 105,
+    computerWrong = 110,
+    needCertificate = 120,
+    certificateNotice = 121,
+    switchQuestion = 130,
+    switchAnswer = 140,
+    findSwitch = 150,
+    findCertificate = 160,
+    certificateFound = 170,
+    certifyComputer = 180,
+    finalAnswer = 190,
+    victory = 200,
+    theEnd = 210,
+    captured = 999,
+};
+
+}  // namespace mission
