@@ -33,6 +33,7 @@ Reach reachOf(const ISceneNode& node)
 LevelNode::LevelNode(irr::scene::IMesh* mesh, const RoomPlan& plan, float scale, irr::scene::ISceneManager* smgr)
     : ISceneNode(smgr->getRootSceneNode(), smgr), _plan(plan), _box(mesh->getBoundingBox())
 {
+    // The scene's top nodes register for drawing in their order: the others go behind this one.
     ISceneNode* root = smgr->getRootSceneNode();
     const irr::core::list<ISceneNode*> others = root->getChildren();
     for (ISceneNode* node : others)
@@ -58,7 +59,9 @@ void LevelNode::OnRegisterSceneNode()
     for (const Piece& piece : _pieces)
         if (inSight(piece, seen))
             piece.node->OnRegisterSceneNode();
-    hideWithin(seen);
+    if (_culling)
+        hideWithin(seen);
+    // The camera's pass is drawn first, once every node has registered: the hidden can be shown again.
     if (!_hidden.empty())
         SceneManager->registerNodeForRendering(this, irr::scene::ESNRP_CAMERA);
 }
