@@ -1,10 +1,6 @@
 // Drawing the level room by room.
 #include "world/LevelNode.h"
 
-#include <algorithm>
-#include <climits>
-#include <utility>
-
 #include "world/levelSplit.h"
 #include "world/roomsInSight.h"
 
@@ -43,8 +39,6 @@ LevelNode::LevelNode(irr::scene::IMesh* mesh, const RoomPlan& plan, float scale,
     for (ISceneNode* node : others)
         if (node != this)
             root->addChild(node);
-    // Its pieces are culled one by one.
-    setAutomaticCulling(irr::scene::EAC_OFF);
     for (const LevelPiece& piece : splitByRoom(mesh, plan, scale)) {
         irr::scene::IMeshSceneNode* node = smgr->addMeshSceneNode(piece.mesh, this);
         node->setAutomaticCulling(irr::scene::EAC_FRUSTUM_BOX);
@@ -58,68 +52,35 @@ void LevelNode::OnRegisterSceneNode()
     if (!IsVisible)
         return;
     const irr::scene::ICameraSceneNode* camera = SceneManager->getActiveCamera();
-    std::vector<int> steps(_plan.rooms.size(), 0);
+    std::vector<bool> seen(_plan.rooms.size(), true);
     if (_culling && camera)
-        steps = roomsInSight(_plan, camera->getAbsolutePosition(), *camera->getViewFrustum(),
-                             [this](const RoomDoorway& doorway) { return shut(doorway); });
-    chooseDrawn(steps);
-    if (!_drawn.empty())
-        SceneManager->registerNodeForRendering(this, irr::scene::ESNRP_SOLID);
+        seen = roomsInSight(_plan, camera->getAbsolutePosition(), *camera->getViewFrustum(),
+                            [this](const RoomDoorway& doorway) { return shut(doorway); });
+    for (const Piece& piece : _pieces)
+        if (inSight(piece, seen))
+            piece.node->OnRegisterSceneNode();
     if (_culling)
-        hideWithin(steps);
+        hideWithin(seen);
+    // The camera's pass is drawn first, once every node has registered: the hidden can be shown again.
     if (!_hidden.empty())
         SceneManager->registerNodeForRendering(this, irr::scene::ESNRP_CAMERA);
 }
 
-int LevelNode::stepsTo(const Piece& piece, const std::vector<int>& steps)
+bool LevelNode::inSight(const Piece& piece, const std::vector<bool>& seen)
 {
-    // What lies in no room is drawn always, after the rooms.
     if (piece.rooms.empty())
-        return INT_MAX;
-    int nearest = NotInSight;
+        return true;
     for (std::size_t room : piece.rooms)
-        if (steps[room] != NotInSight && (nearest == NotInSight || steps[room] < nearest))
-            nearest = steps[room];
-    return nearest;
-}
-
-void LevelNode::chooseDrawn(const std::vector<int>& steps)
-{
-    std::vector<std::pair<int, irr::scene::IMeshSceneNode*>> chosen;
-    for (const Piece& piece : _pieces) {
-        const int away = stepsTo(piece, steps);
-        if (away != NotInSight && !SceneManager->isCulled(piece.node))
-            chosen.push_back({away, piece.node});
-    }
-    std::stable_sort(chosen.begin(), chosen.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    _drawn.clear();
-    for (const auto& piece : chosen)
-        _drawn.push_back(piece.second);
+        if (seen[room])
+            return true;
+    return false;
 }
 
 void LevelNode::render()
 {
-    if (SceneManager->getSceneNodeRenderPass() == irr::scene::ESNRP_SOLID) {
-        drawPieces();
-        return;
-    }
     for (ISceneNode* node : _hidden)
         node->setVisible(true);
     _hidden.clear();
-}
-
-void LevelNode::drawPieces()
-{
-    irr::video::IVideoDriver* driver = SceneManager->getVideoDriver();
-    for (irr::scene::IMeshSceneNode* piece : _drawn) {
-        driver->setTransform(irr::video::ETS_WORLD, piece->getAbsoluteTransformation());
-        irr::scene::IMesh* mesh = piece->getMesh();
-        for (irr::u32 i = 0; i < mesh->getMeshBufferCount(); ++i) {
-            driver->setMaterial(piece->getMaterial(i));
-            driver->drawMeshBuffer(mesh->getMeshBuffer(i));
-        }
-    }
 }
 
 // A doorway is shut while its door stands in it, whole, to the top of the gap.
@@ -130,21 +91,21 @@ bool LevelNode::shut(const RoomDoorway& doorway) const
            door->getTransformedBoundingBox().MaxEdge.Y >= doorway.opening.MaxEdge.Y - 1;
 }
 
-void LevelNode::hideWithin(const std::vector<int>& steps)
+void LevelNode::hideWithin(const std::vector<bool>& seen)
 {
     if (_plan.rooms.empty())
         return;
     bool skySeen = false;
     for (std::size_t i = 0; i < _plan.rooms.size(); ++i)
-        skySeen = skySeen || (steps[i] != NotInSight && _plan.rooms[i].open);
+        skySeen = skySeen || (seen[i] && _plan.rooms[i].open);
     for (ISceneNode* node : SceneManager->getRootSceneNode()->getChildren())
-        if (node != this && node->isVisible() && outOfSight(*node, steps, skySeen)) {
+        if (node != this && node->isVisible() && outOfSight(*node, seen, skySeen)) {
             node->setVisible(false);
             _hidden.push_back(node);
         }
 }
 
-bool LevelNode::outOfSight(const ISceneNode& node, const std::vector<int>& steps, bool skySeen) const
+bool LevelNode::outOfSight(const ISceneNode& node, const std::vector<bool>& seen, bool skySeen) const
 {
     switch (reachOf(node)) {
     case Reach::everywhere:
@@ -156,7 +117,7 @@ bool LevelNode::outOfSight(const ISceneNode& node, const std::vector<int>& steps
     }
     const irr::core::aabbox3df box = node.getTransformedBoundingBox();
     for (std::size_t i = 0; i < _plan.rooms.size(); ++i)
-        if (steps[i] == NotInSight && box.isFullInside(_plan.rooms[i].box))
+        if (!seen[i] && box.isFullInside(_plan.rooms[i].box))
             return true;
     return false;
 }

@@ -20,32 +20,25 @@ public:
     void setCulling(bool on) { _culling = on; }
 
     void OnRegisterSceneNode() override;
-    // Draws the rooms in sight nearest first, so that the farther ones are mostly spared by the depth
-    // test; in the camera's pass, drawn first once every node has registered, shows again what was left
-    // undrawn.
+    // Runs once every node has had its turn: what was left undrawn is shown again.
     void render() override;
     const irr::core::aabbox3df& getBoundingBox() const override { return _box; }
     irr::u32 getMaterialCount() const override;
     irr::video::SMaterial& getMaterial(irr::u32 i) override;
 
 private:
+    bool shut(const RoomDoorway& doorway) const;
+    void hideWithin(const std::vector<bool>& seen);
+    bool outOfSight(const irr::scene::ISceneNode& node, const std::vector<bool>& seen, bool skySeen) const;
+
+    RoomPlan _plan;
     struct Piece {
         irr::scene::IMeshSceneNode* node;
         std::vector<std::size_t> rooms;
     };
-    // How many doorways away the nearest of its rooms is seen through, or NotInSight.
-    static int stepsTo(const Piece& piece, const std::vector<int>& steps);
+    static bool inSight(const Piece& piece, const std::vector<bool>& seen);
 
-    bool shut(const RoomDoorway& doorway) const;
-    void chooseDrawn(const std::vector<int>& steps);
-    void drawPieces();
-    void hideWithin(const std::vector<int>& steps);
-    bool outOfSight(const irr::scene::ISceneNode& node, const std::vector<int>& steps, bool skySeen) const;
-
-    RoomPlan _plan;
     std::vector<Piece> _pieces;
-    // This frame's pieces to draw, in order.
-    std::vector<irr::scene::IMeshSceneNode*> _drawn;
     std::vector<irr::scene::ISceneNode*> _hidden;
     irr::core::aabbox3df _box;
     bool _culling = true;

@@ -32,19 +32,19 @@ bool inView(const irr::scene::SViewFrustum& view, const irr::core::aabbox3df& bo
     return true;
 }
 
-std::vector<int> roomsInSight(const RoomPlan& plan, const irr::core::vector3df& eye,
+std::vector<bool> roomsInSight(const RoomPlan& plan, const irr::core::vector3df& eye,
                                const irr::scene::SViewFrustum& view,
                                const std::function<bool(const RoomDoorway&)>& shut)
 {
-    std::vector<int> steps(plan.rooms.size(), NotInSight);
+    std::vector<bool> seen(plan.rooms.size(), false);
     std::queue<std::size_t> open;
     for (std::size_t i = 0; i < plan.rooms.size(); ++i)
         if (holdsEye(plan.rooms[i], eye)) {
-            steps[i] = 0;
+            seen[i] = true;
             open.push(i);
         }
     if (open.empty())
-        return std::vector<int>(plan.rooms.size(), 0);
+        return std::vector<bool>(plan.rooms.size(), true);
     while (!open.empty()) {
         const std::size_t room = open.front();
         open.pop();
@@ -52,11 +52,11 @@ std::vector<int> roomsInSight(const RoomPlan& plan, const irr::core::vector3df& 
             if (doorway.rooms[0] != room && doorway.rooms[1] != room)
                 continue;
             const std::size_t beyond = doorway.rooms[0] == room ? doorway.rooms[1] : doorway.rooms[0];
-            if (steps[beyond] != NotInSight || shut(doorway) || !inView(view, doorway.opening))
+            if (seen[beyond] || shut(doorway) || !inView(view, doorway.opening))
                 continue;
-            steps[beyond] = steps[room] + 1;
+            seen[beyond] = true;
             open.push(beyond);
         }
     }
-    return steps;
+    return seen;
 }

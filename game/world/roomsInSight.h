@@ -10,13 +10,8 @@
 
 #include "world/RoomPlan.h"
 
-// For a room out of sight.
-const int NotInSight = -1;
-
-// For each room, how many doorways the eye looks through to see it: 0 for the rooms it stands in, or
-// NotInSight. `shut` tells whether a doorway is closed. With the eye in no room, every room counts as one
-// it stands in.
-std::vector<int> roomsInSight(const RoomPlan& plan, const irr::core::vector3df& eye,
+// `shut` tells whether a doorway is closed. With the eye in no room, every room counts as seen.
+std::vector<bool> roomsInSight(const RoomPlan& plan, const irr::core::vector3df& eye,
                                const irr::scene::SViewFrustum& view,
                                const std::function<bool(const RoomDoorway&)>& shut);
 
