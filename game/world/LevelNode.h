@@ -8,7 +8,6 @@
 #include <irrlicht.h>
 
 #include "world/RoomPlan.h"
-#include "world/levelSplit.h"
 
 class LevelNode : public irr::scene::ISceneNode {
 public:
