@@ -21,23 +21,20 @@ LateSky::LateSky(irr::scene::ISceneNode* sky, irr::scene::ISceneManager* smgr)
 
 void LateSky::OnRegisterSceneNode()
 {
-    if (!IsVisible)
+    if (!IsVisible || !_sky->isVisible())
         return;
-    if (!_late || SceneManager->getVideoDriver()->getDriverType() != irr::video::EDT_OPENGL) {
-        ISceneNode::OnRegisterSceneNode();
-        return;
-    }
-    SceneManager->registerNodeForRendering(this, irr::scene::ESNRP_TRANSPARENT);
+    const bool late = _late && SceneManager->getVideoDriver()->getDriverType() == irr::video::EDT_OPENGL;
+    SceneManager->registerNodeForRendering(late ? this : _sky,
+                                           late ? irr::scene::ESNRP_TRANSPARENT : irr::scene::ESNRP_SKY_BOX);
 }
 
-// At the depth of the far plane, the sky passes the depth test only where nothing was drawn.
+// At the depth of the far plane, the sky passes the depth test only where nothing was drawn. The
+// engine's sky, drawn first, makes no depth test.
 void LateSky::render()
 {
-    irr::video::SMaterial& material = _sky->getMaterial(0);
-    const irr::u8 depthTest = material.ZBuffer;
-    material.ZBuffer = irr::video::ECFN_LESSEQUAL;
+    _sky->setMaterialFlag(irr::video::EMF_ZBUFFER, true);
     glDepthRange(1, 1);
     _sky->render();
     glDepthRange(0, 1);
-    material.ZBuffer = depthTest;
+    _sky->setMaterialFlag(irr::video::EMF_ZBUFFER, false);
 }

@@ -1,6 +1,7 @@
 // Drawing the level room by room.
 #include "world/LevelNode.h"
 
+#include "world/HiddenForAFrame.h"
 #include "world/levelSplit.h"
 #include "world/roomsInSight.h"
 
@@ -39,6 +40,8 @@ LevelNode::LevelNode(irr::scene::IMesh* mesh, const RoomPlan& plan, float scale,
     for (ISceneNode* node : others)
         if (node != this)
             root->addChild(node);
+    _hidden = new HiddenForAFrame(this, smgr);
+    _hidden->drop();
     for (const LevelPiece& piece : splitByRoom(mesh, plan, scale)) {
         irr::scene::IMeshSceneNode* node = smgr->addMeshSceneNode(piece.mesh, this);
         node->setAutomaticCulling(irr::scene::EAC_FRUSTUM_BOX);
@@ -56,14 +59,12 @@ void LevelNode::OnRegisterSceneNode()
     if (_culling && camera)
         seen = roomsInSight(_plan, camera->getAbsolutePosition(), *camera->getViewFrustum(),
                             [this](const RoomDoorway& doorway) { return shut(doorway); });
+    // The level's materials are all solid.
     for (const Piece& piece : _pieces)
         if (inSight(piece, seen))
-            piece.node->OnRegisterSceneNode();
+            SceneManager->registerNodeForRendering(piece.node, irr::scene::ESNRP_SOLID);
     if (_culling)
         hideWithin(seen);
-    // The camera's pass is drawn first, once every node has registered: the hidden can be shown again.
-    if (!_hidden.empty())
-        SceneManager->registerNodeForRendering(this, irr::scene::ESNRP_CAMERA);
 }
 
 bool LevelNode::inSight(const Piece& piece, const std::vector<bool>& seen)
@@ -74,13 +75,6 @@ bool LevelNode::inSight(const Piece& piece, const std::vector<bool>& seen)
         if (seen[room])
             return true;
     return false;
-}
-
-void LevelNode::render()
-{
-    for (ISceneNode* node : _hidden)
-        node->setVisible(true);
-    _hidden.clear();
 }
 
 // A doorway is shut while its door stands in it, whole, to the top of the gap.
@@ -99,10 +93,8 @@ void LevelNode::hideWithin(const std::vector<bool>& seen)
     for (std::size_t i = 0; i < _plan.rooms.size(); ++i)
         skySeen = skySeen || (seen[i] && _plan.rooms[i].open);
     for (ISceneNode* node : SceneManager->getRootSceneNode()->getChildren())
-        if (node != this && node->isVisible() && outOfSight(*node, seen, skySeen)) {
-            node->setVisible(false);
-            _hidden.push_back(node);
-        }
+        if (node != this && node->isVisible() && outOfSight(*node, seen, skySeen))
+            _hidden->hide(node);
 }
 
 bool LevelNode::outOfSight(const ISceneNode& node, const std::vector<bool>& seen, bool skySeen) const

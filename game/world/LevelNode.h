@@ -7,6 +7,7 @@
 
 #include <irrlicht.h>
 
+#include "world/HiddenForAFrame.h"
 #include "world/RoomPlan.h"
 
 class LevelNode : public irr::scene::ISceneNode {
@@ -19,8 +20,8 @@ public:
     void setCulling(bool on) { _culling = on; }
 
     void OnRegisterSceneNode() override;
-    // Runs once every node has had its turn: what was left undrawn is shown again.
-    void render() override;
+    // Its pieces draw themselves.
+    void render() override {}
     const irr::core::aabbox3df& getBoundingBox() const override { return _box; }
     irr::u32 getMaterialCount() const override;
     irr::video::SMaterial& getMaterial(irr::u32 i) override;
@@ -38,7 +39,7 @@ private:
     static bool inSight(const Piece& piece, const std::vector<bool>& seen);
 
     std::vector<Piece> _pieces;
-    std::vector<irr::scene::ISceneNode*> _hidden;
+    HiddenForAFrame* _hidden;
     irr::core::aabbox3df _box;
     bool _culling = true;
 };
