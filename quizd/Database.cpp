@@ -5,9 +5,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+
 namespace quizd {
 
 namespace {
+
+std::atomic<std::uint64_t> committed{0};
+
+// Called once SQLite is done with a statement: a write outside an open transaction is committed by
+// then, and so is everything an ended transaction wrote.
+void noteCommit(sqlite3* db, sqlite3_stmt* stmt)
+{
+    if (sqlite3_get_autocommit(db) && (!stmt || !sqlite3_stmt_readonly(stmt)))
+        committed.fetch_add(1, std::memory_order_release);
+}
 
 // Students' names, answers and password hashes: only the teacher's account may read them. SQLite gives
 // the -wal and -shm files the mode of the database file, so making that one right is enough.
@@ -64,7 +76,10 @@ bool Statement::step()
 {
     int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
-    if (rc == SQLITE_DONE) return false;
+    if (rc == SQLITE_DONE) {
+        noteCommit(db_, stmt_);
+        return false;
+    }
     throw DatabaseError(std::string("SQL: ") + sqlite3_errmsg(db_));
 }
 
@@ -109,12 +124,16 @@ Database::~Database()
 
 bool Database::fileMoved()
 {
+    if (moved_ || !usedSinceLook_) return moved_;
+    usedSinceLook_ = false;
     int moved = 0;
-    return sqlite3_file_control(db_, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved != 0;
+    moved_ = sqlite3_file_control(db_, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved != 0;
+    return moved_;
 }
 
 Statement Database::prepare(const char* sql)
 {
+    usedSinceLook_ = true;
     auto found = statements_.find(sql);
     if (found == statements_.end()) {
         auto cached = std::make_unique<Statement::Cached>();
@@ -128,12 +147,19 @@ Statement Database::prepare(const char* sql)
 
 void Database::exec(const char* sql)
 {
+    usedSinceLook_ = true;
     char* error = nullptr;
     if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) != SQLITE_OK) {
         std::string why = error ? error : sqlite3_errmsg(db_);
         sqlite3_free(error);
         throw DatabaseError("SQL: " + why);
     }
+    noteCommit(db_, nullptr);
+}
+
+std::uint64_t Database::commits()
+{
+    return committed.load(std::memory_order_acquire);
 }
 
 }

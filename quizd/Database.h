@@ -2,6 +2,7 @@
 #pragma once
 #include <sqlite3.h>
 
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -52,11 +53,17 @@ public:
     long long lastInsertId() const { return sqlite3_last_insert_rowid(db_); }
     int changes() const { return sqlite3_changes(db_); }
     // True once the file this connection writes to was deleted, renamed or replaced: what it writes
-    // from then on is lost with the old file.
+    // from then on is lost with the old file. Looks at the file only when a statement ran since the last
+    // look (a connection that ran none read and wrote nothing there); once true, stays true.
     bool fileMoved();
+    // Moves once each write of any connection in this process is committed (visible to other
+    // connections): what was read before it may be out of date. Other processes' writes do not move it.
+    static std::uint64_t commits();
 
 private:
     sqlite3* db_ = nullptr;
+    bool usedSinceLook_ = true;
+    bool moved_ = false;
     std::unordered_map<std::string, std::unique_ptr<Statement::Cached>> statements_;
 };
 

@@ -8,6 +8,7 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -116,6 +117,7 @@ unsigned descriptorRoom()
 
 HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& options, std::ostream& log)
     : databasePath_(databasePath), log_(log), credentials_(CredentialCache::defaultLifetime, options.now),
+      questions_(QuestionCache::defaultLifetime, options.now),
       imports_([this](const ClassImports::Users& users) { return writeClassList(users); }),
       site_(gate_, imports_, std::chrono::seconds(options.sessionSeconds), options.now),
       guard_(std::chrono::seconds(options.deadlineSeconds), std::min(options.maxConnections, descriptorRoom() * 3 / 4),
@@ -139,6 +141,11 @@ HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& opt
     if (!daemon_)
         throw std::runtime_error("nao consegui escutar em " + options.address + ":" + std::to_string(options.port) +
                                  " (porta em uso, ou abaixo de 1024 sem permissao)");
+    // A connection is handed over once its request has started to arrive, so it is read at once rather
+    // than watched first; one that sends nothing within the idle time-out costs the server nothing.
+    const MHD_DaemonInfo* listening = MHD_get_daemon_info(daemon_, MHD_DAEMON_INFO_LISTEN_FD);
+    int idle = int(options.timeoutSeconds);
+    if (listening) setsockopt(listening->listen_fd, IPPROTO_TCP, TCP_DEFER_ACCEPT, &idle, sizeof idle);
 }
 
 HttpServer::~HttpServer()
@@ -266,7 +273,7 @@ MHD_Result HttpServer::play(MHD_Connection* connection, const std::string& metho
     } else {
         bool done = withStore(
             [&](QuizStore& store) {
-                PlayService service(store, credentials_, gate_, client);
+                PlayService service(store, credentials_, gate_, questions_, client);
                 reply = service.handle(*query);
                 outcome = service.outcome();
                 return !service.failed();
@@ -338,10 +345,15 @@ void HttpServer::giveBack(std::unique_ptr<QuizStore> store)
     stores_.push_back(std::move(store));
 }
 
+// The whole line in one piece: on an unbuffered stream (the standard error) each piece is a system call.
 void HttpServer::logLine(const std::string& line)
 {
+    std::string text;
+    text.reserve(line.size() + 24);
     std::lock_guard<std::mutex> lock(logMutex_);
-    log_ << timestamp() << " " << line << "\n" << std::flush;
+    text.append(timestamp()).append(1, ' ').append(line).append(1, '\n');
+    log_.write(text.data(), std::streamsize(text.size()));
+    log_.flush();
 }
 
 }

@@ -6,6 +6,7 @@
 #include "ConnectionGuard.h"
 #include "CredentialCache.h"
 #include "PasswordGate.h"
+#include "QuestionCache.h"
 #include "QuizStore.h"
 #include "TeacherSite.h"
 
@@ -32,7 +33,7 @@ struct ServerOptions {
     // keeps one machine from taking every place.
     unsigned maxPerAddress = 256;
     unsigned sessionSeconds = 8 * 3600; // a teacher's log-in
-    // The time teachers' sessions and remembered log-ons expire by.
+    // The time teachers' sessions, remembered log-ons and questions expire by.
     SteadyNow now = std::chrono::steady_clock::now;
 };
 
@@ -76,6 +77,7 @@ private:
     std::atomic<bool> fileMoved_{false};
     CredentialCache credentials_;
     PasswordGate gate_;
+    QuestionCache questions_;
     ClassImports imports_; // after the stores it writes to, so it stops before they go
     TeacherSite site_;
     ConnectionGuard guard_;

@@ -83,7 +83,7 @@ Reply PlayService::dispatch(const std::string& msg, const QueryString& query)
         if (msg == "p") return notice(403, "Usuário ou senha inválidos. Confira o nome e a senha com o professor.");
         return {403, "0\tUsuario ou senha invalidos"};
     }
-    if (msg == "p") return question(*user, query);
+    if (msg == "p") return query.has("id") ? question(*user, query) : nextQuestion(*user);
     if (msg == "r") return answer(*user, query);
     if (msg == "n") return level(*user, query);
     if (msg == "e") return event(*user, query);
@@ -119,6 +119,18 @@ std::optional<long> PlayService::logOn(const QueryString& query, bool fresh)
     credentials_.remember(name, password, ok ? *user : -1);
     if (!ok) return std::nullopt;
     return user;
+}
+
+Reply PlayService::nextQuestion(long userId)
+{
+    std::uint64_t version = Database::commits();
+    if (std::optional<QuestionCache::Fetch> known = questions_.lookup(userId, version)) {
+        outcome_ = known->outcome;
+        return {200, known->body};
+    }
+    Reply reply = question(userId, QueryString());
+    if (reply.status == 200) questions_.remember(userId, version, {reply.body, outcome_});
+    return reply;
 }
 
 Reply PlayService::question(long userId, const QueryString& query)

@@ -4,6 +4,7 @@
 #include "CredentialCache.h"
 #include "PasswordGate.h"
 #include "QueryString.h"
+#include "QuestionCache.h"
 #include "QuizStore.h"
 
 #include <chrono>
@@ -20,8 +21,9 @@ struct Reply {
 class PlayService {
 public:
     // peer: the client's address, for the password throttle.
-    PlayService(QuizStore& store, CredentialCache& credentials, PasswordGate& gate, std::string peer)
-        : store_(store), credentials_(credentials), gate_(gate), peer_(std::move(peer))
+    PlayService(QuizStore& store, CredentialCache& credentials, PasswordGate& gate, QuestionCache& questions,
+                std::string peer)
+        : store_(store), credentials_(credentials), gate_(gate), questions_(questions), peer_(std::move(peer))
     {
     }
     Reply handle(const QueryString& query);
@@ -37,6 +39,7 @@ private:
     Reply dispatch(const std::string& msg, const QueryString& query);
     std::optional<long> logOn(const QueryString& query, bool fresh);
     Reply question(long userId, const QueryString& query);
+    Reply nextQuestion(long userId); // the one the server picks; asked again, answered from memory
     Reply answer(long userId, const QueryString& query);
     Reply level(long userId, const QueryString& query);
     Reply event(long userId, const QueryString& query);
@@ -45,6 +48,7 @@ private:
     QuizStore& store_;
     CredentialCache& credentials_;
     PasswordGate& gate_;
+    QuestionCache& questions_;
     std::string peer_;
     std::chrono::seconds throttled_{0}; // set when the last log-on was held back by the throttle
     std::string outcome_;

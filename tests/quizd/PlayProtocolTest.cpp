@@ -4,6 +4,7 @@
 
 #include "EventStore.h"
 #include "HttpServer.h"
+#include "SetClock.h"
 
 #include <memory>
 #include <sstream>
@@ -106,6 +107,36 @@ TEST_F(PlayProtocolTest, NextQuestionWithoutIdIsOneNotYetRight)
     std::string id = q.substr(1, 4);
     EXPECT_EQ(body("msg=r&" + auth + "&id=" + id + "&resposta=nada"), "0");
     EXPECT_NE(body("msg=p&" + auth).substr(1, 4), id);
+}
+
+// A fetch asked again is answered from memory: the server's own writes show at once, another
+// program's (here SQLite without quizd) once the remembered fetch is a second old.
+TEST_F(PlayProtocolTest, AFetchAskedAgainSeesTheBankChangedByTheServerAtOnceAndByOthersWithinASecond)
+{
+    SetClock clock;
+    ServerOptions options;
+    options.address = "127.0.0.1";
+    options.port = 0;
+    options.now = clock.now();
+    server_ = std::make_unique<HttpServer>(path_, options, log_);
+    port_ = server_->port();
+    std::string first = body("msg=p&" + auth).substr(1, 4);
+    EXPECT_EQ(body("msg=p&" + auth).substr(1, 4), first);
+    open().setRetired(std::stol(first), true);
+    std::string second = body("msg=p&" + auth).substr(1, 4);
+    EXPECT_NE(second, first);
+
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path_.c_str(), &other), SQLITE_OK);
+    std::string retire = "UPDATE questions SET retired = 1 WHERE id = " + std::to_string(std::stol(second)) +
+                         "; UPDATE meta SET value = value + 1 WHERE key = 'bank_version'";
+    EXPECT_EQ(sqlite3_exec(other, retire.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
+    clock.advance(std::chrono::milliseconds(1001));
+    std::string third = body("msg=p&" + auth).substr(1, 4);
+    EXPECT_NE(third, second);
+    EXPECT_NE(third, first);
+    EXPECT_NE(log_.str().find("200 questao " + third), std::string::npos);
 }
 
 TEST_F(PlayProtocolTest, RefusalsTheGameCanShow)
