@@ -22,7 +22,7 @@ const char* fullFile = R"(<?xml version="1.0"?>
 <config>
   <proxy active="true" ip="10.0.0.1" port="3128"/>
   <user username="ana" password="segredo" server="quiz.example.org"/>
-  <parameters wireframe="true" killall="true" music="true" cheating="true"/>
+  <parameters wireframe="true" killall="true" music="true" cheating="true" culling="false"/>
   <screenresolution fullscreen="true" x="1024" y="768"/>
 </config>
 )";
@@ -43,6 +43,7 @@ TEST_F(ConfigTest, EveryAttributeIsRead)
     EXPECT_TRUE(Gconfig.killall);
     EXPECT_TRUE(Gconfig.music);
     EXPECT_TRUE(Gconfig.cheating);
+    EXPECT_FALSE(Gconfig.culling);
     EXPECT_FALSE(GcheatTests);
     EXPECT_TRUE(Gconfig.fullscreen);
     EXPECT_EQ(Gconfig.res_x, 1024);
@@ -56,6 +57,7 @@ TEST_F(ConfigTest, MissingFileGivesTheDefaultWindow)
     EXPECT_EQ(Gconfig.res_y, 500);
     EXPECT_FALSE(Gconfig.fullscreen);
     EXPECT_FALSE(GproxyInternet);
+    EXPECT_TRUE(Gconfig.culling);
     EXPECT_STREQ(GUser.usuario, "");
 }
 
