@@ -448,7 +448,7 @@ TEST_F(LevelMapTest, FromEveryPlaceThePlayerReachesCullingLeavesThePictureAsItIs
         FloorGrid grid(level, true);
         grid.flood(200, -650);
         const std::vector<vector3df> cells = grid.reachedCells();
-        for (std::size_t c = 0; c < cells.size(); c += std::max<std::size_t>(1, cells.size() / 120))
+        for (std::size_t c = 0; c < cells.size(); ++c)
             for (int way = 0; way < 4; ++way) {
                 const vector3df eye(cells[c].X, PlayerEye, cells[c].Z);
                 const float heading = way * irr::core::HALF_PI;
