@@ -76,8 +76,8 @@ void openGame(int maxfps, const std::string& log)
     GSmgr->setAmbientLight(irr::video::SColorf(1, 1, 1, 1));
 }
 
-// One mode in this process: "bare", "game" (the mission's start) or "monsters" (its busiest stage), with the
-// game's frame cap (0: none).
+// One mode in this process: "bare", "game" (the mission's start), "unculled" (the same, every room drawn)
+// or "monsters" (its busiest stage), with the game's frame cap (0: none).
 int runMode(const std::string& mode, int maxfps, double seconds)
 {
     if (mode == "bare") {
@@ -93,6 +93,7 @@ int runMode(const std::string& mode, int maxfps, double seconds)
         return 0;
     }
     const std::string log = "/tmp/bench_frames_log_" + std::to_string(getpid()) + ".txt";
+    Gconfig.culling = mode != "unculled";
     openGame(maxfps, log);
     if (mode == "monsters")
         busiestStage();
@@ -139,32 +140,42 @@ void printRate(const char* what, const Figures& figures, const Figures& bare)
                 100 * medianRatio(figures, bare), median(figures.triangles));
 }
 
+// The share of a core, and the processor time a frame takes: below the cap the share grows with the rate.
 void printUse(const char* what, const Figures& figures)
 {
-    std::printf("  %-40s %5.1f%% at %5.1f fps\n", what, median(figures.cpu), median(figures.fps));
+    std::vector<double> perFrame;
+    for (size_t i = 0; i < figures.fps.size(); ++i)
+        if (figures.fps[i] > 0)
+            perFrame.push_back(10 * figures.cpu[i] / figures.fps[i]);
+    std::printf("  %-40s %5.1f%% at %5.1f fps, %5.1f ms a frame\n", what, median(figures.cpu), median(figures.fps),
+                median(perFrame));
 }
 
 // Each mode in turn, round after round, so that a load from outside falls on all of them alike.
 int compare(int rounds, double seconds)
 {
-    Figures bare, game, monsters, capped, slow;
+    Figures bare, game, unculled, monsters, capped, cappedUnculled, slow;
     const std::string time = " " + std::to_string(seconds);
     for (int round = 0; round < rounds; ++round) {
         bare.add(runSelf("bare 0" + time));
         game.add(runSelf("game 0" + time));
+        unculled.add(runSelf("unculled 0" + time));
         monsters.add(runSelf("monsters 0" + time));
         capped.add(runSelf("game 60" + time));
+        cappedUnculled.add(runSelf("unculled 60" + time));
         slow.add(runSelf("game 10" + time));
     }
     std::printf("frames a second at 800x600, uncapped (medians of %d rounds of %.0f s):\n", rounds, seconds);
     printRate("bare engine, same level, sky, furniture", bare, bare);
     printRate("game at the start, first ninja coming", game, bare);
+    printRate("the same, every room drawn (culling off)", unculled, bare);
     printRate("game at room G, spider and ninja coming", monsters, bare);
     std::printf("peak resident memory: bare engine %.0f MB, game at the start %.0f MB, at room G %.0f MB\n",
                 median(bare.peak), median(game.peak), median(monsters.peak));
     std::printf("processor use of the game at the start, this process only (100%% = one core):\n");
     printUse("uncapped (maxfps=\"0\")", game);
     printUse("capped at 60 (the default)", capped);
+    printUse("capped at 60, culling off", cappedUnculled);
     printUse("capped at 10", slow);
     return 0;
 }

@@ -15,6 +15,7 @@
 #include "world/Collectable.h"
 #include "world/Collidable.h"
 #include "world/GenericObj.h"
+#include "world/LateSky.h"
 #include "world/Map.h"
 #include "world/Quadro.h"
 #include "world/meshCheck.h"
@@ -34,7 +35,10 @@ void loadLevel()
 void addSky()
 {
     irr::video::ITexture* sky = GDriver->getTexture(mediaFile("\\media\\skydome2.jpg"));
-    GSmgr->addSkyDomeSceneNode(sky, 16, 8, 1.0f, 1.5f, 1000.0f);
+    LateSky* late = new LateSky(GSmgr->addSkyDomeSceneNode(sky, 16, 8, 1.0f, 1.5f, 1000.0f), GSmgr);
+    late->setLate(Gconfig.culling);
+    // The scene keeps it.
+    late->drop();
 }
 
 void addPicture()

@@ -68,6 +68,7 @@ void readParameters(const XmlElement& element)
     readFlag(element, "music", Gconfig.music);
     readFlag(element, "cheating", Gconfig.cheating);
     readNumber(element, "maxfps", Gconfig.maxfps);
+    readFlag(element, "culling", Gconfig.culling);
 }
 
 void readScreenResolution(const XmlElement& element)

@@ -15,6 +15,8 @@ struct SConfig {
     // Frames a second at most, so that the game leaves the processor idle between frames; 0 or less
     // lifts the cap. The game's pace follows the clock, not the frame count, at any cap.
     int maxfps = 60;
+    // Only the rooms in sight drawn; off, the whole level and everything in it is drawn every frame.
+    bool culling = true;
     // Asked for in the file; whether test mode is on is the start-up's decision, not this setting's.
     bool cheating = false;
 };

@@ -1,6 +1,7 @@
 // The message box's state and its opening and closing.
 #include "ui/MessageBox.h"
 
+#include "platform/LogFile.h"
 #include "platform/StateReset.h"
 #include "ui/inputHandover.h"
 
@@ -22,8 +23,11 @@ void MessageBox::open(const wchar_t* text)
     setCameraInput(false);
 }
 
+// The line tells whoever drives the game from outside that the box went.
 void MessageBox::close()
 {
+    if (!_closed)
+        GLog.writelf("MessageBox::close");
     reset();
     setCameraInput(true);
     showCursor(false);

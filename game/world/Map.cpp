@@ -7,9 +7,11 @@
 #include "platform/LogFile.h"
 #include "platform/StateReset.h"
 #include "platform/nativepath.h"
+#include "shell/Config.h"
 #include "shell/Engine.h"
 #include "shell/fatal.h"
 #include "world/Graph.h"
+#include "world/LevelNode.h"
 #include "world/meshCheck.h"
 
 Map* GcurrentMap = nullptr;
@@ -38,6 +40,22 @@ static irr::core::stringc fileIn(const irr::core::stringc& folder, const char* n
     return nativePath((folder + name).c_str()).c_str();
 }
 
+// The level's files are in the game's units divided by this much.
+static const float LevelScale = 17.0f;
+
+// Without its rooms the level is still played, drawn whole.
+static RoomPlan roomsIn(const irr::core::stringc& folder)
+{
+    std::string problem;
+    RoomPlan plan = readRoomPlan(fileIn(folder, "rooms.txt").c_str(), problem);
+    if (!problem.empty()) {
+        const std::string line = "rooms file: " + problem + ": the whole level is drawn";
+        puts(line.c_str());
+        GLog.writelf(line.c_str());
+    }
+    return plan;
+}
+
 Map::~Map()
 {
     while (!_kept.empty())
@@ -50,10 +68,13 @@ void Map::load3DSMap(const irr::core::stringc& folder)
     irr::scene::IAnimatedMesh* mesh = loadCheckedMesh(file);
     if (!hasGeometry(mesh))
         levelNotLoaded(file);
-    irr::scene::IMeshSceneNode* node = GSmgr->addOctreeSceneNode(mesh, nullptr, -1, 512);
+    LevelNode* node = new LevelNode(mesh->getMesh(0), roomsIn(folder), LevelScale, GSmgr);
+    node->setCulling(Gconfig.culling);
+    // The scene keeps the node.
+    node->drop();
     _node = node;
-    attachSelector(GSmgr->createOctreeTriangleSelector(node->getMesh(), node, 128), node);
-    _node->setScale(irr::core::vector3df(17, 17, 17));
+    attachSelector(GSmgr->createOctreeTriangleSelector(mesh->getMesh(0), node, 128), node);
+    _node->setScale(irr::core::vector3df(LevelScale));
     finishNode("world");
     startSound("map.3DS");
 }

@@ -21,12 +21,6 @@ BLUE="b > r + 0.12"
 GREEN="g > r + 0.08 && g > b + 0.04"  # the marker's green added over the floor
 RED="r > g + 0.4 && r > b + 0.4"
 
-press() {
-  hold_key "$1"
-  sleep 0.3
-  release_key "$1"
-}
-
 # In test mode: the mission, and with it the hints, starts without a quiz server.
 start_editor() {
   start_game --test-mode "$@"
@@ -39,39 +33,32 @@ start_editor() {
   wait_log_line "Story::showHint"
   press_escape
   dismiss_hints
-  sleep 1
 }
 
 start_editor --waypoints "$WPN"
 wait_log_line "$count waypoints de $WPN"
-screenshot editor-graph
 # The lobby's floor is beige: blue on it is the graph's beams. (From the lobby most rooms are behind
 # walls; their beams and waypoints are drawn over them, as the screenshot shows.)
-beams=$(count editor-graph $FLOOR "$BLUE")
-[ "$beams" -gt 500 ] || fail "only $beams pixels of beams on screen"
+beams_shown() { [ "$(count editor-graph $FLOOR "$BLUE")" -gt 500 ]; }
+shot_until editor-graph beams_shown || fail "only $(count editor-graph $FLOOR "$BLUE") pixels of beams on screen"
 green_before=$(count editor-graph $WINDOW "$GREEN")
 
-press g
-wait_log_line "GraphEditor::askSelectWayPoint"
+press_logged g "GraphEditor::askSelectWayPoint"
 marked() { [ "$(count editor-selected $WINDOW "$GREEN")" -gt $((green_before + 100)) ]; }
 shot_until editor-selected marked ||
   fail "G showed no selection marker ($green_before -> $(count editor-selected $WINDOW "$GREEN"))"
 
-press n
-wait_log_line "GraphEditor::newPoint"
-press g
-selections() { grep -cxF GraphEditor::askSelectWayPoint "$GAME_DIR/log.txt"; }
-for _ in $(seq 50); do [ "$(selections)" = 2 ] && break; sleep 0.1; done
-[ "$(selections)" = 2 ] || fail "G did not select the new waypoint"
-press c
-wait_log_line "GraphEditor::newEdge"
-press s
+press_logged n "GraphEditor::newPoint"
+# G selects the new waypoint: the nearest, not yet selected.
+press_logged g "GraphEditor::askSelectWayPoint"
+press_logged c "GraphEditor::newEdge"
+press_logged s "GraphEditor::save"
 wait_log_line "$((count + 1)) waypoints gravados em $WPN (o antigo em .bak)"
 cmp -s "$WPN.bak" "$GAME_DIR/original.wpn" || fail "the backup is not the old file"
 # The new record with its edge, and the edge back in the waypoint it joins.
 [ $(stat -c %s "$WPN") = $(($(stat -c %s "$GAME_DIR/original.wpn") + 17 + 8 + 8)) ] || fail "saved file has the wrong size"
-sleep 0.3
-screenshot editor-saved
+saved_shown() { [ "$(count editor-saved $STATUS_AREA "$RED")" -lt 100 ] && [ "$(changed editor-selected editor-saved $STATUS_AREA)" -gt 100 ]; }
+shot_until editor-saved saved_shown || fail "the saving's report is not on screen"
 close_window "$win"
 expect_status 154 "the editor"
 
@@ -80,7 +67,7 @@ wait_log_line "$((count + 1)) waypoints de $WPN"
 cp "$WPN" "$GAME_DIR/saved.wpn"
 
 chmod 444 "$WPN"
-press s
+press_logged s "GraphEditor::save"
 wait_log_line "waypoints NAO gravados: $WPN e somente leitura; o arquivo antigo ficou como estava"
 red_message() { [ "$(count editor-read-only $STATUS_AREA "$RED")" -gt 100 ]; }
 shot_until editor-read-only red_message || fail "no red message on screen for a read-only file"
@@ -88,7 +75,7 @@ cmp -s "$WPN" "$GAME_DIR/saved.wpn" || fail "a read-only file was changed"
 
 chmod 644 "$WPN"
 printf '\003\000\000\000' >"$WPN"
-press s
+press_logged s "GraphEditor::save"
 wait_log_line "waypoints NAO gravados: $WPN esta corrompido (Arquivo de WayPoints corrompido!!!); o arquivo antigo ficou como estava"
 [ "$(od -An -tx1 "$WPN" | tr -d ' \n')" = 03000000 ] || fail "a broken file was changed"
 close_window "$win"

@@ -11,11 +11,11 @@ pass_logon "$win"
 wait_caption_number "$win"
 focus_game "$win"
 xdotool mousemove --window "$win" 400 300
-sleep 1
-screenshot ninja-far
 # Pixels darker than a quarter grey in the middle of the upper half, over the white ceiling and walls
-# (below it the lab's monitor and the ninja stand in view).
-dark=$(convert "$SHOT_DIR/ninja-far.png[200x200+300+0]" -colorspace Gray -threshold 25% -negate \
+# (below it the lab's monitor and the ninja stand in view), once the player has come down to the floor.
+UPPER=200x200+300+0
+wait_still ninja-far $UPPER "the view did not settle at the start"
+dark=$(convert "$SHOT_DIR/ninja-far.png[$UPPER]" -colorspace Gray -threshold 25% -negate \
   -format "%[fx:round(mean*w*h)]" info:)
 [ "$dark" -lt 20 ] || fail "$dark dark pixels hang in the upper half of the view at the start"
 # The length of the red bar along its middle row.
@@ -27,20 +27,13 @@ full=$(bar ninja-far)
 [ "$full" -ge 195 ] || fail "the red bar is $full pixels long at full life"
 # Facing the lab's doorway, a few steps towards it bring the player into the ninja's sight.
 xdotool mousemove --window "$win" 340 300
-sleep 0.5
-hold_key Up
-sleep 1
-release_key Up
-wait_log_line "Ninja::attack"
-sleep 0.5
+turned() { [ "$(changed ninja-far ninja-turned)" -gt 5000 ]; }
+shot_until ninja-turned turned || fail "the mouse did not turn the view"
+hold_until Up "the ninja never attacked" has_line "$GAME_DIR/log.txt" "^Ninja::attack$"
 screenshot ninja-near
 wait_log_start "Camera::shoot "
-for _ in $(seq 20); do
-  screenshot ninja-struck
-  [ "$(bar ninja-struck)" -lt "$full" ] && break
-  sleep 0.2
-done
-[ "$(bar ninja-struck)" -lt "$full" ] || fail "the red bar kept its length after the ninja's strikes"
+struck() { [ "$(bar ninja-struck)" -lt "$full" ]; }
+shot_until ninja-struck struck || fail "the red bar kept its length after the ninja's strikes"
 
 close_window "$win"
 expect_status 154 "the game"

@@ -79,19 +79,7 @@ void keyA(bool down)
 
 }
 
-TEST_F(CameraTest, OnePressFiresOneShot)
-{
-    Sniper* sniper = give<Sniper>();
-    stand(vector3df(0, 0, 0));
-    player->shoot();
-    player->shoot();
-    player->shoot();
-    EXPECT_EQ(sniper->getMunicao(), 108);
-    player->trigger();
-    player->shoot();
-    EXPECT_EQ(sniper->getMunicao(), 107);
-}
-
+// One press fires one shot.
 TEST_F(CameraTest, LeftButtonFiresOnceWhileHeldAndAgainAfterRelease)
 {
     Sniper* sniper = give<Sniper>();

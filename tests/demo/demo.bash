@@ -20,26 +20,46 @@ XML
 # play_demo PREFIX STATE...: waits (up to ten minutes) for the game to end, taking the screenshot
 # PREFIX-STATE.png in the artifacts when the demo reaches each of the states; sets GAME_STATUS.
 play_demo() {
-  local prefix=$1
+  DEMO_PREFIX=$1
   shift
-  local wanted=("$@")
-  local next=0
-  for _ in $(seq 3000); do
-    kill -0 "$GAME_PID" 2>/dev/null || break
-    if [ $next -lt ${#wanted[@]} ] && grep -qx "demo: state ${wanted[$next]} at .*" "$GAME_DIR/log.txt" 2>/dev/null; then
-      # Messages stay up for a second; a moment lets the frame with it reach the screen.
-      sleep 0.3
-      import -window root "$ARTIFACTS/$prefix-${wanted[$next]}.png" 2>/dev/null || true
-      next=$((next + 1))
-      continue
-    fi
-    sleep 0.2
-  done
-  kill -0 "$GAME_PID" 2>/dev/null && fail "the demo did not end the mission within ten minutes"
+  DEMO_WANTED=("$@")
+  DEMO_SEEN=0
+  DEMO_SHOT_DUE=
+  wait_until 600 "the demo did not end the mission within ten minutes" demo_progress
   GAME_STATUS=0
   wait "$GAME_PID" || GAME_STATUS=$?
   GAME_PID=
-  cp "$GAME_DIR/log.txt" "$ARTIFACTS/$prefix-log.txt"
+  cp "$GAME_DIR/log.txt" "$ARTIFACTS/$DEMO_PREFIX-log.txt"
+}
+
+# demo_progress: whether the game has ended; on the way, the screenshot of a wanted state the demo has
+# reached. It is taken one round after the state's line, when the frame with the state's message is out.
+demo_progress() {
+  process_gone "$GAME_PID" && return
+  local state=${DEMO_WANTED[$DEMO_SEEN]:-}
+  [ -n "$state" ] && has_line "$GAME_DIR/log.txt" "^demo: state $state at " || return 1
+  if [ "${DEMO_SHOT_DUE:-}" = "$state" ]; then
+    import -window root "$ARTIFACTS/$DEMO_PREFIX-$state.png" 2>/dev/null || true
+    DEMO_SEEN=$((DEMO_SEEN + 1))
+  fi
+  DEMO_SHOT_DUE=$state
+  return 1
+}
+
+# demo_wins PREFIX STATE...: the automatic player, started, plays the whole story in order and wins.
+demo_wins() {
+  game_window >/dev/null
+  play_demo "$@"
+  [ "$GAME_STATUS" = 0 ] || fail "the demo ended with status $GAME_STATUS, not 0"
+  expect_story
+  expect_report "mission accomplished"
+}
+
+# demo_quizd: a quizd with the sample bank in $dir, as the automatic player's server.
+demo_quizd() {
+  quizd_workdir
+  quizd_prepare "$dir"
+  quizd_start "$dir"
 }
 
 # The mission states of the banners, in order, one per line.

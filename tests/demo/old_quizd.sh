@@ -5,21 +5,15 @@ source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
 source "$SATLINK_SOURCE_DIR/tests/support/quizd.bash"
 source "$SATLINK_SOURCE_DIR/tests/demo/demo.bash"
 
-quizd_workdir
-quizd_prepare "$dir"
-quizd_start "$dir"
+demo_quizd
 /usr/bin/python3 "$SATLINK_SOURCE_DIR/tests/demo/old_quizd.py" "$QUIZD_PORT" "$dir/old-port" >"$dir/old.out" &
 OLD_PID=$!
 trap 'kill $OLD_PID 2>/dev/null || true; kill -9 ${QUIZD_PID:-} 2>/dev/null || true; rm -rf "$dir"; cleanup' EXIT
-for _ in $(seq 100); do [ -s "$dir/old-port" ] && break; sleep 0.05; done
+wait_for_file "$dir/old-port" 30
 demo_config "127.0.0.1:$(cat "$dir/old-port")"
 
 start_game --demo --bank "$SAMPLE_BANK"
-game_window >/dev/null
-play_demo old-quizd
-[ "$GAME_STATUS" = 0 ] || fail "the demo ended with status $GAME_STATUS, not 0"
-expect_story
-expect_report "mission accomplished"
+demo_wins old-quizd
 refused=$(grep -c "refused msg=e" "$dir/old.out" || true)
 echo "reports refused: $refused"
 [ "$refused" -ge 40 ] || fail "only $refused reports reached the stand-in"

@@ -124,7 +124,7 @@ command_of() { sed -n "s|^$1=quizd ||p" "$unit" | sed "s|/var/lib/quizd|$state|g
 "$usr/bin/quizd" $(command_of ExecStart) --address 127.0.0.1 --port 0 --port-file "$state/port" \
   >/dev/null 2>"$state/quizd.log" &
 quizd_pid=$!
-for _ in $(seq 100); do [ -s "$state/port" ] && break; sleep 0.05; done
+wait_for_file "$state/port" 30
 question=$(curl -s "http://127.0.0.1:$(cat "$state/port")/play.php?msg=p&username=ana&password=senha123" || true)
 kill "$quizd_pid"
 [[ "$question" =~ ^[1-4][0-9]{4} ]] || fail "the service served no question: $question"

@@ -6,9 +6,13 @@
 #include <queue>
 #include <set>
 
+#include "OpenGLShot.h"
 #include "level/LevelPlan.h"
 #include "mediagen/LevelFiles.h"
 #include "support/EngineTest.h"
+#include "world/LateSky.h"
+#include "world/LevelNode.h"
+#include "world/RoomPlan.h"
 
 using irr::core::vector3df;
 
@@ -320,4 +324,148 @@ TEST_F(LevelMapTest, EveryPlaceThePlayerReachesSeesAWaypointAtEyeAndMonsterHeigh
                                     [&](const WpnNode& n) { return level.segmentClear(from, n.pos, false); }))
                 << from.X << "," << from.Y << "," << from.Z;
         }
+}
+
+namespace {
+
+// The level as the game draws it, room by room, in an OpenGL window: the doors, the scenery and the
+// collectables of the list and the tables standing in it, unlit, under the sky.
+class DrawnLevel {
+public:
+    DrawnLevel(OpenGLShot& shot, const std::vector<ListEntry>& list, const LevelPlan& plan) : _smgr(shot.scene())
+    {
+        std::string problem;
+        const RoomPlan rooms = readRoomPlan(LevelMedia + "OrvendMap/rooms.txt", problem);
+        EXPECT_EQ(problem, "");
+        irr::scene::IMesh* map = _smgr->getMesh((LevelMedia + "OrvendMap/map.3DS").c_str())->getMesh(0);
+        _level = new LevelNode(map, rooms, 17, _smgr);
+        _level->setScale(vector3df(17));
+        _level->drop();
+        for (const ListEntry& e : list)
+            add(e);
+        irr::scene::IAnimatedMesh* table = _smgr->getMesh((LevelMedia + "tablechair.3DS").c_str());
+        for (const PlanPoint& at : plan.tableGroups)
+            _smgr->addMeshSceneNode(table->getMesh(0), nullptr, -1, {at.x, at.y, at.z}, {}, vector3df(0.5f));
+        for (irr::scene::ISceneNode* node : _smgr->getRootSceneNode()->getChildren())
+            node->setMaterialFlag(irr::video::EMF_LIGHTING, false);
+        _sky = new LateSky(_smgr->addSkyDomeSceneNode(
+                               _smgr->getVideoDriver()->getTexture((LevelMedia + "skydome2.jpg").c_str()), 16, 8,
+                               1.0f, 1.5f, 1000.0f),
+                           _smgr);
+        _sky->drop();
+        _camera = _smgr->addCameraSceneNode();
+    }
+
+    // The mission's ways of opening a door: taken out of the level, or sunk into the floor.
+    void open(const std::string& door) { _smgr->getSceneNodeFromName(door.c_str())->remove(); }
+    void sink(const std::string& door)
+    {
+        irr::scene::ISceneNode* node = _smgr->getSceneNodeFromName(door.c_str());
+        node->setPosition(node->getPosition() - vector3df(0, 1000, 0));
+    }
+
+    // The picture from the eye looking at the target, and the triangles drawn: with culling, only the
+    // rooms in sight and the sky last; without, everything with the sky first, as the engine draws it.
+    irr::video::IImage* view(OpenGLShot& shot, const vector3df& eye, const vector3df& target, bool culling,
+                             irr::u32& triangles)
+    {
+        _camera->setPosition(eye);
+        _camera->setTarget(target);
+        _level->setCulling(culling);
+        _sky->setLate(culling);
+        irr::video::IImage* picture = shot.capture(irr::video::SColor(255, 96, 120, 150));
+        triangles = _smgr->getVideoDriver()->getPrimitiveCountDrawn();
+        return picture;
+    }
+
+private:
+    void add(const ListEntry& e)
+    {
+        irr::scene::IMeshSceneNode* node = nullptr;
+        if (e.shape() == "box") {
+            irr::scene::IMesh* box = _smgr->getGeometryCreator()->createCubeMesh(e.boxSize());
+            node = _smgr->addMeshSceneNode(box);
+            box->drop();
+        } else {
+            node = _smgr->addMeshSceneNode(
+                _smgr->getMesh(scenerylist::mediaFile(LevelMedia, e.mesh).c_str())->getMesh(0));
+        }
+        if (e.texture != "-")
+            node->setMaterialTexture(
+                0, _smgr->getVideoDriver()->getTexture(scenerylist::mediaFile(LevelMedia, e.texture).c_str()));
+        node->setName(e.name().c_str());
+        node->setPosition(e.position());
+        node->setRotation(e.rotation());
+        node->setScale(e.scale());
+    }
+
+    irr::scene::ISceneManager* _smgr;
+    LevelNode* _level = nullptr;
+    LateSky* _sky = nullptr;
+    irr::scene::ICameraSceneNode* _camera = nullptr;
+};
+
+// Pixels where the two pictures differ by more than a shade in some colour.
+int differingPixels(irr::video::IImage* a, irr::video::IImage* b)
+{
+    int count = 0;
+    const irr::core::dimension2du size = a->getDimension();
+    for (irr::u32 y = 0; y < size.Height; ++y)
+        for (irr::u32 x = 0; x < size.Width; ++x) {
+            const irr::video::SColor p = a->getPixel(x, y), q = b->getPixel(x, y);
+            count += std::abs(static_cast<int>(p.getRed()) - static_cast<int>(q.getRed())) > 8 ||
+                     std::abs(static_cast<int>(p.getGreen()) - static_cast<int>(q.getGreen())) > 8 ||
+                     std::abs(static_cast<int>(p.getBlue()) - static_cast<int>(q.getBlue())) > 8;
+        }
+    return count;
+}
+
+}  // namespace
+
+// From places the player reaches, before the first door opens and once every door is open, looking
+// four ways: the picture with only the rooms in sight drawn, the sky last, is the picture with everything
+// drawn.
+// Needs a display: screenshots.sh runs it under Xvfb.
+TEST_F(LevelMapTest, FromEveryPlaceThePlayerReachesCullingLeavesThePictureAsItIs)
+{
+    OpenGLShot shot(160, 120);
+    if (!shot.ready())
+        GTEST_SKIP() << "no display";
+    DrawnLevel drawn(shot, list, plan);
+    LevelScene level(GSmgr);
+    const std::vector<const char*> destroyed = {"PortaCentroD", "ParedeA", "ParedeF", "PortaSalaB", "PortaSalaG"};
+    const int Noise = 160 * 120 / 200;
+    irr::u32 drawnCulled = 0, drawnWhole = 0;
+    for (bool doorsOpen : {false, true}) {
+        if (doorsOpen) {
+            for (const char* name : destroyed) {
+                level.open(name);
+                drawn.open(name);
+            }
+            level.sink("PortaSalaE");
+            drawn.sink("PortaSalaE");
+        }
+        FloorGrid grid(level, true);
+        grid.flood(200, -650);
+        const std::vector<vector3df> cells = grid.reachedCells();
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            for (int way = 0; way < 4; ++way) {
+                const vector3df eye(cells[c].X, PlayerEye, cells[c].Z);
+                const float heading = way * irr::core::HALF_PI;
+                const vector3df target = eye + vector3df(std::sin(heading), -0.1f, std::cos(heading)) * 100;
+                irr::u32 culled = 0, whole = 0;
+                irr::video::IImage* withCulling = drawn.view(shot, eye, target, true, culled);
+                irr::video::IImage* without = drawn.view(shot, eye, target, false, whole);
+                ASSERT_TRUE(withCulling && without);
+                EXPECT_LE(differingPixels(withCulling, without), Noise)
+                    << "from " << eye.X << "," << eye.Z << " looking " << way * 90 << " degrees, doors "
+                    << (doorsOpen ? "open" : "shut");
+                withCulling->drop();
+                without->drop();
+                drawnCulled += culled;
+                drawnWhole += whole;
+            }
+    }
+    // Culling was on: rooms out of sight were left undrawn.
+    EXPECT_LT(drawnCulled, drawnWhole * 3 / 4);
 }

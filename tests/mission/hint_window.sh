@@ -1,5 +1,5 @@
-# The mission in the real window, in test mode: the first hint comes 9 seconds after the log-on, Space
-# takes it away, and O ends the game.
+# The mission in the real window, in test mode: the first hint comes (9 seconds after the log-on, as the
+# story's unit test counts on its own clock), Space takes it away, and O ends the game.
 source "$SATLINK_SOURCE_DIR/tests/support/window.bash"
 
 window_800x600_config
@@ -14,17 +14,13 @@ start_game --test-mode
 win=$(game_window)
 pass_logon "$win"
 wait_caption_number "$win"
-started=$SECONDS
 screenshot mission-before-hint
 wait_log_line "Story::showHint"
-[ $((SECONDS - started)) -ge 8 ] || fail "the hint came after $((SECONDS - started)) s, not 9"
 hint_shown() { [ "$(hint_change mission-before-hint mission-hint)" -gt 300 ]; }
 shot_until mission-hint hint_shown || fail "no hint on screen"
 
 focus_game "$win"
-hold_key space
-sleep 0.3
-release_key space
+press_logged space "MessageBox::close"
 hint_closed() { [ "$(hint_change mission-hint mission-hint-closed)" -gt 300 ]; }
 shot_until mission-hint-closed hint_closed || fail "Space left the hint on screen"
 

@@ -42,30 +42,12 @@ TEST_F(LogFileTest, ClearWithoutPathDoesNothing)
     EXPECT_EQ(empty.shrink(), 0);
 }
 
-TEST_F(LogFileTest, ClearEmptiesTheFile)
-{
-    log.writelf("old run");
-    EXPECT_EQ(log.clear(), 1);
-    EXPECT_EQ(readAll(path), "");
-}
-
-TEST_F(LogFileTest, WritelfEndsEachLine)
+// writelf ends each line, write never adds one; numbers and characters as printf writes them.
+TEST_F(LogFileTest, WritesAsFormattedAndClearEmpties)
 {
     log.writelf("a");
-    log.writelf("b");
-    EXPECT_EQ(readAll(path), "a\nb\n");
-}
-
-TEST_F(LogFileTest, WriteOfTextNeverAddsALineEnd)
-{
     log.writelf(5);
     log.write("x");
-    log.write("y");
-    EXPECT_EQ(readAll(path), "5\nxy");
-}
-
-TEST_F(LogFileTest, NumbersAndCharactersAreFormatted)
-{
     log.write('c');
     log.write(' ');
     log.write(-12);
@@ -74,7 +56,9 @@ TEST_F(LogFileTest, NumbersAndCharactersAreFormatted)
     log.write(' ');
     log.writelf(1.5f);
     log.writelf(0.25);
-    EXPECT_EQ(readAll(path), "c -12 1234567890123 1.500000\n0.250000\n");
+    EXPECT_EQ(readAll(path), "a\n5\nxc -12 1234567890123 1.500000\n0.250000\n");
+    EXPECT_EQ(log.clear(), 1);
+    EXPECT_EQ(readAll(path), "");
 }
 
 TEST_F(LogFileTest, MatrixOfFourteenColumnsIsWritten)

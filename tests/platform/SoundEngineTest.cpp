@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sndfile.h>
 #include <thread>
 #include <vector>
@@ -52,16 +53,31 @@ protected:
         TempDirTest::TearDown();
     }
 
-    // Waits, up to two seconds, for the engine to have no voice left.
-    bool allVoicesEnd()
+    // Waits for the condition, up to thirty seconds (a bound for a loaded machine; the sounds here last
+    // half a second at most), updating the engine as the game does every frame.
+    bool waitFor(const std::function<bool()>& condition)
     {
-        for (int i = 0; i < 200; ++i) {
-            engine->update();
-            if (engine->voiceCount() == 0)
-                return true;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        for (engine->update(); !condition(); engine->update()) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
-        return false;
+        return true;
+    }
+
+    bool allVoicesEnd()
+    {
+        return waitFor([this] { return engine->voiceCount() == 0; });
+    }
+
+    // Plays the file once through, unlooped, and waits for its end: the time a sound of it takes.
+    void playThrough(const std::string& file)
+    {
+        Sound* once = engine->play2D(file.c_str(), false, false, true);
+        ASSERT_NE(once, nullptr);
+        EXPECT_TRUE(waitFor([once] { return once->isFinished(); }));
+        once->drop();
     }
 
     std::string folder, wav, mp3;
@@ -75,7 +91,7 @@ TEST_F(SoundTempDirTest, MusicPlaysLoopedAndTrackedUntilStopped)
     Sound* music = engine->play2D(mp3.c_str(), true, false, true);
     ASSERT_NE(music, nullptr);
     music->setVolume(0.1f);
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    playThrough(mp3);
     EXPECT_FALSE(music->isFinished()) << "a looped sound outlives its file's length";
     music->stop();
     EXPECT_TRUE(music->isFinished());
@@ -88,7 +104,7 @@ TEST_F(SoundTempDirTest, PositionalSoundWaitsPausedUntilStarted)
     Sound* sound = engine->play3D(wav.c_str(), irr::core::vector3df(10, 0, 20), false, true);
     ASSERT_NE(sound, nullptr);
     EXPECT_TRUE(sound->getIsPaused());
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    playThrough(wav);
     EXPECT_FALSE(sound->isFinished());
     sound->setMinDistance(1000.0f);
     sound->setIsPaused(false);

@@ -22,15 +22,11 @@ show() {
   "$SATLINK_BUILD_DIR/tests/status_window" "$1" >"$GAME_DIR/stdout.txt" 2>"$GAME_DIR/stderr.txt" &
   GAME_PID=$!
   win=$(game_window)
-  # Drawn once the window's corner has the scene's grey; one more frame for good measure.
-  for _ in $(seq 50); do
-    screenshot "status-$1"
-    [ "$(rgb "status-$1" 5 5)" = "80,80,80" ] && break
-    sleep 0.2
-  done
-  sleep 0.3
-  screenshot "status-$1"
+  wait_for_line "$GAME_DIR/stdout.txt" "^drawn$" 30
+  shot_until "status-$1" corner_grey "status-$1" || fail "the window's corner never had the scene's grey"
 }
+
+corner_grey() { [ "$(rgb "$1" 5 5)" = "80,80,80" ]; }
 
 show none
 [ "$(rgb status-none 100 595)" = "255,0,0" ] || fail "no red bar"

@@ -5,7 +5,7 @@ import subprocess
 import sys
 
 from selenium import webdriver
-from selenium.common.exceptions import WebDriverException
+from selenium.common.exceptions import TimeoutException, WebDriverException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import WebDriverWait
@@ -76,10 +76,11 @@ def sign_in(base, user, password):
     click(browser.find_element(By.ID, "entrar"))
 
 
-def wait_for(what, seconds=15):
+def wait_for(what, seconds=60):
+    # A page that reloads itself may be replaced while it is read: that reading is just tried again.
     try:
-        WebDriverWait(browser, seconds).until(lambda b: what in text())
-    except Exception:
+        WebDriverWait(browser, seconds, ignored_exceptions=(WebDriverException,)).until(lambda b: what in text())
+    except TimeoutException:
         check(False, "never saw %r" % what)
 
 

@@ -64,6 +64,8 @@ try:
             cells = found[0]
             if not seen or seen[-1] != cells[1]:
                 seen.append(cells[1])
+                with open(os.path.join(work, "seen-stages"), "a", encoding="utf-8") as f:
+                    print(cells[1], file=f)
             if len(seen) == 4 and not os.path.exists(os.path.join(shots, "class-view.png")):
                 shot("class-view")
             finished = "concluiu" in cells[5]

@@ -29,5 +29,5 @@ shots="$SATLINK_BUILD_DIR/screenshots/classview"
 rm -rf "$shots"
 mkdir -p "$shots"
 /usr/bin/python3 "$SATLINK_SOURCE_DIR/tests/quizd/class_view.py" "$QUIZD_PORT" "$dir" "$shots" scripted \
-  /usr/bin/python3 "$SATLINK_SOURCE_DIR/tests/quizd/mission_player.py" "$QUIZD_PORT" ana 's3 nh&a' 6
+  /usr/bin/python3 "$SATLINK_SOURCE_DIR/tests/quizd/mission_player.py" "$QUIZD_PORT" ana 's3 nh&a' "$dir/seen-stages"
 echo "class view: ok"

@@ -21,12 +21,10 @@ for client in $(seq 8); do
   clients+=($!)
 done
 # The kill comes in the middle of the burst, once a few dozen are acknowledged.
-for _ in $(seq 300); do
-  [ "$(cat "$dir"/acked.* 2>/dev/null | wc -l)" -gt 40 ] && break
-  sleep 0.1
-done
+acked_over() { [ "$(cat "$dir"/acked.* 2>/dev/null | wc -l)" -gt "$1" ]; }
+wait_until 60 "no answers acknowledged" acked_over 40
 kill -9 $QUIZD_PID
-sleep 0.5
+wait $QUIZD_PID 2>/dev/null || true
 kill "${clients[@]}" 2>/dev/null || true
 wait "${clients[@]}" 2>/dev/null || true
 cat "$dir"/acked.* | sort > "$dir/acked"

@@ -36,6 +36,6 @@ grep -q 'x="900"' "$dir/repo/build/config.xml" || fail "other settings lost"
 [ "$(grep -c '<user ' "$dir/repo/build/config.xml")" = 1 ] || fail "user element"
 [ "$("$QUIZD" results "$dir/repo/build/quizd.db" | grep -c demo)" = 1 ] || fail "demo user"
 [ "$(sqlite3 "$dir/repo/build/quizd.db" "SELECT count(*) FROM questions")" -ge 30 ] || fail "bank imported twice"
-sleep 0.3
-! pgrep -f "$dir/repo/build/quizd serve" >/dev/null || fail "quizd still running"
+no_quizd() { ! pgrep -f "$dir/repo/build/quizd serve" >/dev/null; }
+wait_until 10 "quizd still running" no_quizd
 echo "play script: ok"

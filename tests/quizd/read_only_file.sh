@@ -15,7 +15,7 @@ fi
 "${run_as[@]}" "$QUIZD" serve "$dir/quiz.db" --address 127.0.0.1 --port 0 --port-file "$dir/port" \
   >"$dir/quizd.out" 2>"$dir/quizd.log" &
 QUIZD_PID=$!
-for _ in $(seq 100); do [ -s "$dir/port" ] && break; sleep 0.05; done
+wait_for_file "$dir/port" 30
 QUIZD_PORT=$(cat "$dir/port")
 
 # burst NAME: eight clients answer ten times each at once; acknowledged tags go to $dir/acked.NAME.

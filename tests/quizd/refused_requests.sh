@@ -7,7 +7,7 @@ quizd_workdir
 quizd_prepare "$dir"
 quizd_start "$dir"
 python3 - "$QUIZD_PORT" "$QUIZD_PID" <<'PY'
-import socket, sys, time
+import os, socket, sys, time
 
 port, pid = int(sys.argv[1]), int(sys.argv[2])
 many = ("GET /play.php?" + "&".join("k%d=v" % i for i in range(1000)) + " HTTP/1.0\r\n\r\n").encode()
@@ -17,11 +17,19 @@ def rss_kb():
     with open("/proc/%d/status" % pid) as f:
         return next(int(l.split()[1]) for l in f if l.startswith("VmRSS:"))
 
+def open_files():
+    return len(os.listdir("/proc/%d/fd" % pid))
+
 def burst(n):
+    before = open_files()
     for k in range(n):
         with socket.create_connection(("127.0.0.1", port)) as s:
             s.sendall(many if k % 2 else cut)
-    time.sleep(1)  # the server notices the last ones closing
+    # The server has let go of the last ones once its open files are back to their number before.
+    deadline = time.monotonic() + 60
+    while open_files() > before:
+        assert time.monotonic() < deadline, "the server holds %d files more" % (open_files() - before)
+        time.sleep(0.1)
 
 burst(2000)  # the allocator's arenas grow to their working size first
 before = rss_kb()

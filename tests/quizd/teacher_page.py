@@ -1,9 +1,10 @@
 # Drives the teacher's page in headless Chromium for teacher_page.sh; fails with a message on the first
 # thing that is not as a teacher should see it.
 import sys
-import time
 
+from selenium.common.exceptions import TimeoutException, WebDriverException
 from selenium.webdriver.common.by import By
+from selenium.webdriver.support.ui import WebDriverWait
 
 from browser import check, click, download, shot, sign_in as sign_in_at, start, text, wait_for
 import browser as chromium
@@ -109,11 +110,16 @@ try:
     short = "http://127.0.0.1:%s" % short_port
     sign_in("prof", "segredo 1", short)
     check(browser.title.startswith("Turma"), "signing in on the short-session server")
-    time.sleep(2.5)
-    browser.get(short + "/questoes")
-    # The browser drops the cookie at its Max-Age and the server forgets the session: the log-in form.
-    check("Entrar como professor" in text() and not browser.find_elements(By.ID, "questoes"),
-          "an expired session still showed the page")
+    # The browser drops the cookie at its Max-Age and the server forgets the session: once the two
+    # seconds are over the page gives the log-in form.
+    def expired(b):
+        b.get(short + "/questoes")
+        return "Entrar como professor" in text() and not b.find_elements(By.ID, "questoes")
+
+    try:
+        WebDriverWait(browser, 30, poll_frequency=0.5, ignored_exceptions=(WebDriverException,)).until(expired)
+    except TimeoutException:
+        check(False, "an expired session still showed the page")
     shot("session-expired")
 finally:
     browser.quit()

@@ -14,7 +14,7 @@ quizd_start "$dir"
   >/dev/null 2>>"$dir/quizd2.log" &
 short_pid=$!
 trap 'kill -9 ${QUIZD_PID:-} $short_pid 2>/dev/null || true; rm -rf "$dir"' EXIT
-for _ in $(seq 100); do [ -s "$dir/port2" ] && break; sleep 0.05; done
+wait_for_file "$dir/port2" 30
 
 shots="$SATLINK_BUILD_DIR/screenshots/teacher"
 rm -rf "$shots"

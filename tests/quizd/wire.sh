@@ -22,12 +22,13 @@ question=$(raw_exchange "GET /play.php?msg=p&id=10&$AUTH_RAW HTTP/1.0\nHost: qui
 # curl, as a teacher would try it.
 [ "$(curl -s "http://127.0.0.1:$QUIZD_PORT/play.php?msg=l&$AUTH")" = "1" ] || fail "curl log-on"
 
-# A client sending one byte a second holds one connection, not the server.
+# A client sending one byte a second holds one connection, not the server. (The second between bytes is
+# the slow client's own pace, not a wait.)
 ( exec 4<>"/dev/tcp/127.0.0.1/$QUIZD_PORT"
-  for c in G E T ' ' / p l a y; do printf '%s' "$c" >&4; sleep 1; done
+  for c in G E T ' ' / p l a y; do printf '%s' "$c" >&4; echo "$c" >>"$dir/dripped"; sleep 1; done
   exec 4<&- ) &
 slow=$!
-sleep 1.5
+wait_for_file "$dir/dripped" 30
 [ "$(curl -s --max-time 5 "http://127.0.0.1:$QUIZD_PORT/play.php?msg=l&$AUTH")" = "1" ] || fail "served beside a slow client"
 kill -0 $slow 2>/dev/null || fail "the slow client was done before the other was served"
 

@@ -1,7 +1,7 @@
 #include "support/NullDevice.h"
 
-#include "shell/Engine.h"
 #include "platform/StateReset.h"
+#include "support/EngineHandles.h"
 
 void openNullDevice()
 {
@@ -10,13 +10,7 @@ void openNullDevice()
     parameters.DriverType = irr::video::EDT_NULL;
     parameters.WindowSize = irr::core::dimension2d<irr::u32>(800, 600);
     parameters.LoggingLevel = irr::ELL_NONE;
-    GDevice = irr::createDeviceEx(parameters);
-    if (!GDevice)
-        return;
-    GDriver = GDevice->getVideoDriver();
-    GSmgr = GDevice->getSceneManager();
-    GEnvironment = GDevice->getGUIEnvironment();
-    GTimer = GDevice->getTimer();
+    takeEngineHandles(irr::createDeviceEx(parameters));
 }
 
 void closeNullDevice()

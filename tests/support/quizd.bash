@@ -1,6 +1,8 @@
 # Helpers for the tests that run the real quizd: a database with the sample bank and a demo user, a
 # server on a free local port, and raw exchanges over bash's /dev/tcp.
 
+source "$SATLINK_SOURCE_DIR/tests/support/wait.bash"
+
 QUIZD="$SATLINK_BUILD_DIR/quizd"
 SAMPLE_BANK="$SATLINK_SOURCE_DIR/quizd/sample/satlink.gift"
 
@@ -22,7 +24,7 @@ quizd_start() {
   rm -f "$1/port"
   "$QUIZD" serve "$1/quiz.db" --address 127.0.0.1 --port 0 --port-file "$1/port" >>"$1/quizd.out" 2>>"$1/quizd.log" &
   QUIZD_PID=$!
-  for _ in $(seq 100); do [ -s "$1/port" ] && break; sleep 0.05; done
+  wait_for_file "$1/port" 30
   QUIZD_PORT=$(cat "$1/port")
 }
 

@@ -9,6 +9,7 @@ fi
 set -euo pipefail
 
 : "${SATLINK_BUILD_DIR:?the build folder}"
+source "$SATLINK_SOURCE_DIR/tests/support/wait.bash"
 
 # The game reads config.xml and writes log.txt beside its executable, so each test plays its own copy.
 GAME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/satlink-window-XXXXXX")
@@ -57,17 +58,16 @@ top_window() {
 
 # Prints the id of the game's window once it is mapped.
 game_window() {
+  wait_until 30 "no game window" window_viewable
+  top_window
+}
+
+window_viewable() {
   local id
-  for _ in $(seq 300); do
-    id=$(top_window)
-    if [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q "Map State: IsViewable"; then
-      echo "$id"
-      return
-    fi
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window showed"
-    sleep 0.1
-  done
-  fail "no game window"
+  id=$(top_window)
+  [ -n "$id" ] && xwininfo -id "$id" 2>/dev/null | grep -q "Map State: IsViewable" && return
+  kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window showed"
+  return 1
 }
 
 # Window geometry and state as "WIDTHxHEIGHT override-redirect(yes|no)".
@@ -101,13 +101,11 @@ logon_click() {
 
 # Waits until the caption is the frame rate: a decimal number and nothing else.
 wait_caption_number() {
-  local name
-  for _ in $(seq 300); do
-    name=$(xdotool getwindowname "$1" 2>/dev/null || true)
-    [[ "$name" =~ ^[0-9]+$ ]] && return
-    sleep 0.1
-  done
-  fail "caption is '$name', not a number"
+  wait_until 30 "the caption is '$(xdotool getwindowname "$1" 2>/dev/null || true)', not a number" caption_number "$1"
+}
+
+caption_number() {
+  [[ "$(xdotool getwindowname "$1" 2>/dev/null || true)" =~ ^[0-9]+$ ]]
 }
 
 focus_game() {
@@ -123,6 +121,24 @@ release_key() {
   xdotool keyup "$1"
 }
 
+# hold_until KEY WHAT COMMAND...: holds the key down until the command holds, then lets it go. The game
+# reads the keys' state once a frame, so a key pressed and let go between two frames is never seen:
+# it stays down until its effect shows.
+hold_until() {
+  local key=$1 what=$2
+  shift 2
+  hold_key "$key"
+  wait_until 30 "$what" "$@"
+  release_key "$key"
+}
+
+# press_logged KEY LINE: holds the key until the log holds the line once more than before.
+press_logged() {
+  local before
+  before=$(count_lines "$GAME_DIR/log.txt" "$2")
+  hold_until "$1" "$1 never brought the line '$2'" count_at_least "$GAME_DIR/log.txt" "$2" $((before + 1))
+}
+
 # Closes the window as a window manager does.
 close_window() {
   "$SATLINK_BUILD_DIR/tests/wm_delete_window" "$1"
@@ -132,18 +148,15 @@ close_window() {
 # (Not in a command substitution: only this shell can wait for the game.)
 wait_game() {
   GAME_STATUS=0
-  for _ in $(seq 300); do
-    kill -0 "$GAME_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$GAME_PID" 2>/dev/null && fail "the game did not end"
+  wait_gone "$GAME_PID" 30 "the game did not end"
   wait "$GAME_PID" || GAME_STATUS=$?
   GAME_PID=
   # The server may show the window a moment longer; the next run must not find it.
-  for _ in $(seq 100); do
-    [ -z "$(top_window)" ] && return
-    sleep 0.1
-  done
+  wait_until 10 "the game's window stayed after the game ended" no_window
+}
+
+no_window() {
+  [ -z "$(top_window)" ]
 }
 
 # Waits for the game to end and fails unless it ended with the given status.
@@ -164,33 +177,51 @@ pixel() {
 
 # Waits until the log holds the line.
 wait_log_line() {
-  for _ in $(seq 300); do
-    grep -qxF "$1" "$GAME_DIR/log.txt" 2>/dev/null && return
-    sleep 0.1
-  done
-  fail "log.txt never had the line '$1'"
+  wait_for_count "$GAME_DIR/log.txt" "$1" 1 30
 }
 
 # Waits until a line of the log begins with the text.
 wait_log_start() {
-  for _ in $(seq 300); do
-    awk -v p="$1" 'index($0, p) == 1 { found = 1; exit } END { exit !found }' "$GAME_DIR/log.txt" 2>/dev/null && return
-    sleep 0.1
-  done
-  fail "log.txt never had a line beginning '$1'"
+  wait_until 30 "log.txt never had a line beginning '$1'" log_starts "$1"
 }
 
-# shot_until NAME COMMAND...: takes the screenshot NAME again and again, for up to six seconds, until
-# the command holds: frames come slowly on a busy machine.
+log_starts() {
+  awk -v p="$1" 'index($0, p) == 1 { found = 1; exit } END { exit !found }' "$GAME_DIR/log.txt" 2>/dev/null
+}
+
+# shot_until NAME COMMAND...: takes the screenshot NAME again and again, for up to twenty seconds, until
+# the command holds: frames come slowly on a busy machine. Returns 1 if it never held.
 shot_until() {
-  local name=$1
+  local name=$1 deadline=$((SECONDS + 20))
   shift
-  for _ in $(seq 30); do
-    screenshot "$name"
-    "$@" && return 0
-    sleep 0.2
+  until screenshot "$name" && "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
   done
-  return 1
+}
+
+# changed A B [AREA]: how many pixels of two screenshots differ, within an area "WxH+X+Y" (the whole
+# 800 x 600 window by default).
+changed() {
+  local area=${3:-800x600+0+0}
+  compare -metric AE -fuzz 8% "$SHOT_DIR/$1.png[$area]" "$SHOT_DIR/$2.png[$area]" null: 2>&1 | cut -d' ' -f1
+}
+
+# wait_still NAME AREA WHAT: takes screenshots back to back until the area has looked the same for two
+# seconds. Stillness is only seen over a span; frames come at least a few times a second even on a busy
+# machine, so anything moving changes the picture within it. Fails with WHAT after a minute.
+wait_still() {
+  local name=$1 area=$2 since=$SECONDS deadline=$((SECONDS + 60))
+  screenshot "$name-before"
+  while :; do
+    screenshot "$name"
+    if [ "$(changed "$name-before" "$name" "$area")" -ge 50 ]; then
+      cp "$SHOT_DIR/$name.png" "$SHOT_DIR/$name-before.png"
+      since=$SECONDS
+    elif [ $((SECONDS - since)) -ge 2 ]; then
+      return
+    fi
+    [ "$SECONDS" -lt "$deadline" ] || fail "$3"
+  done
 }
 
 expect_log_line() {
@@ -201,11 +232,9 @@ expect_no_log_line() {
   ! grep -qxF "$1" "$GAME_DIR/log.txt" || fail "log.txt has the line '$1'"
 }
 
-# Presses Escape as a player would, long enough for a frame to see it.
+# Presses Escape until the message box on screen has closed.
 press_escape() {
-  xdotool keydown Escape
-  sleep 0.3
-  xdotool keyup Escape
+  press_logged Escape "MessageBox::close"
 }
 
 # Closes the mission's hints as they come, in the background, so that the status under them stays in view:
@@ -214,12 +243,14 @@ dismiss_hints() {
   (
     seen=0
     while kill -0 "$GAME_PID" 2>/dev/null; do
-      shown=$(grep -cx "Story::showHint" "$GAME_DIR/log.txt" 2>/dev/null || true)
-      if [ "${shown:-0}" -gt "$seen" ]; then
-        seen=$shown
-        press_escape
-      fi
-      sleep 0.2
+      wait_until 600 "no further hint" hint_after "$seen"
+      seen=$((seen + 1))
+      process_gone "$GAME_PID" || press_escape
     done
   ) &
+}
+
+# hint_after N: whether the game showed more than N hints, or has ended.
+hint_after() {
+  [ "$(count_lines "$GAME_DIR/log.txt" "Story::showHint")" -gt "$1" ] || process_gone "$GAME_PID"
 }

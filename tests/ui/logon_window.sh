@@ -21,12 +21,8 @@ win=$(game_window)
 # On a loaded machine the first frames come late: wait for the level to be drawn behind the dialog.
 # The level is loaded before the log-on, so the scene behind the dialog is the level, not the grey.
 drawn() { case "$(pixel logon 400 500)" in "gray(80)" | "srgb(0,0,0)") return 1 ;; esac; }
-for _ in $(seq 20); do
-  sleep 0.5
-  screenshot logon
-  drawn && break
-done
-drawn || fail "the level is not drawn behind the dialog"
+wait_log_line "logon dialog drawn"
+shot_until logon drawn || fail "the level is not drawn behind the dialog"
 [ "$(pixel logon 100 60)" != "gray(80)" ] || fail "no log-on window"
 is_number "$win" && fail "a frame of the game ran during the log-on"
 type_in "$win" "$LOGON_USER_Y" "bia"
@@ -46,8 +42,11 @@ expect_no_log_line "logon as ana"
 
 start_game
 win=$(game_window)
+wait_log_line "logon dialog drawn"
+shot_until logon-ana drawn || fail "the level is not drawn behind the dialog"
 type_in "$win" "$LOGON_USER_Y" "carla"
-sleep 0.5
+typed() { [ "$(changed logon-ana logon-carla)" -gt 50 ]; }
+shot_until logon-carla typed || fail "the typed name did not show"
 close_window "$win"
 expect_status 154 "the game closed during the log-on"
 expect_log_line "logon as carla"
@@ -67,15 +66,10 @@ XML
 start_game
 win=$(game_window)
 logon_click "$win" "$OK_X"
-for _ in $(seq 20); do
-  grep -qx "Story: log-on refused" "$GAME_DIR/log.txt" && break
-  sleep 0.1
-done
-grep -qx "Story: log-on refused" "$GAME_DIR/log.txt" || fail "no refusal within two seconds of ok"
+wait_log_line "Story: log-on refused"
 expect_log_line "loginServer: log-on refused: HTTP/1.1 403 Forbidden / 0 Usuario ou senha invalidos"
-sleep 0.3
-screenshot logon-refused
-# Only the password is typed again: the name stayed in its box.
+# The log-on window is back in the frame that logged the refusal. Only the password is typed again: the
+# name stayed in its box.
 type_in "$win" "$LOGON_PASSWORD_Y" "s3 nh&a"
 logon_click "$win" "$OK_X"
 wait_log_line "Story: log-on accepted"

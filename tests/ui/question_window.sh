@@ -14,12 +14,22 @@ tick() {
   xdotool mousemove --window "$1" "$BOX_X" "${CHOICE_Y[$2]}" click 1
 }
 
+# shown NAME: whether the dialog is drawn in the screenshot (many colours, not a bare background).
+shown() { [ "$(convert "$SHOT_DIR/$1.png[800x600+0+0]" -format %k info:)" -gt 20 ]; }
+
+# answer_shown BEFORE AFTER: takes the screenshot AFTER until it differs from BEFORE.
+answer_shown() {
+  shot_until "$2" differ "$1" "$2" || fail "the answer did not show on screen"
+}
+
+differ() { [ "$(changed "$1" "$2")" -gt 20 ]; }
+
 start_question choice
 win=$(game_window)
+shot_until question-choice-blank shown question-choice-blank || fail "no dialog"
 tick "$win" 1
 tick "$win" 3
-sleep 0.5
-screenshot question-choice
+answer_shown question-choice-blank question-choice
 xdotool mousemove --window "$win" "$OK_X" "$QUESTION_BUTTONS_Y" click 1
 expect_status 0 "the choice question"
 grep -qxF 'answer 666: 1\t3' "$GAME_DIR/stdout.txt" || fail "boxes 1 and 3 read back as $(cat "$GAME_DIR/stdout.txt")"
@@ -29,9 +39,9 @@ grep -qxF 'answer 666: 1\t3' "$GAME_DIR/stdout.txt" || fail "boxes 1 and 3 read 
 xmodmap -e "keycode 94 = ccedilla Ccedilla" -e "keycode 97 = atilde Atilde"
 start_question text
 win=$(game_window)
+shot_until question-text-blank shown question-text-blank || fail "no dialog"
 xdotool mousemove --window "$win" "$BOX_X" "$ANSWER_Y" click 1 type "ação"
-sleep 0.5
-screenshot question-text
+answer_shown question-text-blank question-text
 xdotool mousemove --window "$win" "$CANCEL_X" "$QUESTION_BUTTONS_Y" click 1
 expect_status 0 "the free-text question"
 grep -qxF 'answer 777: a\xe7\xe3o' "$GAME_DIR/stdout.txt" || fail "typed text read back as $(cat "$GAME_DIR/stdout.txt")"

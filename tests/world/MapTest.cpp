@@ -77,6 +77,40 @@ TEST_F(MapTest, GeneratedLevelIsTexturedAndHoldsThePlayerStartBetweenFloorAndWal
         EXPECT_EQ(getFirstCollision(irr::core::line3df(start, start + way * 5000), &hit, &triangle), &map);
 }
 
+// The rooms only spare drawing: without them, or with a faulty file, the level is played drawn whole.
+TEST_F(MapTest, MissingOrFaultyRoomsFileIsReportedAndTheLevelDrawnWhole)
+{
+    writeTiny3DS(folder + "map.3DS");
+    const std::string rooms = folder + "rooms.txt";
+    const struct {
+        const char* text;  // null: no file
+        std::string problem;
+    } cases[] = {
+        {nullptr, "cannot open " + rooms},
+        {"room;A;-170;-170;170;170;250;roof\n", ""},
+        {"room;A;0;0;10\n", rooms + " line 1: a room takes 8 fields"},
+        {"# rooms\nroom;A;0;0;x;10;250;roof\n", rooms + " line 2: not a number: \"x\""},
+        {"room;A;10;0;0;10;250;roof\n", rooms + " line 1: room \"A\" has no floor"},
+        {"room;A;0;0;10;10;250;glass\n", rooms + " line 1: above a room is a roof or the sky, not \"glass\""},
+        {"room;A;0;0;10;10;250;sky\ndoorway;D;5;10;4;8;x;A;B\n", rooms + " line 2: no room \"B\""},
+        {"room;A;0;0;10;10;250;sky\ndoorway;D;5;10;4;8;y;A;A\n",
+         rooms + " line 2: a doorway's wall runs along x or z, not \"y\""},
+        {"wall;1\n", rooms + " line 1: neither a room nor a doorway"},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(rooms);
+        if (c.text)
+            std::ofstream(rooms) << c.text;
+        GLog.clear((folder + "log.txt").c_str());
+        Map level;
+        level.load3DSMap(folder.c_str());
+        EXPECT_EQ(readFile(folder + "log.txt"),
+                  c.problem.empty() ? "" : "rooms file: " + c.problem + ": the whole level is drawn\n");
+        EXPECT_GT(level.getNode()->getMaterialCount(), 0u);
+        EXPECT_EQ(level.getSelector()->getTriangleCount(), 4);
+    }
+}
+
 TEST_F(MapTest, MissingOrBrokenLevelFileEndsTheGameNamingIt)
 {
     EXPECT_EXIT(map.load3DSMap(folder.c_str()), ::testing::ExitedWithCode(1), "");

@@ -10,19 +10,9 @@
 #include "shell/mediaFile.h"
 #include "ui/Dialogs.h"
 #include "ui/MessageBox.h"
+#include "support/EngineHandles.h"
 
 namespace {
-
-void startEngine()
-{
-    Gresolucao = irr::core::dimension2d<irr::u32>(800, 600);
-    GDevice = irr::createDevice(irr::video::EDT_OPENGL, Gresolucao);
-    GDriver = GDevice->getVideoDriver();
-    GSmgr = GDevice->getSceneManager();
-    GEnvironment = GDevice->getGUIEnvironment();
-    GTimer = GDevice->getTimer();
-    Gexepath = SATLINK_BUILD_DIR;
-}
 
 void showMessage(const char* mode)
 {
@@ -41,7 +31,7 @@ int main(int argc, char** argv)
         std::fputs("usage: status_window none|hint|box\n", stderr);
         return 2;
     }
-    startEngine();
+    startWindowEngine();
     if (!GDevice)
         return 1;
     GDialogs.createDialogs();
@@ -51,11 +41,16 @@ int main(int argc, char** argv)
     GmainCamera->pegarArma(new Sniper());
     showMessage(argv[1]);
     GSmgr->getActiveCamera()->setInputReceiverEnabled(false);
-    while (GDevice->run()) {
+    // The test takes its screenshot once told that two whole frames are out.
+    for (int frames = 1; GDevice->run(); ++frames) {
         GDriver->beginScene(true, true, irr::video::SColor(0, 80, 80, 80));
         GEnvironment->drawAll();
         GmainCamera->drawStatus();
         GDriver->endScene();
+        if (frames == 2) {
+            std::puts("drawn");
+            std::fflush(stdout);
+        }
     }
     delete GmainCamera;
     GDevice->drop();

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <string>
 
-#include "shell/Config.h"
 #include "shell/Engine.h"
 #include "shell/EventReceiver.h"
 #include "shell/mediaFile.h"
 #include "ui/Dialogs.h"
+#include "support/EngineHandles.h"
 
 namespace {
 
@@ -29,18 +29,6 @@ std::string visible(const std::string& answer)
     return shown;
 }
 
-void startEngine()
-{
-    GDevice = irr::createDevice(irr::video::EDT_OPENGL, irr::core::dimension2d<irr::u32>(800, 600));
-    GDriver = GDevice->getVideoDriver();
-    GSmgr = GDevice->getSceneManager();
-    GEnvironment = GDevice->getGUIEnvironment();
-    GTimer = GDevice->getTimer();
-    Gexepath = SATLINK_BUILD_DIR;
-    Gconfig.res_x = 800;
-    Gconfig.res_y = 600;
-}
-
 Question question(bool choice)
 {
     if (choice)
@@ -58,7 +46,7 @@ int main(int argc, char** argv)
         std::fputs("usage: question_window choice|text\n", stderr);
         return 2;
     }
-    startEngine();
+    startWindowEngine();
     if (!GDevice)
         return 1;
     GDialogs.createDialogs();

@@ -7,6 +7,7 @@
 #include "level/levelTextures.h"
 #include "level/planImage.h"
 #include "level/levelProps.h"
+#include "level/roomsFile.h"
 #include "level/sceneryList.h"
 #include "level/waypointFile.h"
 
@@ -18,6 +19,7 @@ void writeLevel(const OutputFolder& out, const ImageFiles& images, const std::st
     write3DS(buildLevelMesh(plan), out.path("OrvendMap/map.3DS"));
     writeLevelProps(out, images);
     out.writeText("lista.txt", sceneryListText(plan));
+    out.writeText("OrvendMap/rooms.txt", roomsFileText(plan));
     out.writeBytes("OrvendMap/wayPoint.wpn", graph.bytes);
     images.save(drawPlan(plan, graph), out.path("plan.png"));
 }
