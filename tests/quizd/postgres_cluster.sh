@@ -26,8 +26,7 @@ serve() {
   "$QUIZD" serve --db "$DB" --address 127.0.0.1 --port 0 --port-file "$dir/$1.port" >>"$dir/$1.out" 2>>"$dir/$1.log" &
   printf -v "$1_pid" %s $!
   pids+=($!)
-  for _ in $(seq 200); do [ -s "$dir/$1.port" ] && return; sleep 0.05; done
-  fail "quizd $1 did not start: $(cat "$dir/$1.log")"
+  wait_until 30 "quizd $1 did not start" test -s "$dir/$1.port"
 }
 serve a
 serve b
@@ -50,11 +49,10 @@ for client in $(seq 6); do
   clients+=($!)
 done
 acked() { cat "$dir"/acked.* 2>/dev/null | wc -l; }
+acked_at_least() { [ "$(acked)" -ge "$1" ]; }
 # wait_for_more N: until N more answers are acknowledged than now.
 wait_for_more() {
-  local target=$(($(acked) + $1))
-  for _ in $(seq 600); do [ "$(acked)" -ge "$target" ] && return; sleep 0.1; done
-  fail "fewer than $1 more answers acknowledged: $(tail -3 "$dir"/*.log)"
+  wait_until 60 "fewer than $1 more answers acknowledged" acked_at_least $(($(acked) + $1))
 }
 
 wait_for_more 40
