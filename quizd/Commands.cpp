@@ -3,15 +3,18 @@
 
 #include "ClassList.h"
 #include "CsvQuestionImport.h"
+#include "Databases.h"
 #include "GameConfig.h"
 #include "GiftParser.h"
 #include "HttpServer.h"
+#include "Migration.h"
 #include "QuizStore.h"
 #include "ResultsCsv.h"
 #include "codepage.h"
 
 #include <malloc.h>
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 
@@ -67,7 +70,11 @@ int Commands::usage(std::ostream& to, int status)
           "  quizd export BANCO.db RESULTADOS.csv     (- para a saida padrao)\n"
           "  quizd serve BANCO.db [--address IP] [--port N] [--port-file ARQUIVO] [--threads N]\n"
           "                       [--session-time SEGUNDOS]\n"
+          "  quizd migrate ORIGEM DESTINO             (copia a escola inteira para um banco vazio)\n"
           "  quizd gameconfig config.xml SERVIDOR[:PORTA] USUARIO SENHA\n"
+          "\n"
+          "BANCO.db e um arquivo SQLite, ou um banco PostgreSQL: postgresql://USUARIO@SERVIDOR/BANCO\n"
+          "(ou --db postgresql://... depois do comando). Varios quizd no mesmo PostgreSQL atendem juntos.\n"
           "\n"
           "Uma turma, passo a passo:\n"
           "  quizd init turma.db                      cria o banco (pode repetir sem perder nada)\n"
@@ -92,8 +99,21 @@ int Commands::usage(std::ostream& to, int status)
     return status;
 }
 
-int Commands::run(const std::vector<std::string>& args)
+std::vector<std::string> Commands::withDatabaseFirst(const std::vector<std::string>& args)
 {
+    std::vector<std::string> out(args.begin(), args.begin() + std::min<std::size_t>(1, args.size()));
+    std::string db;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--db" && i + 1 < args.size() && db.empty()) db = args[++i];
+        else out.push_back(args[i]);
+    }
+    if (!db.empty()) out.insert(out.begin() + 1, db);
+    return out;
+}
+
+int Commands::run(const std::vector<std::string>& given)
+{
+    std::vector<std::string> args = withDatabaseFirst(given);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) return usage(out_, 0);
     if (args.size() < 2) return usage(err_, 2);
     const std::string& command = args[0];
@@ -108,6 +128,7 @@ int Commands::run(const std::vector<std::string>& args)
         if (command == "results" && rest.empty()) return results(db);
         if (command == "export" && rest.size() == 1) return exportResults(db, rest[0]);
         if (command == "serve") return serve(db, rest);
+        if (command == "migrate" && rest.size() == 1) return migrate(db, rest[0]);
         if (command == "gameconfig" && rest.size() == 3) return gameConfig(db, rest);
     } catch (const std::exception& e) {
         err_ << "quizd: " << e.what() << "\n";
@@ -119,7 +140,7 @@ int Commands::run(const std::vector<std::string>& args)
 int Commands::init(const std::string& db)
 {
     QuizStore store(db, true);
-    out_ << "banco pronto: " << db << "\n";
+    out_ << "banco pronto: " << Databases::shown(db) << "\n";
     return 0;
 }
 
@@ -267,11 +288,21 @@ int Commands::serve(const std::string& db, const std::vector<std::string>& optio
             throw std::runtime_error("nao consegui escrever o arquivo de porta " + portFile +
                                      " (a pasta existe? ha permissao de escrita?)");
     }
-    out_ << "quizd: servindo " << db << " em http://" << server.address << ":" << http.port()
+    out_ << "quizd: servindo " << Databases::shown(db) << " em http://" << server.address << ":" << http.port()
          << "/play.php (pagina do professor em /)\n"
          << std::flush;
     waitForStopSignal(signals);
     out_ << "quizd: parado\n";
+    return 0;
+}
+
+int Commands::migrate(const std::string& from, const std::string& to)
+{
+    QuizStore source(from);
+    QuizStore destination(to, true);
+    for (const Migration::TableCount& c : Migration::copy(source, destination))
+        out_ << c.table << ": " << c.rows << " linhas\n";
+    out_ << "copia conferida (as mesmas contagens nos dois bancos): " << Databases::shown(to) << "\n";
     return 0;
 }
 

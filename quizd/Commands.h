@@ -1,7 +1,7 @@
-// The teacher's command line: init, import, adduser, addusers, addteacher, results, export, serve, gameconfig.
+// The teacher's command line: init, import, adduser, addusers, addteacher, results, export, serve, migrate,
+// gameconfig.
 #pragma once
 #include <iosfwd>
-#include <string>
 #include <string>
 #include <vector>
 
@@ -27,6 +27,9 @@ private:
     int results(const std::string& db);
     int exportResults(const std::string& db, const std::string& csvFile);
     int serve(const std::string& db, const std::vector<std::string>& options);
+    int migrate(const std::string& from, const std::string& to);
+    // "--db WHERE" anywhere after the command names the database, as the word after the command does.
+    static std::vector<std::string> withDatabaseFirst(const std::vector<std::string>& args);
     int gameConfig(const std::string& file, const std::vector<std::string>& values);
 
     std::ostream& out_;

@@ -1,12 +1,14 @@
-// Ages are worked out by SQLite from the same clock that stamps the rows, so a page's "how long" never
+// Ages are worked out by the database from the same clock that stamps the rows, so a page's "how long" never
 // mixes two clocks.
 #include "EventStore.h"
 
 namespace quizd {
 namespace {
 
-const char* kColumns = "SELECT e.user_id, e.game, e.kind, e.stage, e.title, e.life, e.game_seconds, e.received_at, "
-                       "CAST((julianday('now') - julianday(e.received_at)) * 86400 AS INTEGER) ";
+const char* kColumns = "SELECT e.user_id, e.game, e.kind, e.stage, e.title, e.life, e.game_seconds, e.received_at, ";
+const char* kSqliteAge = "CAST((julianday('now') - julianday(e.received_at)) * 86400 AS INTEGER) ";
+const char* kPostgresAge = "CAST(floor(extract(epoch FROM clock_timestamp() - CAST(e.received_at AS timestamptz))) "
+                           "AS BIGINT) ";
 
 }
 
@@ -33,7 +35,7 @@ void EventStore::record(long userId, const GameEvent& e)
 {
     // One statement, so two events of one student arriving at once still number their games right.
     db_.prepare("INSERT INTO events(user_id, kind, stage, title, life, game_seconds, game) "
-                "SELECT ?1, ?2, ?3, ?4, ?5, ?6, coalesce((SELECT game + (?6 < game_seconds OR kind = 'end') "
+                "SELECT ?1, ?2, ?3, ?4, ?5, ?6, coalesce((SELECT game + CAST((?6 < game_seconds OR kind = 'end') AS INTEGER) "
                 "FROM events WHERE user_id = ?1 ORDER BY game DESC, id DESC LIMIT 1), 1)")
         .bind(1, userId)
         .bind(2, e.kind)
@@ -42,6 +44,11 @@ void EventStore::record(long userId, const GameEvent& e)
         .bind(5, e.life)
         .bind(6, e.seconds)
         .step();
+}
+
+std::string EventStore::columns() const
+{
+    return std::string(kColumns) + (db_.dialect() == Dialect::PostgreSQL ? kPostgresAge : kSqliteAge);
 }
 
 StoredEvent EventStore::row(const Statement& s)
@@ -63,10 +70,10 @@ std::vector<StoredEvent> EventStore::latestGames()
 {
     // CROSS JOIN keeps users as the outer loop: each student's latest game is then found through the
     // index, instead of the whole history being scanned.
-    static const std::string sql = std::string(kColumns) +
-                                   "FROM users u CROSS JOIN events e ON e.user_id = u.id AND "
-                                   "e.game = (SELECT max(game) FROM events WHERE user_id = u.id) "
-                                   "ORDER BY e.user_id, e.id";
+    std::string sql = columns() +
+                      "FROM users u CROSS JOIN events e WHERE e.user_id = u.id AND "
+                      "e.game = (SELECT max(game) FROM events WHERE user_id = u.id) "
+                      "ORDER BY e.user_id, e.id";
     Statement s = db_.prepare(sql.c_str());
     std::vector<StoredEvent> out;
     while (s.step()) out.push_back(row(s));
@@ -75,7 +82,7 @@ std::vector<StoredEvent> EventStore::latestGames()
 
 std::vector<StoredEvent> EventStore::of(long userId)
 {
-    static const std::string sql = std::string(kColumns) + "FROM events e WHERE e.user_id = ?1 ORDER BY e.id";
+    std::string sql = columns() + "FROM events e WHERE e.user_id = ?1 ORDER BY e.id";
     Statement s = db_.prepare(sql.c_str());
     s.bind(1, userId);
     std::vector<StoredEvent> out;

@@ -29,6 +29,7 @@ public:
     std::vector<StoredEvent> of(long userId); // all of one student's, in order of arrival
 
 private:
+    std::string columns() const; // with the age as this database works it out
     static StoredEvent row(const Statement& s);
     Database& db_;
 };

@@ -2,6 +2,9 @@
 // that broken escapes are refused and passwords can be kept out of the log.
 #include "HttpServer.h"
 
+#include "DatabaseSessions.h"
+#include "DatabaseThrottleRecords.h"
+#include "Databases.h"
 #include "PlayService.h"
 
 #include <microhttpd.h>
@@ -113,13 +116,30 @@ unsigned descriptorRoom()
     return limit.rlim_cur > 256 ? unsigned(std::min<rlim_t>(limit.rlim_cur - 128, 1u << 20)) : 128u;
 }
 
+// Servers sharing a PostgreSQL database share the throttle's counts and the teachers' sessions through
+// it; a SQLite file has one server, which keeps them in memory.
+std::unique_ptr<ThrottleRecords> sharedThrottle(const std::string& where)
+{
+    if (!Databases::isPostgres(where)) return nullptr;
+    return std::make_unique<DatabaseThrottleRecords>(where);
+}
+
+std::unique_ptr<SessionStore> sharedSessions(const std::string& where)
+{
+    if (!Databases::isPostgres(where)) return nullptr;
+    return std::make_unique<DatabaseSessions>(where);
+}
+
 }
 
 HttpServer::HttpServer(const std::string& databasePath, const ServerOptions& options, std::ostream& log)
     : databasePath_(databasePath), log_(log), credentials_(CredentialCache::defaultLifetime, options.now),
-      questions_(QuestionCache::defaultLifetime, options.now),
+      gate_(LoginThrottle::kPerName, LoginThrottle::kPerAddress, sharedThrottle(databasePath)),
+      // Other servers on a PostgreSQL database write what this one cannot see: no fetch is kept there.
+      questions_(Databases::isPostgres(databasePath) ? std::chrono::milliseconds(0) : QuestionCache::defaultLifetime,
+                 options.now),
       imports_([this](const ClassImports::Users& users) { return writeClassList(users); }),
-      site_(gate_, imports_, std::chrono::seconds(options.sessionSeconds), options.now),
+      site_(gate_, imports_, std::chrono::seconds(options.sessionSeconds), options.now, sharedSessions(databasePath)),
       guard_(std::chrono::seconds(options.deadlineSeconds), std::min(options.maxConnections, descriptorRoom() * 3 / 4),
              options.maxPerAddress)
 {

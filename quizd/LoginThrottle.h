@@ -2,11 +2,12 @@
 // few free ones each failure makes the next try wait longer, and then the name or address is locked
 // for some minutes.
 #pragma once
+#include "ThrottleRecords.h"
+
 #include <chrono>
-#include <mutex>
+#include <memory>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace quizd {
@@ -23,7 +24,9 @@ public:
     static const Limits kPerName;
     static const Limits kPerAddress; // a whole class mistypes behind one school address
 
-    LoginThrottle(Limits perName = kPerName, Limits perAddress = kPerAddress);
+    // records: where the counts live; nullptr: this server's memory.
+    LoginThrottle(Limits perName = kPerName, Limits perAddress = kPerAddress,
+                  std::unique_ptr<ThrottleRecords> records = nullptr);
 
     // How long this name from this address must still wait before its password is checked; nullopt: now.
     std::optional<std::chrono::seconds> wait(const std::string& name, const std::string& address,
@@ -43,22 +46,13 @@ public:
     void lift(bool byAddress, const std::string& key);
 
 private:
-    struct Record {
-        int failures = 0;
-        Clock::time_point lastFailure;
-        Clock::time_point blockedUntil;
-    };
-    using Table = std::unordered_map<std::string, Record>;
-    static void count(Table& table, const std::string& key, const Limits& limits, Clock::time_point now);
-    static void collect(const Table& table, bool byAddress, Clock::time_point now, std::vector<Lock>& out);
-    static std::optional<std::chrono::seconds> remaining(const Table& table, const std::string& key,
-                                                         Clock::time_point now);
+    using Record = ThrottleRecords::Record;
+    void count(bool byAddress, const std::string& key, const Limits& limits, Clock::time_point now);
+    static std::optional<std::chrono::seconds> remaining(const std::optional<Record>& record, Clock::time_point now);
 
     Limits perName_;
     Limits perAddress_;
-    std::mutex mutex_;
-    Table names_;
-    Table addresses_;
+    std::unique_ptr<ThrottleRecords> records_;
 };
 
 }

@@ -11,8 +11,9 @@ const std::chrono::hours kInstallMemory(24 * 90); // a school term
 
 }
 
-PasswordGate::PasswordGate(LoginThrottle::Limits perName, LoginThrottle::Limits perAddress)
-    : throttle_(perName, perAddress), installs_(kInstallMemory), standIn_(PasswordHash::make(""))
+PasswordGate::PasswordGate(LoginThrottle::Limits perName, LoginThrottle::Limits perAddress,
+                           std::unique_ptr<ThrottleRecords> records)
+    : throttle_(perName, perAddress, std::move(records)), installs_(kInstallMemory), standIn_(PasswordHash::make(""))
 {
 }
 

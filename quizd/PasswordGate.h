@@ -7,6 +7,7 @@
 #include "LoginThrottle.h"
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,8 +22,10 @@ public:
         std::chrono::seconds wait{0}; // Throttled: how long until the next try is checked
     };
 
+    // records: where failed log-ons are counted; nullptr: this server's memory.
     explicit PasswordGate(LoginThrottle::Limits perName = LoginThrottle::kPerName,
-                          LoginThrottle::Limits perAddress = LoginThrottle::kPerAddress);
+                          LoginThrottle::Limits perAddress = LoginThrottle::kPerAddress,
+                          std::unique_ptr<ThrottleRecords> records = nullptr);
 
     // account: the name with its kind ("aluno:ana"); install: the client's own random token, or empty.
     // How long the account must wait from there; nullopt: its password may be checked now.

@@ -1,8 +1,10 @@
 // SQL behind the quiz: every write is one transaction, so a killed server leaves whole rows only.
 #include "QuizStore.h"
 
+#include "Databases.h"
 #include "EventStore.h"
 #include "PasswordHash.h"
+#include "PostgresSchema.h"
 #include "UserName.h"
 
 #include <algorithm>
@@ -108,15 +110,16 @@ std::vector<int> shuffledOrder(const Question& q)
 
 }
 
-QuizStore::QuizStore(const std::string& path, bool create) : db_(path, create)
+QuizStore::QuizStore(const std::string& where, bool create) : db_(Databases::open(where, create))
 {
-    if (create) createSchema();
+    if (db_->dialect() == Dialect::PostgreSQL) PostgresSchema::prepare(*db_, create);
+    else if (create) createSchema();
     else checkSchema();
 }
 
 void QuizStore::createSchema()
 {
-    db_.exec(R"(
+    db_->exec(R"(
         CREATE TABLE IF NOT EXISTS users(
             id INTEGER PRIMARY KEY,
             username TEXT NOT NULL UNIQUE,
@@ -148,26 +151,26 @@ void QuizStore::createSchema()
     )");
     createTeachers();
     addVersions();
-    EventStore::prepare(db_);
+    EventStore::prepare(*db_);
 }
 
 // Teachers sign in to the web page only; students never do, so the two live apart.
 void QuizStore::createTeachers()
 {
-    db_.exec("CREATE TABLE IF NOT EXISTS teachers(id INTEGER PRIMARY KEY, username TEXT NOT NULL UNIQUE, "
+    db_->exec("CREATE TABLE IF NOT EXISTS teachers(id INTEGER PRIMARY KEY, username TEXT NOT NULL UNIQUE, "
              "password_hash TEXT NOT NULL)");
 }
 
 void QuizStore::checkSchema()
 {
-    Statement s = db_.prepare("SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN "
+    Statement s = db_->prepare("SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN "
                               "('users','questions','presentations','attempts','meta')");
     if (!s.step() || s.integer(0) != 5)
         throw DatabaseError("o banco nao foi preparado: rode 'quizd init' nele primeiro");
-    Statement teachers = db_.prepare("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='teachers'");
+    Statement teachers = db_->prepare("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='teachers'");
     if (teachers.step() && teachers.integer(0) == 0) createTeachers(); // a database from before the web page
     addVersions();
-    EventStore::prepare(db_);
+    EventStore::prepare(*db_);
 }
 
 // A database from before the bank's editor: each question so far is its own first version, asked, and
@@ -175,13 +178,13 @@ void QuizStore::checkSchema()
 void QuizStore::addVersions()
 {
     auto present = [this] {
-        Statement s = db_.prepare("SELECT count(*) FROM pragma_table_info('questions') WHERE name = 'version'");
+        Statement s = db_->prepare("SELECT count(*) FROM pragma_table_info('questions') WHERE name = 'version'");
         return s.step() && s.integer(0) == 1;
     };
     if (present()) return;
-    Transaction t(db_);
+    Transaction t(*db_);
     if (present()) return; // another quizd upgraded it meanwhile
-    db_.exec(R"(
+    db_->exec(R"(
         ALTER TABLE questions ADD COLUMN version INTEGER NOT NULL DEFAULT 1;
         ALTER TABLE questions ADD COLUMN retired INTEGER NOT NULL DEFAULT 0;
         ALTER TABLE attempts ADD COLUMN question_version INTEGER NOT NULL DEFAULT 1;
@@ -224,10 +227,10 @@ int QuizStore::writeUsers(const std::vector<std::pair<std::string, std::string>>
         if (!why.empty()) throw DatabaseError(why + ": " + name);
     }
     int created = 0;
-    Transaction t(db_);
+    Transaction t(*db_);
     for (const auto& [name, hash] : namedHashes) {
         if (!findUser(name)) ++created;
-        db_.prepare("INSERT INTO users(username, password_hash) VALUES(?1, ?2) "
+        db_->prepare("INSERT INTO users(username, password_hash) VALUES(?1, ?2) "
                     "ON CONFLICT(username) DO UPDATE SET password_hash = excluded.password_hash")
             .bind(1, name)
             .bind(2, hash)
@@ -243,9 +246,9 @@ bool QuizStore::addTeacher(const std::string& username, const std::string& passw
     if (!why.empty()) throw DatabaseError(why + ": " + username);
     if (password.empty()) throw DatabaseError("a conta de professor precisa de uma senha");
     std::string hash = PasswordHash::make(password);
-    Transaction t(db_);
+    Transaction t(*db_);
     bool existed = teacherHash(username).has_value();
-    db_.prepare("INSERT INTO teachers(username, password_hash) VALUES(?1, ?2) "
+    db_->prepare("INSERT INTO teachers(username, password_hash) VALUES(?1, ?2) "
                 "ON CONFLICT(username) DO UPDATE SET password_hash = excluded.password_hash")
         .bind(1, username)
         .bind(2, hash)
@@ -256,7 +259,7 @@ bool QuizStore::addTeacher(const std::string& username, const std::string& passw
 
 std::optional<std::string> QuizStore::teacherHash(const std::string& username)
 {
-    Statement s = db_.prepare("SELECT password_hash FROM teachers WHERE username = ?1");
+    Statement s = db_->prepare("SELECT password_hash FROM teachers WHERE username = ?1");
     s.bind(1, username);
     if (!s.step()) return std::nullopt;
     return s.text(0);
@@ -264,7 +267,7 @@ std::optional<std::string> QuizStore::teacherHash(const std::string& username)
 
 std::optional<long> QuizStore::findUser(const std::string& username)
 {
-    Statement s = db_.prepare("SELECT id FROM users WHERE username = ?1");
+    Statement s = db_->prepare("SELECT id FROM users WHERE username = ?1");
     s.bind(1, username);
     if (!s.step()) return std::nullopt;
     return long(s.integer(0));
@@ -272,40 +275,46 @@ std::optional<long> QuizStore::findUser(const std::string& username)
 
 std::string QuizStore::passwordHash(long userId)
 {
-    Statement s = db_.prepare("SELECT password_hash FROM users WHERE id = ?1");
+    Statement s = db_->prepare("SELECT password_hash FROM users WHERE id = ?1");
     s.bind(1, userId);
     return s.step() ? s.text(0) : "";
 }
 
 void QuizStore::setLevel(long userId, long level)
 {
-    db_.prepare("UPDATE users SET level = ?2 WHERE id = ?1").bind(1, userId).bind(2, level).step();
+    db_->prepare("UPDATE users SET level = ?2 WHERE id = ?1").bind(1, userId).bind(2, level).step();
 }
 
 ImportCount QuizStore::importQuestions(const std::vector<Question>& questions)
 {
     ImportCount count;
-    Transaction t(db_);
+    Transaction t(*db_);
     for (const Question& q : questions) {
         std::string alternatives = join(q.alternatives);
-        Statement old = db_.prepare("SELECT id, alternatives, shuffle FROM questions WHERE text = ?1");
+        Statement old = db_->prepare("SELECT id, alternatives, shuffle FROM questions WHERE text = ?1");
         old.bind(1, q.text);
+        long long id = 0;
         if (old.step()) {
+            id = old.integer(0);
             // A student's stored order only makes sense for the alternatives it was made for.
             if (old.text(1) != alternatives || old.integer(2) != q.shuffle)
-                db_.prepare("DELETE FROM presentations WHERE question_id = ?1").bind(1, old.integer(0)).step();
+                db_->prepare("DELETE FROM presentations WHERE question_id = ?1").bind(1, id).step();
             ++count.updated;
         } else {
-            Statement last = db_.prepare("SELECT coalesce(max(id), 0) FROM questions");
+            Statement last = db_->prepare("SELECT coalesce(max(id), 0) FROM questions");
             last.step();
             if (last.integer(0) >= kMaxQuestionId) throw BankFull();
+            id = last.integer(0) + 1; // the bank's next number, as SQLite gives it on its own
+            db_->prepare("INSERT INTO questions(id, kind, text, alternatives, answers, shuffle) "
+                         "VALUES(?1, '', ?2, '', '', 0)")
+                .bind(1, id)
+                .bind(2, q.text)
+                .step();
             ++count.added;
         }
-        db_.prepare("INSERT INTO questions(kind, text, alternatives, answers, shuffle) VALUES(?1,?2,?3,?4,?5) "
-                    "ON CONFLICT(text) DO UPDATE SET kind = excluded.kind, alternatives = excluded.alternatives, "
-                    "answers = excluded.answers, shuffle = excluded.shuffle")
-            .bind(1, std::string(1, char(q.kind)))
-            .bind(2, q.text)
+        db_->prepare("UPDATE questions SET kind = ?2, alternatives = ?3, answers = ?4, shuffle = ?5 WHERE id = ?1")
+            .bind(1, id)
+            .bind(2, std::string(1, char(q.kind)))
             .bind(3, alternatives)
             .bind(4, encodeAnswers(q))
             .bind(5, q.shuffle ? 1 : 0)
@@ -319,18 +328,18 @@ ImportCount QuizStore::importQuestions(const std::vector<Question>& questions)
 // Servers keep the bank in memory and reload it when this number moves.
 void QuizStore::bumpBankVersion()
 {
-    db_.prepare("INSERT INTO meta(key, value) VALUES('bank_version', 1) "
-                "ON CONFLICT(key) DO UPDATE SET value = value + 1")
+    db_->prepare("INSERT INTO meta(key, value) VALUES('bank_version', 1) "
+                "ON CONFLICT(key) DO UPDATE SET value = meta.value + 1")
         .step();
 }
 
 void QuizStore::refreshBank()
 {
-    Statement version = db_.prepare("SELECT value FROM meta WHERE key = 'bank_version'");
+    Statement version = db_->prepare("SELECT value FROM meta WHERE key = 'bank_version'");
     long long current = version.step() ? version.integer(0) : 0;
     if (current == bankVersion_) return;
     bank_.clear();
-    Statement s = db_.prepare("SELECT id, kind, text, alternatives, answers, shuffle, version, retired FROM questions");
+    Statement s = db_->prepare("SELECT id, kind, text, alternatives, answers, shuffle, version, retired FROM questions");
     while (s.step()) {
         Question q = questionFrom(s);
         bank_.emplace(q.id, q);
@@ -354,7 +363,7 @@ std::optional<long> QuizStore::nextQuestionFor(long userId)
         long long tries = 0;
     };
     std::map<long, Record> records;
-    Statement s = db_.prepare("SELECT question_id, max(is_right), count(*) FROM attempts WHERE user_id = ?1 "
+    Statement s = db_->prepare("SELECT question_id, max(is_right), count(*) FROM attempts WHERE user_id = ?1 "
                               "GROUP BY question_id");
     s.bind(1, userId);
     while (s.step()) records[long(s.integer(0))] = {s.integer(1), s.integer(2)};
@@ -373,7 +382,7 @@ std::optional<long> QuizStore::nextQuestionFor(long userId)
 
 std::optional<std::vector<int>> QuizStore::storedOrder(long userId, long questionId)
 {
-    Statement s = db_.prepare("SELECT display_order FROM presentations WHERE user_id = ?1 AND question_id = ?2");
+    Statement s = db_->prepare("SELECT display_order FROM presentations WHERE user_id = ?1 AND question_id = ?2");
     s.bind(1, userId).bind(2, questionId);
     if (!s.step()) return std::nullopt;
     return orderFrom(s.text(0));
@@ -384,7 +393,8 @@ std::vector<int> QuizStore::displayOrder(long userId, const Question& q)
     if (std::optional<std::vector<int>> stored = storedOrder(userId, q.id)) return *stored;
     std::vector<int> order = shuffledOrder(q);
     // Two fetches racing: the first order written wins, and both then read that one.
-    db_.prepare("INSERT OR IGNORE INTO presentations(user_id, question_id, display_order) VALUES(?1,?2,?3)")
+    db_->prepare("INSERT INTO presentations(user_id, question_id, display_order) VALUES(?1,?2,?3) "
+                 "ON CONFLICT DO NOTHING")
         .bind(1, userId)
         .bind(2, q.id)
         .bind(3, join(mapToText(order, [](int i) { return std::to_string(i); })))
@@ -394,7 +404,7 @@ std::vector<int> QuizStore::displayOrder(long userId, const Question& q)
 
 void QuizStore::recordAttempt(long userId, long questionId, const std::string& answer, bool right)
 {
-    db_.prepare("INSERT INTO attempts(user_id, question_id, answer, is_right, question_version) "
+    db_->prepare("INSERT INTO attempts(user_id, question_id, answer, is_right, question_version) "
                 "VALUES(?1,?2,?3,?4,(SELECT version FROM questions WHERE id = ?2))")
         .bind(1, userId)
         .bind(2, questionId)
@@ -405,7 +415,7 @@ void QuizStore::recordAttempt(long userId, long questionId, const std::string& a
 
 std::vector<StudentResult> QuizStore::results()
 {
-    Statement s = db_.prepare(R"(
+    Statement s = db_->prepare(R"(
         SELECT u.username, count(a.id), coalesce(sum(a.is_right), 0),
                coalesce(min(a.answered_at), ''), coalesce(max(a.answered_at), ''),
                coalesce(furthest.stage, -1), coalesce(furthest.title, ''),
@@ -414,7 +424,7 @@ std::vector<StudentResult> QuizStore::results()
         FROM users u LEFT JOIN attempts a ON a.user_id = u.id
         LEFT JOIN events furthest ON furthest.id =
             (SELECT id FROM events WHERE user_id = u.id AND kind = 'stage' ORDER BY stage DESC, id LIMIT 1)
-        GROUP BY u.id ORDER BY u.username)");
+        GROUP BY u.id, furthest.id ORDER BY u.username)");
     std::vector<StudentResult> out;
     while (s.step()) {
         StudentResult r;
@@ -442,21 +452,24 @@ std::vector<Question> QuizStore::questions()
 
 void QuizStore::fixQuestion(const Question& q)
 {
-    Transaction t(db_);
+    Transaction t(*db_);
     std::optional<Question> old = question(q.id);
     if (!old) throw DatabaseError("a questao " + std::to_string(q.id) + " nao existe");
-    db_.prepare("INSERT OR REPLACE INTO question_versions(question_id, version, kind, text, alternatives, answers, "
-                "shuffle) SELECT id, version, kind, text, alternatives, answers, shuffle FROM questions WHERE id = ?1")
+    db_->prepare("INSERT INTO question_versions(question_id, version, kind, text, alternatives, answers, shuffle) "
+                 "SELECT id, version, kind, text, alternatives, answers, shuffle FROM questions WHERE id = ?1 "
+                 "ON CONFLICT(question_id, version) DO UPDATE SET kind = excluded.kind, text = excluded.text, "
+                 "alternatives = excluded.alternatives, answers = excluded.answers, shuffle = excluded.shuffle")
         .bind(1, q.id)
         .step();
-    db_.prepare("INSERT OR REPLACE INTO version_orders(user_id, question_id, version, display_order) "
-                "SELECT user_id, question_id, ?2, display_order FROM presentations WHERE question_id = ?1")
+    db_->prepare("INSERT INTO version_orders(user_id, question_id, version, display_order) "
+                 "SELECT user_id, question_id, ?2, display_order FROM presentations WHERE question_id = ?1 "
+                 "ON CONFLICT(user_id, question_id, version) DO UPDATE SET display_order = excluded.display_order")
         .bind(1, q.id)
         .bind(2, old->version)
         .step();
     if (old->alternatives != q.alternatives || old->shuffle != q.shuffle)
-        db_.prepare("DELETE FROM presentations WHERE question_id = ?1").bind(1, q.id).step();
-    db_.prepare("UPDATE questions SET kind = ?2, text = ?3, alternatives = ?4, answers = ?5, shuffle = ?6, "
+        db_->prepare("DELETE FROM presentations WHERE question_id = ?1").bind(1, q.id).step();
+    db_->prepare("UPDATE questions SET kind = ?2, text = ?3, alternatives = ?4, answers = ?5, shuffle = ?6, "
                 "version = version + 1 WHERE id = ?1")
         .bind(1, q.id)
         .bind(2, std::string(1, char(q.kind)))
@@ -471,8 +484,8 @@ void QuizStore::fixQuestion(const Question& q)
 
 void QuizStore::setRetired(long id, bool retired)
 {
-    Transaction t(db_);
-    db_.prepare("UPDATE questions SET retired = ?2 WHERE id = ?1").bind(1, id).bind(2, retired ? 1 : 0).step();
+    Transaction t(*db_);
+    db_->prepare("UPDATE questions SET retired = ?2 WHERE id = ?1").bind(1, id).bind(2, retired ? 1 : 0).step();
     bumpBankVersion();
     t.commit();
 }
@@ -481,7 +494,7 @@ std::optional<Question> QuizStore::questionVersion(long id, long version)
 {
     std::optional<Question> current = question(id);
     if (current && current->version == version) return current;
-    Statement s = db_.prepare("SELECT question_id, kind, text, alternatives, answers, shuffle, version, 0 "
+    Statement s = db_->prepare("SELECT question_id, kind, text, alternatives, answers, shuffle, version, 0 "
                               "FROM question_versions WHERE question_id = ?1 AND version = ?2");
     s.bind(1, id).bind(2, version);
     if (!s.step()) return std::nullopt;
@@ -492,7 +505,7 @@ std::optional<std::vector<int>> QuizStore::orderOfVersion(long userId, long ques
 {
     std::optional<Question> current = question(questionId);
     if (current && current->version == version) return storedOrder(userId, questionId);
-    Statement s = db_.prepare("SELECT display_order FROM version_orders WHERE user_id = ?1 AND question_id = ?2 "
+    Statement s = db_->prepare("SELECT display_order FROM version_orders WHERE user_id = ?1 AND question_id = ?2 "
                               "AND version = ?3");
     s.bind(1, userId).bind(2, questionId).bind(3, version);
     if (!s.step()) return std::nullopt;
@@ -501,7 +514,7 @@ std::optional<std::vector<int>> QuizStore::orderOfVersion(long userId, long ques
 
 long QuizStore::countAttempts()
 {
-    Statement s = db_.prepare("SELECT count(*) FROM attempts");
+    Statement s = db_->prepare("SELECT count(*) FROM attempts");
     s.step();
     return long(s.integer(0));
 }

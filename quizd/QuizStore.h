@@ -36,8 +36,9 @@ struct ImportCount {
 
 class QuizStore {
 public:
-    // create: make a new database file (quizd init); other commands need an existing one.
-    QuizStore(const std::string& path, bool create = false);
+    // where: a SQLite file, or a postgresql:// URL. create: make the tables (quizd init); other
+    // commands need them there already.
+    QuizStore(const std::string& where, bool create = false);
 
     bool addUser(const std::string& username, const std::string& password); // false: password replaced
     // All or none, in one transaction; returns how many were new. Throws on a name UserName refuses.
@@ -55,7 +56,7 @@ public:
     std::optional<Question> question(long id);
     std::optional<long> nextQuestionFor(long userId);
     // Reads made while the result lives see one snapshot of the database (and lock it once).
-    std::unique_ptr<ReadTransaction> snapshot() { return std::make_unique<ReadTransaction>(db_); }
+    std::unique_ptr<ReadTransaction> snapshot() { return std::make_unique<ReadTransaction>(*db_); }
     std::optional<std::vector<int>> storedOrder(long userId, long questionId);
     // Positions shown to the student -> indices in the bank; made (and kept) on first use.
     std::vector<int> displayOrder(long userId, const Question& q);
@@ -71,7 +72,7 @@ public:
 
     std::vector<StudentResult> results();
     long countAttempts();
-    Database& database() { return db_; }
+    Database& database() { return *db_; }
 
 private:
     void createSchema();
@@ -80,7 +81,7 @@ private:
     void addVersions();
     void refreshBank();
     void bumpBankVersion();
-    Database db_;
+    std::unique_ptr<Database> db_;
     long long bankVersion_ = -1;
     std::map<long, Question> bank_; // the questions table, read again only after an import
 };

@@ -1,5 +1,7 @@
-// Tokens are 32 bytes from OpenSSL's generator, in hex; sessions live in memory, so a restart signs out.
+// Tokens are 32 bytes from OpenSSL's generator, in hex.
 #include "TeacherSessions.h"
+
+#include "MemorySessions.h"
 
 #include <openssl/crypto.h>
 #include <openssl/rand.h>
@@ -21,32 +23,27 @@ std::string TeacherSessions::randomToken()
     return out;
 }
 
+TeacherSessions::TeacherSessions(std::chrono::seconds lifetime, SteadyNow now, std::unique_ptr<SessionStore> store)
+    : lifetime_(lifetime), now_(std::move(now)), store_(store ? std::move(store) : std::make_unique<MemorySessions>())
+{
+}
+
 TeacherSessions::Session TeacherSessions::open(const std::string& teacher)
 {
-    Session s{randomToken(), randomToken(), teacher, now_() + lifetime_};
-    std::lock_guard<std::mutex> lock(mutex_);
-    for (auto it = sessions_.begin(); it != sessions_.end();)
-        it = it->second.expires <= now_() ? sessions_.erase(it) : std::next(it);
-    sessions_[s.token] = s;
+    Clock::time_point now = now_();
+    Session s{randomToken(), randomToken(), teacher, now + lifetime_};
+    store_->put(s, now);
     return s;
 }
 
 std::optional<TeacherSessions::Session> TeacherSessions::find(const std::string& token)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    auto it = sessions_.find(token);
-    if (it == sessions_.end()) return std::nullopt;
-    if (it->second.expires <= now_()) {
-        sessions_.erase(it);
-        return std::nullopt;
-    }
-    return it->second;
+    return store_->find(token, now_());
 }
 
 void TeacherSessions::close(const std::string& token)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
-    sessions_.erase(token);
+    store_->erase(token);
 }
 
 bool TeacherSessions::sameToken(const std::string& a, const std::string& b)

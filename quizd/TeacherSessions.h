@@ -1,13 +1,13 @@
 // Teachers' log-ins to the web page: a random session token (the cookie) and a random anti-forgery token
 // that every form carrying a change must send back. Both end together when the session expires.
 #pragma once
+#include "SessionStore.h"
 #include "SteadyClock.h"
 
 #include <chrono>
-#include <mutex>
+#include <memory>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <utility>
 
 namespace quizd {
@@ -15,17 +15,11 @@ namespace quizd {
 class TeacherSessions {
 public:
     using Clock = std::chrono::steady_clock;
-    struct Session {
-        std::string token;     // the cookie's value
-        std::string formToken; // the anti-forgery token
-        std::string teacher;
-        Clock::time_point expires;
-    };
+    using Session = TeacherSession;
 
-    explicit TeacherSessions(std::chrono::seconds lifetime, SteadyNow now = Clock::now)
-        : lifetime_(lifetime), now_(std::move(now))
-    {
-    }
+    // store: where the sessions live; nullptr: this server's memory.
+    explicit TeacherSessions(std::chrono::seconds lifetime, SteadyNow now = Clock::now,
+                             std::unique_ptr<SessionStore> store = nullptr);
 
     Session open(const std::string& teacher);
     std::optional<Session> find(const std::string& token);
@@ -40,8 +34,7 @@ public:
 private:
     std::chrono::seconds lifetime_;
     SteadyNow now_;
-    std::mutex mutex_;
-    std::unordered_map<std::string, Session> sessions_;
+    std::unique_ptr<SessionStore> store_;
 };
 
 }

@@ -10,6 +10,7 @@
 #include "WebRequest.h"
 
 #include <chrono>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -17,8 +18,10 @@ namespace quizd {
 
 class TeacherSite {
 public:
-    TeacherSite(PasswordGate& gate, ClassImports& imports, std::chrono::seconds sessionTime, SteadyNow now)
-        : gate_(gate), imports_(imports), sessions_(sessionTime, std::move(now))
+    // sessions: where teachers' sessions live; nullptr: this server's memory.
+    TeacherSite(PasswordGate& gate, ClassImports& imports, std::chrono::seconds sessionTime, SteadyNow now,
+                std::unique_ptr<SessionStore> sessions = nullptr)
+        : gate_(gate), imports_(imports), sessions_(sessionTime, std::move(now), std::move(sessions))
     {
     }
 

@@ -68,3 +68,37 @@ TEST_F(CommandsTest, TeachersAreNotStudents)
     EXPECT_EQ(run({"addteacher", path_, "a\x01", "x"}), 1);
     EXPECT_EQ(run({"addteacher", path_, "prof2", ""}), 1);
 }
+
+TEST_F(CommandsTest, MigrateCopiesASchoolThereAndBackCheckedByCounts)
+{
+    std::string school = folder_ + "/escola.db";
+    std::ofstream(folder_ + "/banco.gift") << "Um {=a ~b ~c}\n\nDois {=sim}\n";
+    ASSERT_EQ(run({"init", school}), 0);
+    ASSERT_EQ(run({"import", school, folder_ + "/banco.gift"}), 0);
+    ASSERT_EQ(run({"adduser", school, "ana", "p"}), 0);
+    ASSERT_EQ(run({"addteacher", school, "prof", "s"}), 0);
+    {
+        QuizStore store(school);
+        long ana = *store.findUser("ana");
+        store.displayOrder(ana, *store.question(1));
+        store.recordAttempt(ana, 1, "0", true);
+        store.recordAttempt(ana, 2, "nao", false);
+    }
+    ASSERT_EQ(run({"results", school}), 0);
+    std::string results = out_.str();
+
+    EXPECT_EQ(run({"migrate", school, path_}), 0) << err_.str();
+    EXPECT_NE(out_.str().find("attempts: 2 linhas"), std::string::npos) << out_.str();
+    EXPECT_NE(out_.str().find("copia conferida"), std::string::npos);
+    EXPECT_EQ(run({"migrate", path_, folder_ + "/volta.db"}), 0) << err_.str();
+    for (const std::string& db : {path_, folder_ + "/volta.db"}) {
+        EXPECT_EQ(run({"results", "--db", db}), 0);
+        EXPECT_EQ(out_.str(), results) << db;
+    }
+    QuizStore copied(path_);
+    EXPECT_EQ(copied.storedOrder(*copied.findUser("ana"), 1), QuizStore(school).storedOrder(1, 1));
+    EXPECT_TRUE(copied.addUser("bia", "p")); // new rows number on after the copied ones
+
+    EXPECT_EQ(run({"migrate", school, path_}), 1);
+    EXPECT_NE(err_.str().find("o destino ja tem dados"), std::string::npos) << err_.str();
+}

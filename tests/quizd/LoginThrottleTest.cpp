@@ -1,7 +1,14 @@
 // Password guessing slowed down per name and per address, on a clock the test moves by hand.
 #include "LoginThrottle.h"
 
+#include "DatabaseThrottleRecords.h"
+#include "QuizStore.h"
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <thread>
 
 using quizd::LoginThrottle;
 using std::chrono::seconds;
@@ -64,4 +71,29 @@ TEST(LoginThrottle, SuccessAndQuietTimeWipeANamesCount)
     for (int k = 0; k < 5; ++k) throttle.failed("aluno:bia", "b", t);
     throttle.failed("aluno:bia", "b", t + seconds(901));
     EXPECT_FALSE(throttle.wait("aluno:bia", "b", t + seconds(901)));
+}
+
+// Two servers on one PostgreSQL database, each with its own throttle, guessed at together.
+TEST(SharedDatabase, TwoServersCountOneGuessersFailuresAsOne)
+{
+    const char* url = std::getenv("QUIZD_TEST_POSTGRES");
+    if (!url) GTEST_SKIP() << "needs a PostgreSQL database (tests/support/with_postgres)";
+    quizd::QuizStore(url, true).database().exec("DELETE FROM login_failures");
+    LoginThrottle a(kName, kAddress, std::make_unique<quizd::DatabaseThrottleRecords>(url));
+    LoginThrottle b(kName, kAddress, std::make_unique<quizd::DatabaseThrottleRecords>(url));
+    LoginThrottle::Clock::time_point t = LoginThrottle::Clock::now();
+    auto guess = [&](LoginThrottle& throttle, const char* address) {
+        for (int k = 0; k < 25; ++k) throttle.failed("aluno:ana", address, t);
+    };
+    std::thread other([&] { guess(b, "10.0.0.2"); });
+    guess(a, "10.0.0.1");
+    other.join();
+    EXPECT_EQ(a.wait("aluno:ana", "10.0.0.3", t), std::optional<seconds>(seconds(300)));
+    EXPECT_EQ(b.wait("aluno:ana", "10.0.0.3", t), std::optional<seconds>(seconds(300)));
+    std::vector<LoginThrottle::Lock> locks = b.locks(t);
+    ASSERT_EQ(locks.size(), 1u); // each address stayed within its free failures
+    EXPECT_EQ(locks[0].key, "aluno:ana");
+    EXPECT_EQ(locks[0].failures, 50);
+    a.lift(false, "aluno:ana");
+    EXPECT_FALSE(b.wait("aluno:ana", "10.0.0.3", t));
 }

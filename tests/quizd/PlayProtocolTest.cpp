@@ -6,7 +6,12 @@
 #include "HttpServer.h"
 #include "SetClock.h"
 
+#include <sqlite3.h>
+
+#include <atomic>
+#include <cstdlib>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -126,10 +131,16 @@ TEST_F(PlayProtocolTest, AFetchAskedAgainSeesTheBankChangedByTheServerAtOnceAndB
     std::string second = body("msg=p&" + auth).substr(1, 4);
     EXPECT_NE(second, first);
 
-    sqlite3* other = nullptr;
-    ASSERT_EQ(sqlite3_open(path_.c_str(), &other), SQLITE_OK);
     std::string retire = "UPDATE questions SET retired = 1 WHERE id = " + std::to_string(std::stol(second)) +
                          "; UPDATE meta SET value = value + 1 WHERE key = 'bank_version'";
+    if (onPostgres()) {
+        // Other servers write to the same database unseen: no fetch is kept at all.
+        Databases::open(path_, false)->exec(retire.c_str());
+        EXPECT_NE(body("msg=p&" + auth).substr(1, 4), second);
+        return;
+    }
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path_.c_str(), &other), SQLITE_OK);
     EXPECT_EQ(sqlite3_exec(other, retire.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(other);
     clock.advance(std::chrono::milliseconds(1001));
@@ -232,7 +243,7 @@ TEST_F(PlayProtocolTest, PasswordsNeverReachTheLog)
 
 TEST_F(PlayProtocolTest, ADatabaseFailureStillGivesTheGameAReplyItCanShow)
 {
-    Database(path_, false).exec("DROP TABLE presentations");
+    Databases::open(path_, false)->exec("DROP TABLE presentations");
     std::string reply = game("msg=p&id=1&" + auth);
     EXPECT_EQ(reply.substr(0, 12), "HTTP/1.1 500");
     EXPECT_EQ(bodyOf(reply).substr(0, 5), "10000");
@@ -286,4 +297,39 @@ TEST_F(PlayProtocolTest, GameEventsAreStoredOnceAcknowledgedAndBadOnesRefused)
     EXPECT_EQ(stored[5].event.title, "ajustando a antena \xC3\xA0 m\xC3\xA3o"); // Windows-1252, as the game sends
     EXPECT_EQ(stored[6].event.title, "a\xC3\xA7\xC3\xA3o");                      // UTF-8 from anything else
     EXPECT_NE(log_.str().find("evento stage 22"), std::string::npos);
+}
+
+TEST_F(PlayProtocolTest, ADatabaseRestartedMidRunRefusesMeanwhileThenServesAgainAndLosesNothingAcknowledged)
+{
+    const char* restart = std::getenv("QUIZD_TEST_POSTGRES_RESTART");
+    if (!onPostgres() || !restart) GTEST_SKIP() << "needs a PostgreSQL the test may restart (tests/support/with_postgres)";
+    std::vector<std::string> acknowledged;
+    int refused = 0;
+    int n = 0;
+    auto answer = [&] {
+        std::string tag = "r" + std::to_string(++n);
+        std::string reply = game("msg=r&id=5&resposta=" + tag + "&" + auth);
+        std::string b = bodyOf(reply);
+        std::string status = reply.substr(9, 3);
+        if (status == "200" && (b == "0" || b == "1")) acknowledged.push_back(tag);
+        else if (status == "500" && b == "0\tErro interno do servidor") ++refused;
+        else ADD_FAILURE() << reply;
+    };
+    while (acknowledged.size() < 20 && n < 1000) answer();
+    std::atomic<bool> restarted{false};
+    std::thread restarter([&] {
+        EXPECT_EQ(std::system(restart), 0);
+        restarted = true;
+    });
+    while (!restarted) answer();
+    restarter.join();
+    std::size_t before = acknowledged.size();
+    while (acknowledged.size() < before + 20 && n < 100000) answer();
+    EXPECT_GT(refused, 0); // every pooled connection was cut, and its next answer is refused
+    EXPECT_EQ(acknowledged.size(), before + 20) << "served again after the restart";
+    std::multiset<std::string> stored;
+    std::unique_ptr<Database> db = Databases::open(path_, false);
+    Statement s = db->prepare("SELECT answer FROM attempts");
+    while (s.step()) stored.insert(s.text(0));
+    for (const std::string& tag : acknowledged) EXPECT_EQ(stored.count(tag), 1u) << tag;
 }

@@ -1,5 +1,8 @@
-// Fixture for quizd tests: a fresh database file in its own temporary folder, and a raw TCP exchange.
+// Fixture for quizd tests: a fresh database in its own temporary folder, and a raw TCP exchange. Where
+// QUIZD_TEST_POSTGRES names a PostgreSQL database (tests/support/with_postgres), the database is that
+// one, emptied, instead of a SQLite file.
 #pragma once
+#include "Databases.h"
 #include "GiftParser.h"
 #include "QuizStore.h"
 
@@ -22,8 +25,13 @@ protected:
         char pattern[] = "/tmp/quizd-test-XXXXXX";
         folder_ = mkdtemp(pattern);
         path_ = folder_ + "/quiz.db";
+        if (const char* url = std::getenv("QUIZD_TEST_POSTGRES")) {
+            path_ = url;
+            quizd::Databases::open(path_, false)->exec("DROP SCHEMA public CASCADE; CREATE SCHEMA public");
+        }
         quizd::QuizStore(path_, true);
     }
+    bool onPostgres() const { return quizd::Databases::isPostgres(path_); }
     void TearDown() override { std::filesystem::remove_all(folder_); }
 
     quizd::QuizStore open() { return quizd::QuizStore(path_); }

@@ -31,16 +31,26 @@ protected:
     void start(unsigned sessionSeconds)
     {
         server_.reset();
+        server_ = another(sessionSeconds);
+    }
+    // A server on the same database and clock.
+    std::unique_ptr<HttpServer> another(unsigned sessionSeconds = 3600)
+    {
         ServerOptions options;
         options.address = "127.0.0.1";
         options.port = 0;
         options.sessionSeconds = sessionSeconds;
         options.now = clock_.now();
-        server_ = std::make_unique<HttpServer>(path_, options, log_);
+        return std::make_unique<HttpServer>(path_, options, log_);
     }
     // cookie: the session's value, or a whole "name=value" pair.
     std::string http(const std::string& method, const std::string& target, const std::string& cookie = "",
                      const std::string& form = "", const char* from = "127.0.0.1")
+    {
+        return httpTo(*server_, method, target, cookie, form, from);
+    }
+    std::string httpTo(HttpServer& server, const std::string& method, const std::string& target,
+                       const std::string& cookie = "", const std::string& form = "", const char* from = "127.0.0.1")
     {
         std::string request = method + " " + target + " HTTP/1.1\r\nHost: quiz\r\nConnection: close\r\n";
         if (!cookie.empty())
@@ -48,7 +58,7 @@ protected:
         if (method == "POST")
             request += "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: " +
                        std::to_string(form.size()) + "\r\n";
-        return exchange(server_->port(), request + "\r\n" + form, from);
+        return exchange(server.port(), request + "\r\n" + form, from);
     }
     static std::string cookieIn(const std::string& reply, const std::string& name)
     {
@@ -175,7 +185,7 @@ TEST_F(TeacherSiteTest, AClassListIsSavedInTheBackgroundWhileThePageFollowsIt)
 
 TEST_F(TeacherSiteTest, AFullBankSaysWhyAndKeepsWhatItHad)
 {
-    Database(path_, false).prepare("UPDATE questions SET id = 9999 WHERE id = 2").step();
+    Databases::open(path_, false)->prepare("UPDATE questions SET id = 9999 WHERE id = 2").step();
     std::string cookie = signIn();
     std::string reply = http("POST", "/importar", cookie, "token=" + formToken(cookie) + "&arquivo=Nova+%7B%3Dsim%7D");
     EXPECT_EQ(status(reply), "422");
@@ -269,4 +279,34 @@ TEST_F(TeacherSiteTest, TheBanksEditorTakesTheTokenAndShowsTextsAsText)
     EXPECT_NE(gift.find("Content-Disposition: attachment; filename=\"questoes.gift\""), std::string::npos);
     EXPECT_EQ(gift.find("protocolo"), std::string::npos) << "the retired question";
     EXPECT_NE(gift.find("::Q0003::<script>x</script> { =<b> }"), std::string::npos);
+}
+
+TEST_F(TeacherSiteTest, OnOneSharedDatabaseEitherServerKnowsTheSessionAndTheClass)
+{
+    if (!onPostgres()) GTEST_SKIP() << "several servers share a PostgreSQL database only";
+    std::unique_ptr<HttpServer> other = another();
+    std::string cookie = signIn();
+    EXPECT_EQ(status(http("GET", "/", cookie)), "200");
+    std::string page = httpTo(*other, "GET", "/", cookie);
+    EXPECT_EQ(status(page), "200");
+    EXPECT_NE(page.find(">ana<"), std::string::npos);
+    std::string token = formToken(cookie);
+    EXPECT_EQ(status(httpTo(*other, "POST", "/sair", cookie, "token=" + token)), "303");
+    EXPECT_EQ(status(http("GET", "/", cookie)), "401");
+}
+
+TEST_F(TeacherSiteTest, AChangedPasswordTakesEffectOnEveryServerWithinAMinute)
+{
+    std::unique_ptr<HttpServer> other = onPostgres() ? another() : nullptr;
+    HttpServer& changing = other ? *other : *server_;
+    auto logOn = [&](const char* password) {
+        return status(http("GET", std::string("/play.php?msg=p&username=ana&password=") + password));
+    };
+    EXPECT_EQ(logOn("aluna"), "200");
+    std::string cookie = signIn();
+    std::string reply = httpTo(changing, "POST", "/aluno", cookie, "token=" + formToken(cookie) + "&usuario=ana&senha=nova");
+    EXPECT_NE(reply.find("Senha trocada: ana."), std::string::npos);
+    clock_.advance(std::chrono::seconds(60) + std::chrono::milliseconds(1));
+    EXPECT_EQ(logOn("aluna"), "403");
+    EXPECT_EQ(logOn("nova"), "200");
 }
