@@ -158,7 +158,7 @@ def garbage_requests(rng):
         lambda: get("/play.php?" + "&".join("k%d=v" % i for i in range(rng.randint(1, 3000)))),
         lambda: get("/%s" % name),
         lambda: get("/aluno?id=1", "forged" + name),
-        lambda: post("/entrar", b"usuario=prof&senha=" + name.encode()),
+        lambda: post("/entrar", b"usuario=coord&senha=" + name.encode()),
         lambda: post("/entrar", b"usuario=%ff%&&&==senha"),
         lambda: post("/importar", b"token=x&arquivo=" + random_bytes(rng), "forged"),
         lambda: b"POST /entrar HTTP/1.0\r\nContent-Length: 1000000000000\r\n\r\nusuario=",
@@ -237,7 +237,7 @@ def main():
     tally = Tally()
     stop = threading.Event()
     good = GoodClient(args.port, tally)
-    good.log_on_teacher()  # before any guessing at the teacher's name starts
+    good.log_on_teacher()
     threads = [threading.Thread(target=good.run, args=(stop,))]
     threads += [threading.Thread(target=garbage, args=(args.port, tally, stop, seed,
                                                          ["127.0.0.%d" % (2 + seed * 4 + k) for k in range(4)]))
