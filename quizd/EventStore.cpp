@@ -1,14 +1,15 @@
 // Ages are worked out by the database from the same clock that stamps the rows, so a page's "how long" never
-// mixes two clocks.
+// mixes two clocks. They count the clock's whole seconds from the arrival's to the read's: the difference of
+// two ages is then that of the arrival times the page shows, whenever it is read and on whichever server.
 #include "EventStore.h"
 
 namespace quizd {
 namespace {
 
 const char* kColumns = "SELECT e.user_id, e.game, e.kind, e.stage, e.title, e.life, e.game_seconds, e.received_at, ";
-const char* kSqliteAge = "CAST((julianday('now') - julianday(e.received_at)) * 86400 AS INTEGER) ";
-const char* kPostgresAge = "CAST(floor(extract(epoch FROM clock_timestamp() - CAST(e.received_at AS timestamptz))) "
-                           "AS BIGINT) ";
+const char* kSqliteAge = "CAST(strftime('%s', 'now') AS INTEGER) - CAST(strftime('%s', e.received_at) AS INTEGER) ";
+const char* kPostgresAge = "CAST(floor(extract(epoch FROM clock_timestamp())) - "
+                           "floor(extract(epoch FROM CAST(e.received_at AS timestamptz))) AS BIGINT) ";
 
 }
 

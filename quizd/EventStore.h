@@ -15,7 +15,7 @@ struct StoredEvent {
     int game = 1; // which of the student's games: the game's clock going back, or an "end", starts the next
     GameEvent event;
     std::string receivedAt; // UTC, ISO 8601, as answers are stamped
-    long age = 0;           // seconds from its arrival to the read
+    long age = 0;           // whole seconds of the clock from its arrival to the read
 };
 
 class EventStore {

@@ -169,3 +169,24 @@ TEST_F(QuizStoreTest, ADatabaseFromBeforeGameEventsIsUpgradedInPlaceAndNumbersTh
     EXPECT_EQ(r[1].stageReached, -1);
     EXPECT_EQ(r[1].secondsToFinish, -1);
 }
+
+// Arrivals 2 ms apart across a second's turn are a second apart on the page, as their times of day are,
+// however far into the second it is read.
+TEST_F(QuizStoreTest, AgesDifferAsTheArrivalsShownDo)
+{
+    QuizStore store = open();
+    store.addUser("ana", "p");
+    long ana = *store.findUser("ana");
+    EventStore events(store.database());
+    const char* arrivals[] = {"2026-01-05T10:00:00.999Z", "2026-01-05T10:00:01.001Z", "2026-01-05T10:00:03.500Z"};
+    for (long stage = 0; stage < 3; ++stage) {
+        events.record(ana, {"stage", stage, "fase", 100, 10 * stage});
+        store.database().exec((std::string("UPDATE events SET received_at = '") + arrivals[stage] +
+                              "' WHERE stage = " + std::to_string(stage)).c_str());
+    }
+    std::vector<long> ages;
+    for (const StoredEvent& e : events.of(ana)) ages.push_back(e.age);
+    ASSERT_EQ(ages.size(), 3u);
+    EXPECT_EQ(ages[0] - ages[1], 1);
+    EXPECT_EQ(ages[1] - ages[2], 2);
+}

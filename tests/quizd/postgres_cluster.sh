@@ -15,18 +15,15 @@ clients=()
 trap 'kill -9 ${pids[*]:-} ${clients[*]:-} 2>/dev/null || true; postgres_stop; rm -rf "$dir"' EXIT
 postgres_start "$dir"
 DB="$PG_URL"
-"$QUIZD" init "$DB" >/dev/null
-"$QUIZD" import --db "$DB" "$SAMPLE_BANK" >/dev/null
-"$QUIZD" adduser "$DB" ana 's3 nh&a' >/dev/null
+quizd_prepare_db "$DB"
 "$QUIZD" addteacher "$DB" prof segredo >/dev/null
 
-# serve NAME: one quizd with its port in $dir/NAME.port; its pid in the variable NAME_pid.
+# serve NAME: one quizd with its port file and log in $dir/NAME; its pid in the variable NAME_pid.
 serve() {
-  rm -f "$dir/$1.port"
-  "$QUIZD" serve --db "$DB" --address 127.0.0.1 --port 0 --port-file "$dir/$1.port" >>"$dir/$1.out" 2>>"$dir/$1.log" &
-  printf -v "$1_pid" %s $!
-  pids+=($!)
-  wait_until 30 "quizd $1 did not start" test -s "$dir/$1.port"
+  mkdir -p "$dir/$1"
+  quizd_start "$dir/$1" "$DB"
+  printf -v "$1_pid" %s "$QUIZD_PID"
+  pids+=("$QUIZD_PID")
 }
 serve a
 serve b
@@ -38,7 +35,7 @@ for client in $(seq 6); do
     while [ ! -e "$dir/stop" ]; do
       n=$((n + 1)); tag="c${client}n${n}"
       server=$([ $((n % 2)) = 0 ] && echo a || echo b)
-      port=$(cat "$dir/$server.port" 2>/dev/null || echo 1)
+      port=$(cat "$dir/$server/port" 2>/dev/null || echo 1)
       reply=$(curl -s --max-time 5 -w '|%{http_code}' \
         "http://127.0.0.1:$port/play.php?msg=r&$AUTH&id=0015&resposta=$tag" || true)
       case "$reply" in
@@ -65,8 +62,7 @@ wait_for_more 40
 touch "$dir/stop"
 wait "${clients[@]}"
 
-psql=$(dirname "$PG_BIN/psql")/psql
-"$psql" -qAt "$DB" -c "SELECT answer FROM attempts WHERE answer LIKE 'c%'" | sort >"$dir/stored"
+postgres_query "SELECT answer FROM attempts WHERE answer LIKE 'c%'" | sort >"$dir/stored"
 cat "$dir"/acked.* | sort >"$dir/acked"
 missing=$(comm -23 "$dir/acked" "$dir/stored" | head -5)
 [ -z "$missing" ] || fail "acknowledged but not stored: $missing"
@@ -77,11 +73,11 @@ refused=$(cat "$dir"/refused.* 2>/dev/null | wc -l)
 echo "acknowledged $(acked), refused $refused, stored $(wc -l <"$dir/stored")"
 
 # One sign-in on a, the results from both.
-port_a=$(cat "$dir/a.port")
-port_b=$(cat "$dir/b.port")
-curl -s -c "$dir/cookies" -d 'usuario=prof&senha=segredo' "http://127.0.0.1:$port_a/entrar" >/dev/null
-curl -s -b "$dir/cookies" "http://127.0.0.1:$port_a/resultados.csv" >"$dir/results.a"
-curl -s -b "$dir/cookies" "http://127.0.0.1:$port_b/resultados.csv" >"$dir/results.b"
+port_a=$(cat "$dir/a/port")
+port_b=$(cat "$dir/b/port")
+teacher_sign_in "$port_a"
+teacher_page "$port_a" /resultados.csv >"$dir/results.a"
+teacher_page "$port_b" /resultados.csv >"$dir/results.b"
 grep -q "^ana,$(wc -l <"$dir/stored")," "$dir/results.a" || fail "server a's results: $(cat "$dir/results.a")"
 cmp -s "$dir/results.a" "$dir/results.b" || fail "the servers' results differ: $(cat "$dir/results.b")"
 echo "ok"

@@ -42,6 +42,11 @@ postgres_restart() {
   postgres_up
 }
 
+# postgres_query SQL: the rows, one a line, fields joined by "|".
+postgres_query() {
+  "$PG_BIN/psql" -qAt "$PG_URL" -c "$1"
+}
+
 postgres_stop() {
   [ -n "${PG_DIR:-}" ] && [ -d "$PG_DIR/data" ] || return 0
   as_postgres_user "$PG_BIN/pg_ctl" -D "$PG_DIR/data" -m immediate -w stop >/dev/null 2>&1 || true
