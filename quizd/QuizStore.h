@@ -29,6 +29,12 @@ struct BankFull : DatabaseError {
     BankFull() : DatabaseError("no máximo 9.999 questões: os números do jogo têm quatro dígitos") {}
 };
 
+// A question as a student is to see it: with the order of its alternatives already shown to that student.
+struct Showing {
+    Question question;
+    std::optional<std::vector<int>> order; // nullopt: never shown to the student
+};
+
 struct ImportCount {
     int added = 0;
     int updated = 0;
@@ -55,6 +61,8 @@ public:
     ImportCount importQuestions(const std::vector<Question>& questions);
     std::optional<Question> question(long id);
     std::optional<long> nextQuestionFor(long userId);
+    // The question nextQuestionFor picks, read in one statement (so one snapshot, with no transaction).
+    std::optional<Showing> nextShowing(long userId);
     // Reads made while the result lives see one snapshot of the database (and lock it once).
     std::unique_ptr<ReadTransaction> snapshot() { return std::make_unique<ReadTransaction>(*db_); }
     std::optional<std::vector<int>> storedOrder(long userId, long questionId);
