@@ -139,13 +139,11 @@ Reply PlayService::question(long userId, const QueryString& query)
     if (query.has("id")) {
         std::optional<long> id = parseId(query.get("id"));
         if (!id) return notice(400, "Número de questão inválido.");
-        auto snapshot = store_.snapshot();
-        std::optional<Question> q = store_.question(*id);
-        if (!q) {
+        shown = store_.showing(userId, *id);
+        if (!shown) {
             outcome_ = "questao " + std::to_string(*id) + " nao existe";
             return notice(404, "A questão " + std::to_string(*id) + " não existe no servidor.");
         }
-        shown = Showing{*q, store_.storedOrder(userId, q->id)};
     } else {
         shown = store_.nextShowing(userId);
         if (!shown) return notice(503, "O professor ainda não cadastrou questões no servidor.");

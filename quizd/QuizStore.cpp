@@ -362,9 +362,6 @@ std::optional<long> QuizStore::nextQuestionFor(long userId)
     return next->question.id;
 }
 
-// A fetch is the server's most frequent request: one round trip to the database where each is dear
-// (PostgreSQL). The bank in memory is used only when the statement saw the same bank version; a bank
-// read while an import went on carries an older version than it holds, so the loop reads again.
 std::optional<Showing> QuizStore::nextShowing(long userId)
 {
     // Not yet answered right first, then the least tried; ties are broken by a per-student
@@ -379,9 +376,28 @@ std::optional<Showing> QuizStore::nextShowing(long userId)
         WHERE q.retired = 0
         ORDER BY coalesce(r.got_right, 0), coalesce(r.tries, 0), (q.id + ?1 * 7919) * 2654435761 % 4294967291
         LIMIT 1)";
+    return readShowing(sql, [&](Statement& s) { s.bind(1, userId); });
+}
+
+std::optional<Showing> QuizStore::showing(long userId, long questionId)
+{
+    const char* sql = R"(
+        SELECT q.id, coalesce((SELECT value FROM meta WHERE key = 'bank_version'), 0), p.display_order IS NOT NULL,
+               p.display_order
+        FROM questions q LEFT JOIN presentations p ON p.user_id = ?1 AND p.question_id = q.id
+        WHERE q.id = ?2)";
+    return readShowing(sql, [&](Statement& s) { s.bind(1, userId).bind(2, questionId); });
+}
+
+// A fetch is the server's most frequent request: one round trip to the database where each is dear
+// (PostgreSQL). The bank in memory is used only when the statement saw the same bank version; a bank
+// read while an import went on carries an older version than it holds, so the loop reads again.
+// Columns: id, bank version, whether an order is stored, the order.
+std::optional<Showing> QuizStore::readShowing(const char* sql, const std::function<void(Statement&)>& bind)
+{
     for (;;) {
         Statement s = db_->prepare(sql);
-        s.bind(1, userId);
+        bind(s);
         if (!s.step()) return std::nullopt;
         if (s.integer(1) == bankVersion_) {
             auto it = bank_.find(long(s.integer(0)));

@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "Question.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -63,6 +64,8 @@ public:
     std::optional<long> nextQuestionFor(long userId);
     // The question nextQuestionFor picks, read in one statement (so one snapshot, with no transaction).
     std::optional<Showing> nextShowing(long userId);
+    // That question (retired ones too) as the student is to see it, read in one statement.
+    std::optional<Showing> showing(long userId, long questionId);
     // Reads made while the result lives see one snapshot of the database (and lock it once).
     std::unique_ptr<ReadTransaction> snapshot() { return std::make_unique<ReadTransaction>(*db_); }
     std::optional<std::vector<int>> storedOrder(long userId, long questionId);
@@ -88,6 +91,7 @@ private:
     void createTeachers();
     void addVersions();
     void refreshBank();
+    std::optional<Showing> readShowing(const char* sql, const std::function<void(Statement&)>& bind);
     void bumpBankVersion();
     std::unique_ptr<Database> db_;
     long long bankVersion_ = -1;
