@@ -9,7 +9,7 @@ class DatabaseThrottleRecords : public ThrottleRecords {
 public:
     explicit DatabaseThrottleRecords(const std::string& url) : connection_(url) {}
 
-    std::optional<Record> find(bool byAddress, const std::string& key) override;
+    Found find(const std::string& name, const std::string& address) override;
     void update(bool byAddress, const std::string& key, Clock::time_point now, std::chrono::seconds forgetAfter,
                 const std::function<void(Record&)>& change) override;
     void erase(bool byAddress, const std::string& key) override;

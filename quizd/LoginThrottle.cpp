@@ -27,8 +27,9 @@ std::optional<std::chrono::seconds> LoginThrottle::remaining(const std::optional
 std::optional<std::chrono::seconds> LoginThrottle::wait(const std::string& name, const std::string& address,
                                                         Clock::time_point now)
 {
-    std::optional<std::chrono::seconds> byName = remaining(records_->find(false, name), now);
-    std::optional<std::chrono::seconds> byAddress = remaining(records_->find(true, address), now);
+    ThrottleRecords::Found found = records_->find(name, address);
+    std::optional<std::chrono::seconds> byName = remaining(found.byName, now);
+    std::optional<std::chrono::seconds> byAddress = remaining(found.byAddress, now);
     if (byName && byAddress) return std::max(*byName, *byAddress);
     return byName ? byName : byAddress;
 }

@@ -8,13 +8,15 @@ const std::size_t kMaxRecords = 100000;
 
 }
 
-std::optional<ThrottleRecords::Record> MemoryThrottleRecords::find(bool byAddress, const std::string& key)
+ThrottleRecords::Found MemoryThrottleRecords::find(const std::string& name, const std::string& address)
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    Table& t = table(byAddress);
-    auto it = t.find(key);
-    if (it == t.end()) return std::nullopt;
-    return it->second;
+    auto look = [](const Table& t, const std::string& key) -> std::optional<Record> {
+        auto it = t.find(key);
+        if (it == t.end()) return std::nullopt;
+        return it->second;
+    };
+    return {look(names_, name), look(addresses_, address)};
 }
 
 void MemoryThrottleRecords::update(bool byAddress, const std::string& key, Clock::time_point now,

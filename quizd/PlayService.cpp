@@ -135,29 +135,25 @@ Reply PlayService::nextQuestion(long userId)
 
 Reply PlayService::question(long userId, const QueryString& query)
 {
-    std::optional<Question> q;
-    std::vector<int> order;
-    {
-        auto snapshot = store_.snapshot();
-        std::optional<long> id;
-        if (query.has("id")) {
-            id = parseId(query.get("id"));
-            if (!id) return notice(400, "Número de questão inválido.");
-        } else {
-            id = store_.nextQuestionFor(userId);
-            if (!id) return notice(503, "O professor ainda não cadastrou questões no servidor.");
-        }
-        q = store_.question(*id);
-        if (!q) {
+    std::optional<Showing> shown;
+    if (query.has("id")) {
+        std::optional<long> id = parseId(query.get("id"));
+        if (!id) return notice(400, "Número de questão inválido.");
+        shown = store_.showing(userId, *id);
+        if (!shown) {
             outcome_ = "questao " + std::to_string(*id) + " nao existe";
             return notice(404, "A questão " + std::to_string(*id) + " não existe no servidor.");
         }
-        order = store_.storedOrder(userId, q->id).value_or(std::vector<int>());
+    } else {
+        shown = store_.nextShowing(userId);
+        if (!shown) return notice(503, "O professor ainda não cadastrou questões no servidor.");
     }
+    const Question& q = shown->question;
+    std::vector<int> order = shown->order.value_or(std::vector<int>());
     // The first showing writes the student's order, outside the read snapshot.
-    if (!q->alternatives.empty() && order.empty()) order = store_.displayOrder(userId, *q);
-    outcome_ = "questao " + fourDigits(q->id);
-    return {200, questionBody(*q, order)};
+    if (!q.alternatives.empty() && order.empty()) order = store_.displayOrder(userId, q);
+    outcome_ = "questao " + fourDigits(q.id);
+    return {200, questionBody(q, order)};
 }
 
 std::string PlayService::questionBody(const Question& q, const std::vector<int>& order)

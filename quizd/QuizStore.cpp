@@ -357,27 +357,57 @@ std::optional<Question> QuizStore::question(long id)
 
 std::optional<long> QuizStore::nextQuestionFor(long userId)
 {
-    refreshBank();
-    struct Record {
-        long long gotRight = 0;
-        long long tries = 0;
-    };
-    std::map<long, Record> records;
-    Statement s = db_->prepare("SELECT question_id, max(is_right), count(*) FROM attempts WHERE user_id = ?1 "
-                              "GROUP BY question_id");
-    s.bind(1, userId);
-    while (s.step()) records[long(s.integer(0))] = {s.integer(1), s.integer(2)};
+    std::optional<Showing> next = nextShowing(userId);
+    if (!next) return std::nullopt;
+    return next->question.id;
+}
+
+std::optional<Showing> QuizStore::nextShowing(long userId)
+{
     // Not yet answered right first, then the least tried; ties are broken by a per-student
     // permutation of the ids, so a class does not all start on the same question.
-    auto rank = [&](long id) {
-        Record r = records.count(id) ? records[id] : Record();
-        unsigned long long mix = ((unsigned long long)(id + userId * 7919) * 2654435761ULL) % 4294967291ULL;
-        return std::make_tuple(r.gotRight, r.tries, mix);
-    };
-    std::optional<long> best;
-    for (const auto& entry : bank_)
-        if (!entry.second.retired && (!best || rank(entry.first) < rank(*best))) best = entry.first;
-    return best;
+    const char* sql = R"(
+        SELECT q.id, coalesce((SELECT value FROM meta WHERE key = 'bank_version'), 0), p.display_order IS NOT NULL,
+               p.display_order
+        FROM questions q
+        LEFT JOIN (SELECT question_id, max(is_right) AS got_right, count(*) AS tries FROM attempts
+                   WHERE user_id = ?1 GROUP BY question_id) r ON r.question_id = q.id
+        LEFT JOIN presentations p ON p.user_id = ?1 AND p.question_id = q.id
+        WHERE q.retired = 0
+        ORDER BY coalesce(r.got_right, 0), coalesce(r.tries, 0), (q.id + ?1 * 7919) * 2654435761 % 4294967291
+        LIMIT 1)";
+    return readShowing(sql, [&](Statement& s) { s.bind(1, userId); });
+}
+
+std::optional<Showing> QuizStore::showing(long userId, long questionId)
+{
+    const char* sql = R"(
+        SELECT q.id, coalesce((SELECT value FROM meta WHERE key = 'bank_version'), 0), p.display_order IS NOT NULL,
+               p.display_order
+        FROM questions q LEFT JOIN presentations p ON p.user_id = ?1 AND p.question_id = q.id
+        WHERE q.id = ?2)";
+    return readShowing(sql, [&](Statement& s) { s.bind(1, userId).bind(2, questionId); });
+}
+
+// A fetch is the server's most frequent request: one round trip to the database where each is dear
+// (PostgreSQL). The bank in memory is used only when the statement saw the same bank version; a bank
+// read while an import went on carries an older version than it holds, so the loop reads again.
+// Columns: id, bank version, whether an order is stored, the order.
+std::optional<Showing> QuizStore::readShowing(const char* sql, const std::function<void(Statement&)>& bind)
+{
+    for (;;) {
+        Statement s = db_->prepare(sql);
+        bind(s);
+        if (!s.step()) return std::nullopt;
+        if (s.integer(1) == bankVersion_) {
+            auto it = bank_.find(long(s.integer(0)));
+            if (it == bank_.end()) return std::nullopt;
+            std::optional<std::vector<int>> order;
+            if (s.integer(2)) order = orderFrom(s.text(3));
+            return Showing{it->second, order};
+        }
+        refreshBank();
+    }
 }
 
 std::optional<std::vector<int>> QuizStore::storedOrder(long userId, long questionId)

@@ -3,6 +3,7 @@
 #include "Database.h"
 #include "Question.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -27,6 +28,12 @@ struct StudentResult {
 // The bank cannot take another question: the game carries a question's number in four digits.
 struct BankFull : DatabaseError {
     BankFull() : DatabaseError("no máximo 9.999 questões: os números do jogo têm quatro dígitos") {}
+};
+
+// A question as a student is to see it: with the order of its alternatives already shown to that student.
+struct Showing {
+    Question question;
+    std::optional<std::vector<int>> order; // nullopt: never shown to the student
 };
 
 struct ImportCount {
@@ -55,6 +62,10 @@ public:
     ImportCount importQuestions(const std::vector<Question>& questions);
     std::optional<Question> question(long id);
     std::optional<long> nextQuestionFor(long userId);
+    // The question nextQuestionFor picks, read in one statement (so one snapshot, with no transaction).
+    std::optional<Showing> nextShowing(long userId);
+    // That question (retired ones too) as the student is to see it, read in one statement.
+    std::optional<Showing> showing(long userId, long questionId);
     // Reads made while the result lives see one snapshot of the database (and lock it once).
     std::unique_ptr<ReadTransaction> snapshot() { return std::make_unique<ReadTransaction>(*db_); }
     std::optional<std::vector<int>> storedOrder(long userId, long questionId);
@@ -80,6 +91,7 @@ private:
     void createTeachers();
     void addVersions();
     void refreshBank();
+    std::optional<Showing> readShowing(const char* sql, const std::function<void(Statement&)>& bind);
     void bumpBankVersion();
     std::unique_ptr<Database> db_;
     long long bankVersion_ = -1;

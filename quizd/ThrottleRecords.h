@@ -23,8 +23,14 @@ public:
         Record record;
     };
 
+    struct Found {
+        std::optional<Record> byName;
+        std::optional<Record> byAddress;
+    };
+
     virtual ~ThrottleRecords() = default;
-    virtual std::optional<Record> find(bool byAddress, const std::string& key) = 0;
+    // The records of a name and of an address, read together: every log-on asks for both.
+    virtual Found find(const std::string& name, const std::string& address) = 0;
     // Reads the record (a fresh one when there is none), lets change alter it and writes it back, with
     // no other change of that record in between. Records quiet for longer than forgetAfter may go.
     virtual void update(bool byAddress, const std::string& key, Clock::time_point now,
