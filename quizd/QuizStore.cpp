@@ -365,16 +365,18 @@ std::optional<long> QuizStore::nextQuestionFor(long userId)
 std::optional<Showing> QuizStore::nextShowing(long userId)
 {
     // Not yet answered right first, then the least tried; ties are broken by a per-student
-    // permutation of the ids, so a class does not all start on the same question.
+    // permutation of the ids, so a class does not all start on the same question. The permutation is
+    // (id + student * 7919) * 2654435761 mod 4294967291, worked out in pieces that stay far inside 64 bits
+    // whatever the student's number: PostgreSQL refuses a query whose integers overflow.
     const char* sql = R"(
         SELECT q.id, coalesce((SELECT value FROM meta WHERE key = 'bank_version'), 0), p.display_order IS NOT NULL,
                p.display_order
-        FROM questions q
+        FROM (SELECT id, retired, (id + ?1 % 4294967291 * 7919) % 4294967291 AS spread FROM questions) q
         LEFT JOIN (SELECT question_id, max(is_right) AS got_right, count(*) AS tries FROM attempts
                    WHERE user_id = ?1 GROUP BY question_id) r ON r.question_id = q.id
         LEFT JOIN presentations p ON p.user_id = ?1 AND p.question_id = q.id
         WHERE q.retired = 0
-        ORDER BY coalesce(r.got_right, 0), coalesce(r.tries, 0), (q.id + ?1 * 7919) * 2654435761 % 4294967291
+        ORDER BY coalesce(r.got_right, 0), coalesce(r.tries, 0), (q.spread * 40503 % 4294967291 * 65536 + q.spread * 31153) % 4294967291
         LIMIT 1)";
     return readShowing(sql, [&](Statement& s) { s.bind(1, userId); });
 }

@@ -101,6 +101,14 @@ TEST_F(QuizStoreTest, StudentsStartOnDifferentQuestions)
     EXPECT_GE(firsts.size(), 3u);
 }
 
+TEST_F(QuizStoreTest, AStudentOfAnyNumberGetsAQuestion)
+{
+    importGift(kBank);
+    QuizStore store = open();
+    for (long student : {1L, 438'000L, 10'000'000L, 1L << 40, 9'000'000'000'000'000'000L})
+        EXPECT_TRUE(store.nextQuestionFor(student)) << "student " << student;
+}
+
 TEST_F(QuizStoreTest, TheShownOrderIsKeptPerStudent)
 {
     importGift(kBank);
